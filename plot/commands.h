@@ -1,0 +1,106 @@
+#pragma once
+// The commands of the program, as the windows trigger them: the plot request,
+// the kind options, rendering, clearing and deletion, navigation, the
+// coordinate read-out and axis numbering, and the sum and trace of the
+// function list. They work on one PlotState and one picture and reach the
+// windows only through the ports.
+#include <string>
+#include <vector>
+
+#include "plot/plot_state.h"
+#include "plot/ports.h"
+#include "plot/raster.h"
+
+namespace graf {
+
+enum class PanDirection { Up, Down, Left, Right };
+
+// Modifier state of a wheel turn.
+struct WheelModifiers {
+  bool ctrl = false;
+  bool shift = false;
+  bool alt = false;
+  bool mouseButton = false;
+  bool exactlyCtrl() const { return ctrl && !shift && !alt && !mouseButton; }
+};
+
+struct Ports {
+  MainWindowPort& main;
+  Notifier& notifier;
+  FunctionListPort& list;
+  LoadPort& load;
+};
+
+class Commands {
+ public:
+  Commands(PlotState& state, Raster& picture, Ports ports) : st_(state), pic_(picture), ui_(ports) {}
+
+  PlotState& state() { return st_; }
+  Raster& picture() { return pic_; }
+  Ports& ports() { return ui_; }
+
+  // The platform's window face colour, the colour of a cleared picture.
+  void setFaceColor(Color c) { faceColor_ = c; }
+  Color faceColor() const { return faceColor_; }
+
+  // --- Plot request ---
+  // Counts, reads, checks and registers the function in the fields, then
+  // renders the picture; a refused input runs the deletion of the last
+  // function and is reported.
+  void plotRoutine();
+  // "Mutasd a függvényt!" (F5): clear, plot routine, count panel, delete-last
+  // enabled, list row.
+  void plotCommand();
+  // The reaction of a kind option that has just become selected.
+  void kindOption(double kind);
+  // Selects a kind option as the user would: runs its reaction only when the
+  // selection changes.
+  void selectKind(double kind);
+
+  // --- Rendering ---
+  void clearPicture();
+  void render();
+
+  // --- Clearing ---
+  void clearAll();        // "Mindent töröl" (F8)
+  void clearFunctions();  // "Függvény(ek) törlése" (F6)
+  void deleteLastFunction();  // "Utolsó fv törlése" (F7)
+
+  // --- Navigation ---
+  void panStep(PanDirection d);
+  void setPanHeld(PanDirection d, bool held);
+  void repeatTick();
+  void zoomStep();
+  void wheelTurn(bool up, WheelModifiers mods);
+  void centre();
+  void directionSwitch();
+
+  // --- Read-out and numbering ---
+  void mouseMove(int x, int y);
+  void pictureClick();
+  void numberAxes();
+
+  // --- Function list ---
+  // The sum of exactly two selected rows (zero-based, any order).
+  void sum(const std::vector<int>& selectedRows);
+  // Double click on row `row` (zero-based; −1 when no row is current).
+  void traceRow(int row);
+
+  // True while a run of the plot routine is in progress, for example while a
+  // message box of that run is open.
+  bool busy() const { return runDepth_ > 0; }
+
+ private:
+  void refuse(MessageType type, const char* text);
+  void beepIfOn();
+  void redraw();
+  void recomputeViewCentre();
+
+  PlotState& st_;
+  Raster& pic_;
+  Ports ui_;
+  Color faceColor_ = 0xF0F0F0;
+  int runDepth_ = 0;
+};
+
+}  // namespace graf

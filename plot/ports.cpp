@@ -1,0 +1,15 @@
+#include "plot/ports.h"
+
+namespace graf {
+
+const char* messageTitle(MessageType type) {
+  switch (type) {
+    case MessageType::Warning: return "Warning";
+    case MessageType::Information: return "Information";
+    case MessageType::Error: return "Error";
+    case MessageType::Confirmation: return "Confirm";
+  }
+  return "";
+}
+
+}  // namespace graf

@@ -1,0 +1,73 @@
+#pragma once
+// What the core needs from the windows. The windows implement these; the
+// tests implement them with recording fakes.
+#include <string>
+
+#include "plot/plot_state.h"
+
+namespace graf {
+
+enum class Field { A, B, C };
+enum class MessageType { Warning, Information, Error, Confirmation };
+enum class PictureCursor { Arrow, Cross };
+
+// The title a message box of each type carries.
+const char* messageTitle(MessageType type);
+
+// Message boxes with a single OK button, and the default beep.
+class Notifier {
+ public:
+  virtual ~Notifier() = default;
+  virtual void beep() = 0;
+  virtual void message(MessageType type, const std::string& text) = 0;
+};
+
+// The main window, as far as the commands use it.
+class MainWindowPort {
+ public:
+  virtual ~MainWindowPort() = default;
+  virtual std::string fieldText(Field f) const = 0;
+  virtual void setFieldText(Field f, const std::string& text) = 0;
+  // The selected kind option as a kind value 1.0 .. 4.0.
+  virtual double selectedKind() const = 0;
+  // Selects the option of a kind without running its reaction; the core runs
+  // the reaction itself.
+  virtual void selectKind(double kind) = 0;
+  // The C field and its label.
+  virtual void setCFieldEnabled(bool enabled) = 0;
+  virtual void setCaption(const std::string& text) = 0;
+  // Status bar panel 2 (the count) and panel 3 (the clock note).
+  virtual void setCountPanel(const std::string& text) = 0;
+  // "Utolsó fv törlése": the button and its action together.
+  virtual void setDeleteLastEnabled(bool enabled) = 0;
+  virtual void setReadout(const std::string& x, const std::string& y) = 0;
+  virtual void setZoomLabel(const std::string& text) = 0;
+  virtual void setPictureCursor(PictureCursor c) = 0;
+  virtual void setWheelDirectionVertical(bool vertical) = 0;
+  // The repeat timer of the pan buttons.
+  virtual void setRepeatInterval(int ms) = 0;
+  // The picture's pixels changed and must be shown.
+  virtual void pictureChanged() = 0;
+};
+
+// The rows of the function list window and its selection label.
+class FunctionListPort {
+ public:
+  virtual ~FunctionListPort() = default;
+  virtual void appendRow(const std::string& text) = 0;
+  virtual int rowCount() const = 0;
+  virtual void removeRow(int index) = 0;
+  virtual void clearRows() = 0;
+  virtual void setSelectionLabel(const std::string& text) = 0;
+};
+
+// The load status label of the save/load window and the progress window.
+class LoadPort {
+ public:
+  virtual ~LoadPort() = default;
+  virtual void setLoadStatus(const std::string& text) = 0;
+  virtual void setProgressCaption(const std::string& text) = 0;
+  virtual void setProgressPosition(int position) = 0;
+};
+
+}  // namespace graf

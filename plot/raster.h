@@ -1,0 +1,89 @@
+#pragma once
+// The picture: a 393 × 321 raster of 0x00BBGGRR colours with a small canvas
+// (pen, brush, current position, move to, line to, rectangle, text out).
+// Drawing outside the raster is clipped silently; coordinates may lie
+// anywhere, even far outside the 32-bit range.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "plot/plot_state.h"
+
+namespace graf {
+
+class Raster;
+
+// Draws text glyphs into the raster. The window layer renders with the
+// program's font; tests record the calls.
+class TextRenderer {
+ public:
+  virtual ~TextRenderer() = default;
+  // Draws `text` (UTF-8) with its top-left corner at (x, y) in `color`. When
+  // `opaque` is true the text's box is first filled with `background`.
+  virtual void drawText(Raster& raster, int x, int y, const std::string& text, Color color,
+                        bool opaque, Color background) = 0;
+};
+
+enum class BrushStyle { Solid, Clear };
+
+class Raster {
+ public:
+  static constexpr int Width = 393;
+  static constexpr int Height = 321;
+
+  // The picture has no pixels until it is first cleared.
+  bool exists() const { return !pixels_.empty(); }
+  // Creates the pixels (white) if they do not exist yet.
+  void create();
+
+  Color pixel(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * Width + x]; }
+  // Sets one pixel; outside the raster nothing happens.
+  void setPixel(int x, int y, Color c) {
+    if (x >= 0 && x < Width && y >= 0 && y < Height) pixels_[static_cast<std::size_t>(y) * Width + x] = c;
+  }
+  const Color* data() const { return pixels_.data(); }
+  Color* data() { return pixels_.data(); }
+
+  void setPenColor(Color c) { pen_ = c; }
+  Color penColor() const { return pen_; }
+  void setBrushColor(Color c) { brush_ = c; brushStyle_ = BrushStyle::Solid; }
+  Color brushColor() const { return brush_; }
+  void setBrushStyle(BrushStyle s) { brushStyle_ = s; }
+  BrushStyle brushStyle() const { return brushStyle_; }
+
+  // Pixel coordinates are whole numbers held in doubles, so that a point far
+  // outside any integer range (or not finite at all) can still be passed.
+  void moveTo(double x, double y) { curX_ = x; curY_ = y; }
+  // Draws from the current position to (x, y), leaving out (x, y) itself, and
+  // makes (x, y) the current position.
+  void lineTo(double x, double y);
+  double currentX() const { return curX_; }
+  double currentY() const { return curY_; }
+
+  // Fills columns x1..x2-1 and rows y1..y2-1 with the brush (when solid) and
+  // outlines them with the pen.
+  void rectangle(int x1, int y1, int x2, int y2);
+
+  // Writes text with its top-left corner at (x, y) in black; with a solid
+  // brush the text box is filled with the brush colour first.
+  void textOut(int x, int y, const std::string& text);
+  void setTextRenderer(TextRenderer* r) { textRenderer_ = r; }
+
+ private:
+  std::vector<Color> pixels_;
+  Color pen_ = 0;
+  Color brush_ = 0xFFFFFF;
+  BrushStyle brushStyle_ = BrushStyle::Solid;
+  double curX_ = 0, curY_ = 0;
+  TextRenderer* textRenderer_ = nullptr;
+};
+
+// The line rule, shared by the canvas and its tests. Sets in `pixels`
+// (width × height, row-major) every pixel of the line from (x0, y0) to
+// (x1, y1) except (x1, y1) itself, clipped to the raster. Ends may be any
+// doubles holding whole numbers, however large; a segment with an end that is
+// not finite draws nothing.
+void drawLine(Color* pixels, int width, int height, double x0, double y0, double x1, double y1,
+              Color color);
+
+}  // namespace graf

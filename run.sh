@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Grafolin.
+set -euo pipefail
+cd "$(dirname "$0")"
+bash tools/setup.sh
+bash tools/build.sh
+exec ./build/grafolin "$@"
