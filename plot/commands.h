@@ -24,6 +24,9 @@ struct WheelModifiers {
   bool exactlyCtrl() const { return ctrl && !shift && !alt && !mouseButton; }
 };
 
+// "Függvények száma: " followed by the count: status bar panel 2.
+std::string countPanelText(int count);
+
 struct Ports {
   MainWindowPort& main;
   Notifier& notifier;
@@ -101,6 +104,7 @@ class Commands {
   Ports ui_;
   Color faceColor_ = 0xF0F0F0;
   int runDepth_ = 0;
+  bool repeatSlowed_ = false;
 };
 
 }  // namespace graf

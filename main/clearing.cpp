@@ -1,0 +1,91 @@
+// Clear all, clear functions and delete the last function.
+#include <charconv>
+
+#include "plot/commands.h"
+#include "plot/numtext.h"
+
+namespace graf {
+
+namespace {
+
+const char* const kSelectionLabelReset = "Kiválasztott függvények: ";
+const char* const kNothingLoaded = "Nincs betöltve semmi";
+
+// The text a coefficient field is refilled with: the two-decimal form, or,
+// when that would read back as a different number, the shortest text that
+// reads back exactly, so that the refilled fields still describe the stored
+// function and the replot stores nothing new.
+std::string refillText(double v) {
+  std::string text = twoDecimals(v);
+  double back = 0;
+  if (parseNumber(text, back) && back == v) return text;
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, v);
+  return std::string(buf, r.ptr);
+}
+
+}  // namespace
+
+void Commands::clearAll() {
+  st_.OriginX = 205;
+  st_.OriginY = 160;
+  ui_.list.setSelectionLabel(kSelectionLabelReset);
+  st_.LoadMode = 0;
+  ui_.load.setLoadStatus(kNothingLoaded);
+  ui_.list.clearRows();
+  st_.ListedCount = 0;
+  st_.PictureCleared = 1;
+  ui_.main.setCountPanel(countPanelText(0));
+  st_.FunctionCount = 0;
+  ui_.main.setReadout("", "");
+  st_.PlotShown = 0;
+  ui_.main.setCaption("Függvényválasztás");
+  ui_.main.setFieldText(Field::A, "");
+  ui_.main.setFieldText(Field::B, "");
+  ui_.main.setFieldText(Field::C, "");
+  clearPicture();
+  st_.ZoomFactor = 1;
+  ui_.main.setZoomLabel("1x");
+  st_.PanY = 0;
+  st_.PanX = 0;
+  st_.PanStepsX = 0;
+  st_.PanStepsY = 0;
+  ui_.main.setDeleteLastEnabled(false);
+}
+
+void Commands::clearFunctions() {
+  ui_.list.setSelectionLabel(kSelectionLabelReset);
+  st_.LoadMode = 0;
+  ui_.load.setLoadStatus(kNothingLoaded);
+  st_.PictureCleared = 1;
+  ui_.main.setCountPanel(countPanelText(0));
+  st_.FunctionCount = 0;
+  ui_.main.setReadout("", "");
+  st_.PlotShown = 0;
+  ui_.main.setCaption("Függvényválasztás");
+  clearPicture();
+  ui_.main.setDeleteLastEnabled(false);
+  ui_.list.clearRows();
+  st_.ListedCount = 0;
+}
+
+void Commands::deleteLastFunction() {
+  ui_.list.setSelectionLabel(kSelectionLabelReset);
+  // With nothing stored there is nothing to take back; the count must not
+  // wrap around below zero.
+  if (st_.FunctionCount > 0) --st_.FunctionCount;
+  const int n = st_.FunctionCount;
+  if (ui_.list.rowCount() > n) ui_.list.removeRow(n);
+  st_.ListedCount = n;
+  if (n == 0) {
+    clearAll();
+    return;
+  }
+  selectKind(st_.FunctionKind[n]);
+  ui_.main.setFieldText(Field::A, refillText(st_.CoefA[n]));
+  ui_.main.setFieldText(Field::B, refillText(st_.CoefB[n]));
+  ui_.main.setFieldText(Field::C, refillText(st_.CoefC[n]));
+  plotCommand();
+}
+
+}  // namespace graf

@@ -1,0 +1,246 @@
+#include <gtest/gtest.h>
+
+#include "plot/numtext.h"
+#include "tests/support/fake_ui.h"
+
+namespace graf::testing {
+namespace {
+
+const char* const kLetters = "Warning: Betűkből nem lehet függvényt ábrázolni!";
+const char* const kNothing = "Warning: A semmiből nem lehet függvényt ábrázolni!";
+const char* const kRange = "Information: Ezt még át kéne egyszer gondolni!";
+const char* const kMaximum = "Information: Függvényábrázolási maximum elérve!";
+
+using PlotRequest = CoreTest;
+
+TEST_F(PlotRequest, StoresDrawsAndListsANewFunction) {
+  plot(Linear, "2", "3");
+  EXPECT_EQ(table(), std::vector<std::string>{"1:2:3:0"});
+  EXPECT_EQ(ui.caption, "Íme a függvény");
+  EXPECT_EQ(ui.countPanel, "Függvények száma: 1");
+  EXPECT_TRUE(ui.deleteLastEnabled);
+  EXPECT_EQ(ui.rows.size(), 1u);
+  EXPECT_EQ(st.ListedCount, 1);
+  EXPECT_EQ(st.PlotShown, 1);
+  EXPECT_TRUE(ui.dialogs.empty());
+  // 2x + 3 at x = 0 lies at row 160 − 4·3 = 148, on a white background.
+  EXPECT_EQ(pic.pixel(205, 148), st.ColorLinear);
+  EXPECT_EQ(pic.pixel(0, 0), 0xFFFFFFu);
+}
+
+TEST_F(PlotRequest, EqualFunctionsAreStoredOnce) {
+  plot(Linear, "2", "3");
+  plot(Linear, "2", "3");
+  EXPECT_EQ(st.FunctionCount, 1);
+  EXPECT_EQ(ui.rows.size(), 1u);
+
+  plot(Quadratic, "1.50", "0", "1");
+  plot(Quadratic, "1.5", "0", "1");  // the same number
+  EXPECT_EQ(table(), (std::vector<std::string>{"1:2:3:0", "2:1.5:0:1"}));
+
+  plot(AbsoluteValue, "1.5", "0", "1");  // same coefficients, another kind
+  EXPECT_EQ(st.FunctionCount, 3);
+  EXPECT_EQ(ui.rows.size(), 3u);
+}
+
+TEST_F(PlotRequest, LinearIgnoresCButChecksItsLetters) {
+  plot(Linear, "1", "2", "7");
+  EXPECT_EQ(table(), std::vector<std::string>{"1:1:2:0"});
+  plot(Linear, "", "", "7");
+  EXPECT_EQ(ui.dialogs, std::vector<std::string>{kNothing});
+  ui.dialogs.clear();
+  plot(Linear, "1", "5", "x");
+  EXPECT_EQ(ui.dialogs, std::vector<std::string>{kLetters});
+  EXPECT_EQ(table(), std::vector<std::string>{"1:1:2:0"});
+}
+
+TEST_F(PlotRequest, EmptyFieldNextToANumberReadsAsZero) {
+  plot(Linear, "", "3");
+  EXPECT_EQ(table(), std::vector<std::string>{"1:0:3:0"});
+}
+
+TEST_F(PlotRequest, RangeBoundsThemselvesAreAccepted) {
+  plot(Quadratic, "100", "-100", "100");
+  EXPECT_EQ(st.FunctionCount, 1);
+  EXPECT_TRUE(ui.dialogs.empty());
+}
+
+// Every refusal with one function stored before it: the count is taken back,
+// the fields show function 1 again, the picture shows it, one message.
+struct Refusal {
+  const char* name;
+  double kind;
+  const char* a;
+  const char* b;
+  const char* c;
+  const char* message;
+};
+
+void PrintTo(const Refusal& r, std::ostream* os) { *os << r.name; }
+
+class Refusals : public CoreTest, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(Refusals, TakeTheFunctionBackAndSayWhy) {
+  const Refusal& r = GetParam();
+  plot(Quadratic, "1.5", "-2", "0.25");
+  choose(r.kind);
+  ui.type(r.a, r.b, r.c);
+  cmd.plotCommand();
+  EXPECT_EQ(ui.dialogs, std::vector<std::string>{r.message});
+  EXPECT_EQ(table(), std::vector<std::string>{"2:1.5:-2:0.25"});
+  EXPECT_EQ(ui.kind, Quadratic);
+  EXPECT_EQ(ui.fields[0], "1.50");
+  EXPECT_EQ(ui.fields[1], "-2.00");
+  EXPECT_EQ(ui.fields[2], "0.25");
+  EXPECT_EQ(ui.countPanel, "Függvények száma: 1");
+  EXPECT_EQ(ui.rows.size(), 1u);
+  EXPECT_EQ(st.ListedCount, 1);
+  EXPECT_EQ(pic.pixel(205, 160), st.ColorQuadratic);  // f(0) = 0.25 rounds onto the axis row
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PlotRequest, Refusals,
+    ::testing::Values(Refusal{"DecimalComma", Linear, "1,5", "2", "", kLetters},
+                      Refusal{"TrailingBlank", Linear, "5 ", "2", "", kLetters},
+                      Refusal{"LoneSign", AbsoluteValue, "1", "-", "2", kLetters},
+                      Refusal{"AllEmpty", Quadratic2, "", "", "", kNothing},
+                      Refusal{"LinearWithOnlyC", Linear, "", "", "7", kNothing},
+                      Refusal{"JustAboveRange", Linear, "100.01", "2", "", kRange},
+                      Refusal{"BelowRangeInC", Quadratic2, "1", "2", "-100.5", kRange},
+                      Refusal{"BeyondDoubleRange", Linear, "1e400", "0", "", kRange},
+                      Refusal{"BeyondDoubleRangeNegative", Quadratic, "1", "-1e400", "0", kRange}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PlotRequest, TheNestedRedrawHappensBeforeTheMessage) {
+  plot(Linear, "1", "0");
+  plot(Linear, "2", "0");
+  st.SoundOn = 1;
+  ui.log.clear();
+  plot(Linear, "abc", "0");
+  // The deletion refills the fields and runs the plot command (whose run sets
+  // the caption) before the outer run beeps and shows its message.
+  const std::vector<std::string> expected = {"field 0=2.00", "field 1=0.00", "field 2=0.00",
+                                             "caption Íme a függvény", "beep",
+                                             "message " + std::string(kLetters)};
+  EXPECT_EQ(ui.log, expected);
+  EXPECT_EQ(table(), (std::vector<std::string>{"1:1:0:0", "1:2:0:0"}));
+}
+
+TEST_F(PlotRequest, BeepOnlyWithSoundOnAndNeverForTheMaximum) {
+  plot(Linear, "x", "1");  // first refusal: sound off
+  EXPECT_EQ(ui.dialogs, std::vector<std::string>{kLetters});
+  st.SoundOn = 1;
+  ui.dialogs.clear();
+  plot(Linear, "", "");
+  EXPECT_EQ(ui.dialogs, (std::vector<std::string>{"beep", kNothing}));
+}
+
+TEST_F(PlotRequest, ARefusedFirstFunctionEndsInClearAll) {
+  cmd.wheelTurn(true, {});  // nothing stored: the wheel does nothing
+  plot(Quadratic, "2", "1", "500");
+  EXPECT_EQ(ui.dialogs, std::vector<std::string>{kRange});
+  EXPECT_EQ(st.FunctionCount, 0);
+  EXPECT_EQ(st.PlotShown, 0);
+  EXPECT_EQ(ui.fields[0], "");
+  EXPECT_EQ(ui.fields[1], "");
+  EXPECT_EQ(ui.fields[2], "");
+  EXPECT_EQ(ui.countPanel, "Függvények száma: 0");
+  EXPECT_EQ(ui.caption, "Függvényválasztás");
+  EXPECT_FALSE(ui.deleteLastEnabled);
+  EXPECT_TRUE(ui.rows.empty());
+  EXPECT_EQ(pic.pixel(205, 160), kFace);
+}
+
+TEST_F(PlotRequest, KindOptionsEnableTheCFieldOnlyOnAChange) {
+  EXPECT_FALSE(ui.cEnabled);
+  choose(Quadratic);
+  EXPECT_TRUE(ui.cEnabled);
+  choose(Quadratic2);
+  EXPECT_TRUE(ui.cEnabled);
+  choose(Linear);
+  EXPECT_FALSE(ui.cEnabled);
+  choose(Linear);
+  EXPECT_FALSE(ui.cEnabled);
+  EXPECT_EQ(st.LinearSelected, 1);
+}
+
+// Stores 50 different functions.
+void fill50(CoreTest& t, FakeUi& ui, Commands& cmd) {
+  (void)t;
+  for (int i = 1; i <= 50; ++i) {
+    ui.type(std::to_string(i), "1");
+    cmd.plotCommand();
+  }
+}
+
+TEST_F(PlotRequest, AtTheMaximumTheTablePictureAndListStayInStep) {
+  fill50(*this, ui, cmd);
+  ASSERT_EQ(st.FunctionCount, 50);
+  ASSERT_TRUE(ui.dialogs.empty());
+  const auto before = table();
+
+  // A redraw whose fields describe function 50: one message, nothing changes.
+  cmd.panStep(PanDirection::Up);
+  EXPECT_EQ(ui.dialogs, std::vector<std::string>{kMaximum});
+  EXPECT_EQ(table(), before);
+
+  // A new function at the maximum is not stored and no row is added.
+  ui.dialogs.clear();
+  plot(Linear, "0", "-7");
+  EXPECT_EQ(ui.dialogs, std::vector<std::string>{kMaximum});
+  EXPECT_EQ(table(), before);
+  EXPECT_EQ(ui.rows.size(), 50u);
+  EXPECT_EQ(st.ListedCount, 50);
+  EXPECT_EQ(ui.countPanel, "Függvények száma: 50");
+
+  // Even letters in the fields only bring the maximum message.
+  ui.dialogs.clear();
+  plot(Linear, "abc", "");
+  EXPECT_EQ(ui.dialogs, std::vector<std::string>{kMaximum});
+  EXPECT_EQ(table(), before);
+
+  // The picture shows the functions, moved 32 pixels down by the pan step:
+  // x + 1 passes (20, 21) at pixel (285, 108); every one passes (0, 1) at (205, 188).
+  EXPECT_EQ(pic.pixel(285, 108), st.ColorLinear);
+  EXPECT_EQ(pic.pixel(205, 188), st.ColorLinear);
+}
+
+TEST_F(PlotRequest, ARedrawRegistersTypedFunctionsWithoutARow) {
+  plot(Linear, "1", "0");
+  ui.type("2", "0");
+  cmd.panStep(PanDirection::Up);  // the redraw stores 2x
+  EXPECT_EQ(st.FunctionCount, 2);
+  EXPECT_EQ(ui.rows.size(), 1u);
+  EXPECT_EQ(ui.countPanel, "Függvények száma: 1");
+
+  ui.type("3", "0");
+  cmd.plotCommand();  // 3x: only the newest gets a row
+  EXPECT_EQ(st.FunctionCount, 3);
+  ASSERT_EQ(ui.rows.size(), 2u);
+  EXPECT_EQ(st.ListedCount, 3);
+}
+
+TEST_F(PlotRequest, LoadModeFillsTheBarAndEndsWithTheNextRun) {
+  // The state a load of three functions leaves before its plot request.
+  for (int i = 1; i <= 3; ++i) {
+    st.FunctionKind[i] = Linear;
+    st.CoefA[i] = i;
+  }
+  st.FunctionCount = 3;
+  st.ListedCount = 3;
+  st.LoadMode = 1;
+  st.ProgressStep = 50 / 3;
+  st.ProgressPosition = 48;
+  st.LoadPlotCount = 0;
+  ui.type("3.00", "0.00", "0.00");
+  cmd.plotCommand();
+  EXPECT_EQ(ui.progressCaption, "Számolás...");
+  EXPECT_EQ(ui.progress, (std::vector<int>{61, 74, 87}));
+  EXPECT_EQ(st.FunctionCount, 3);
+  EXPECT_EQ(st.LoadMode, 1);
+  cmd.panStep(PanDirection::Down);
+  EXPECT_EQ(st.LoadMode, 0);
+}
+
+}  // namespace
+}  // namespace graf::testing

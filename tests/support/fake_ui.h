@@ -1,0 +1,133 @@
+#pragma once
+// A recording stand-in for every window the core talks to, and a fixture
+// that owns a fresh PlotState, picture and Commands for each test.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "plot/commands.h"
+
+namespace graf::testing {
+
+class FakeUi : public MainWindowPort, public Notifier, public FunctionListPort, public LoadPort {
+ public:
+  // Everything the core said to the windows, in order.
+  std::vector<std::string> log;
+  // Only the message boxes and beeps, in order ("beep", "Warning: text").
+  std::vector<std::string> dialogs;
+
+  std::string fields[3];
+  double kind = Linear;
+  bool cEnabled = false;
+  std::string caption = "Grafolin 5.2";
+  std::string countPanel = "Függvények száma: 0";
+  bool deleteLastEnabled = false;
+  std::string readoutX, readoutY;
+  std::string zoomLabel = "1x";
+  PictureCursor cursor = PictureCursor::Arrow;
+  bool wheelVertical = true;
+  int repeatInterval = 50;
+  int pictureChanges = 0;
+  std::vector<std::string> rows;
+  std::string selectionLabel = "Kiválasztott függvények:";
+  std::string loadStatus = "Nincs betöltve semmi";
+  std::string progressCaption;
+  std::vector<int> progress;
+
+  void type(const std::string& a, const std::string& b, const std::string& c = "") {
+    fields[0] = a;
+    fields[1] = b;
+    fields[2] = c;
+  }
+
+  // MainWindowPort
+  std::string fieldText(Field f) const override { return fields[static_cast<int>(f)]; }
+  void setFieldText(Field f, const std::string& t) override {
+    fields[static_cast<int>(f)] = t;
+    log.push_back("field " + std::to_string(static_cast<int>(f)) + "=" + t);
+  }
+  double selectedKind() const override { return kind; }
+  void selectKind(double k) override {
+    kind = k;
+    log.push_back("select " + std::to_string(static_cast<int>(k)));
+  }
+  void setCFieldEnabled(bool e) override { cEnabled = e; }
+  void setCaption(const std::string& t) override {
+    caption = t;
+    log.push_back("caption " + t);
+  }
+  void setCountPanel(const std::string& t) override { countPanel = t; }
+  void setDeleteLastEnabled(bool e) override { deleteLastEnabled = e; }
+  void setReadout(const std::string& x, const std::string& y) override {
+    readoutX = x;
+    readoutY = y;
+  }
+  void setZoomLabel(const std::string& t) override { zoomLabel = t; }
+  void setPictureCursor(PictureCursor c) override { cursor = c; }
+  void setWheelDirectionVertical(bool v) override { wheelVertical = v; }
+  void setRepeatInterval(int ms) override { repeatInterval = ms; }
+  void pictureChanged() override { ++pictureChanges; }
+
+  // Notifier
+  void beep() override {
+    dialogs.push_back("beep");
+    log.push_back("beep");
+  }
+  void message(MessageType t, const std::string& text) override {
+    std::string entry = std::string(messageTitle(t)) + ": " + text;
+    dialogs.push_back(entry);
+    log.push_back("message " + entry);
+    if (onMessage) onMessage();
+  }
+  // Runs while a message box is "open", to act as other events would.
+  std::function<void()> onMessage;
+
+  // FunctionListPort
+  void appendRow(const std::string& t) override { rows.push_back(t); }
+  int rowCount() const override { return static_cast<int>(rows.size()); }
+  void removeRow(int i) override { rows.erase(rows.begin() + i); }
+  void clearRows() override { rows.clear(); }
+  void setSelectionLabel(const std::string& t) override { selectionLabel = t; }
+
+  // LoadPort
+  void setLoadStatus(const std::string& t) override { loadStatus = t; }
+  void setProgressCaption(const std::string& t) override { progressCaption = t; }
+  void setProgressPosition(int p) override { progress.push_back(p); }
+};
+
+class CoreTest : public ::testing::Test {
+ protected:
+  PlotState st;
+  Raster pic;
+  FakeUi ui;
+  Commands cmd{st, pic, Ports{ui, ui, ui, ui}};
+
+  static constexpr Color kFace = 0xF0F0F0;
+  CoreTest() { cmd.setFaceColor(kFace); }
+
+  // Chooses a kind the way a click on its option does.
+  void choose(double kind) { cmd.selectKind(kind); }
+  // Types the fields and presses F5.
+  void plot(double kind, const std::string& a, const std::string& b, const std::string& c = "") {
+    choose(kind);
+    ui.type(a, b, c);
+    cmd.plotCommand();
+  }
+  // The table as "kind:a:b:c" strings, entries 1..FunctionCount.
+  std::vector<std::string> table() const {
+    std::vector<std::string> out;
+    for (int i = 1; i <= st.FunctionCount; ++i)
+      out.push_back(std::to_string(static_cast<int>(st.FunctionKind[i])) + ":" + fmt(st.CoefA[i]) + ":" +
+                    fmt(st.CoefB[i]) + ":" + fmt(st.CoefC[i]));
+    return out;
+  }
+  static std::string fmt(double v) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%g", v);
+    return buf;
+  }
+};
+
+}  // namespace graf::testing
