@@ -36,9 +36,6 @@ void Commands::sum(const std::vector<int>& selectedRows) {
 void Commands::traceRow(int row) {
   if (row < 0 || row >= st_.FunctionCount) return;
   plotCommand();
-  // The replot may have withdrawn functions (a refused input in the fields);
-  // only a function that is still stored is traced.
-  if (row >= st_.FunctionCount) return;
   const int n = row + 1;
   const double kind = st_.FunctionKind[n], a = st_.CoefA[n], b = st_.CoefB[n], c = st_.CoefC[n];
   pic_.setPenColor(0);

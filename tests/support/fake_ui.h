@@ -97,6 +97,23 @@ class FakeUi : public MainWindowPort, public Notifier, public FunctionListPort, 
   void setProgressPosition(int p) override { progress.push_back(p); }
 };
 
+// Records the texts written on the picture instead of drawing glyphs.
+class RecordingText : public TextRenderer {
+ public:
+  struct Entry {
+    int x, y;
+    std::string text;
+    bool opaque;
+    Color background;
+  };
+  std::vector<Entry> entries;
+  void drawText(Raster&, int x, int y, const std::string& text, Color color, bool opaque,
+                Color background) override {
+    EXPECT_EQ(color, 0u) << "text on the picture is black";
+    entries.push_back({x, y, text, opaque, background});
+  }
+};
+
 class CoreTest : public ::testing::Test {
  protected:
   PlotState st;
@@ -105,7 +122,11 @@ class CoreTest : public ::testing::Test {
   Commands cmd{st, pic, Ports{ui, ui, ui, ui}};
 
   static constexpr Color kFace = 0xF0F0F0;
-  CoreTest() { cmd.setFaceColor(kFace); }
+  RecordingText text;
+  CoreTest() {
+    cmd.setFaceColor(kFace);
+    pic.setTextRenderer(&text);
+  }
 
   // Chooses a kind the way a click on its option does.
   void choose(double kind) { cmd.selectKind(kind); }
