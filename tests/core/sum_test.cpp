@@ -59,7 +59,7 @@ TEST_F(Sum, DoubleClickRedrawsAndTracesTheFunctionInBlack) {
   cmd.traceRow(1);
   EXPECT_EQ(pic.pixel(300, 140), 0u);  // y = 5 traced in black on row 140
   EXPECT_EQ(pic.pixel(246, 99), 0xFFFFFFu) << "the redraw removed the sum";
-  EXPECT_EQ(pic.pixel(225, 140), st.ColorLinear);  // x keeps its colour
+  EXPECT_EQ(pic.pixel(265, 100), st.ColorLinear);  // x keeps its colour
 
   const int changes = ui.pictureChanges;
   cmd.traceRow(2);
