@@ -1,0 +1,57 @@
+#include "platform/files.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace platform {
+
+namespace {
+QString reasonOf(const QFileDevice& f) {
+  switch (f.error()) {
+    case QFileDevice::PermissionsError: return QStringLiteral("nincs hozzá jogosultság");
+    case QFileDevice::OpenError: return QStringLiteral("nem nyitható meg (%1)").arg(f.errorString());
+    case QFileDevice::WriteError: return QStringLiteral("írási hiba (%1)").arg(f.errorString());
+    case QFileDevice::ReadError: return QStringLiteral("olvasási hiba (%1)").arg(f.errorString());
+    default: return f.errorString();
+  }
+}
+}  // namespace
+
+bool writeWholeFile(const QString& path, const QByteArray& data, QString* error) {
+  QSaveFile f(path);
+  // Never fall back to writing over the old file in place.
+  f.setDirectWriteFallback(false);
+  if (!f.open(QIODevice::WriteOnly)) {
+    if (error) *error = reasonOf(f);
+    return false;
+  }
+  if (f.write(data) != data.size()) {
+    if (error) *error = reasonOf(f);
+    f.cancelWriting();
+    return false;
+  }
+  if (!f.commit()) {
+    if (error) *error = reasonOf(f);
+    return false;
+  }
+  return true;
+}
+
+bool readWholeFile(const QString& path, qint64 maxBytes, QByteArray* data, QString* error) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) {
+    if (error) *error = f.exists() ? reasonOf(f) : QStringLiteral("a fájl nem létezik");
+    return false;
+  }
+  *data = f.read(maxBytes + 1);
+  if (f.error() != QFileDevice::NoError) {
+    if (error) *error = reasonOf(f);
+    return false;
+  }
+  return true;
+}
+
+bool fileExists(const QString& path) { return QFileInfo::exists(path); }
+
+}  // namespace platform
