@@ -10,7 +10,8 @@ namespace graf {
 // must be non-empty and consist of digits, optionally "." and digits, and
 // optionally an exponent ("E" or "e", optional sign, at least one digit).
 // Nothing may follow. A lone "." or a lone exponent such as "e3" reads as 0.
-// Returns false when the text is not a number (the empty text included).
+// Returns false when the text is not a number (the empty text included), and
+// value is then 0: an empty field reads as 0.
 // A number beyond the range of a double gives ±infinity; one too small to be
 // held gives ±0.
 bool parseNumber(std::string_view text, double& value);
