@@ -185,6 +185,8 @@ QFileDialog* Ttoltmentablak::makeOpenDialog(QWidget* parent) {
 
 void Ttoltmentablak::open() {
   if (mainWindow_) mainWindow_->setEnabled(false);
+  // A window whose parent is the main window was disabled with it.
+  setEnabled(true);
   show();
   raise();
   activateWindow();

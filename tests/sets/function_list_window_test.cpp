@@ -49,7 +49,7 @@ TEST_F(FunctionListWindow, LayoutAndStartingTexts) {
   EXPECT_EQ(sum->geometry(), QRect(48, 256, 145, 25));
 }
 
-TEST_F(FunctionListWindow, RowsFollowThePlotLoadAndClearingCommands) {
+TEST_F(FunctionListWindow, RowsFollowThePlotAndClearingCommands) {
   plot(Quadratic, "1.5", "-12", "100");
   plot(Linear, "25", "0");
   plot(AbsoluteValue, "0.5", "3", "-1");

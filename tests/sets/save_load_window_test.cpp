@@ -367,15 +367,26 @@ TEST_F(SaveLoadWindow, EveryWayOfClosingEnablesTheMainWindowAndClosesTheProgress
   }
 }
 
+TEST_F(SaveLoadWindow, AsAChildOfTheMainWindowItStaysUsableWhileTheMainWindowIsDisabled) {
+  Ttoltmentablak child(cmd, progress, &mainWindow, &mainWindow);
+  child.open();
+  EXPECT_FALSE(mainWindow.isEnabled());
+  EXPECT_TRUE(child.isEnabled());
+  EXPECT_TRUE(child.isWindow());
+  child.close();
+  EXPECT_TRUE(mainWindow.isEnabled());
+}
+
 TEST_F(SaveLoadWindow, ContextMenusAskForTheirHelpTopics) {
-  const std::tuple<QWidget*, QMenu*, const char*> windows[] = {
-      {&window, window.contextMenu(), "Függvény töltése és mentése"},
-      {&listWindow, listWindow.contextMenu(), "Függvényablak"},
+  // The right button on a part of the window without a menu of its own.
+  const std::tuple<QWidget*, QWidget*, QMenu*, const char*> windows[] = {
+      {&window, child<QLabel>(window, "Label2"), window.contextMenu(), "Függvény töltése és mentése"},
+      {&listWindow, list()->viewport(), listWindow.contextMenu(), "Függvényablak"},
   };
-  for (const auto& [w, menu, topic] : windows) {
+  for (const auto& [w, target, menu, topic] : windows) {
     w->show();
     QSignalSpy spy(w, SIGNAL(helpRequested(QString)));
-    requestContextMenu(*w);
+    requestContextMenu(*target);
     ASSERT_TRUE(menu->isVisible()) << topic;
     ASSERT_EQ(menu->actions().size(), 1);
     EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Súgó"));

@@ -146,7 +146,8 @@ class WindowsTest : public ::testing::Test {
       QApplication::sendEvent(w, &release);
     }
   }
-  // Right mouse button on a window: its context menu opens.
+  // The right mouse button on a widget: the event goes up to the first
+  // widget that has a context menu.
   static void requestContextMenu(QWidget& w) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), w.mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(&w, &event);
