@@ -1,0 +1,53 @@
+#pragma once
+// The function list window ("Függvények"): one fixed-width row per stored
+// function, the sum of two selected functions ("Összegük") and the trace of a
+// double-clicked one. The rows are written by the commands through
+// graf::FunctionListPort; row i belongs to function i + 1.
+#include <QWidget>
+
+#include "plot/commands.h"
+#include "plot/ports.h"
+
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+
+class Tfuggvenyablak : public QWidget, public graf::FunctionListPort {
+  Q_OBJECT
+ public:
+  explicit Tfuggvenyablak(graf::Commands& cmd, QWidget* parent = nullptr);
+
+  // graf::FunctionListPort
+  void appendRow(const std::string& text) override;
+  int rowCount() const override;
+  void removeRow(int index) override;
+  void clearRows() override;
+  void setSelectionLabel(const std::string& text) override;
+
+  QString rowText(int index) const;
+  QString selectionLabel() const;
+  QMenu* contextMenu() const { return PopupMenu1; }
+
+ signals:
+  // The window was shown (true) or hidden (false), also when the user closed it.
+  void visibilityChanged(bool visible);
+  void helpRequested(const QString& topic);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  void Button1Click();
+  void ListBox1DblClick();
+  void reportVisibility(bool visible);
+
+  graf::Commands& cmd_;
+  QLabel* Label1;
+  QListWidget* ListBox1;
+  QPushButton* Button1;
+  QLabel* Label3;
+  QMenu* PopupMenu1;
+  int reportedVisible_ = -1;
+};

@@ -1,0 +1,23 @@
+#pragma once
+// The load status label of the save/load window and the progress window, as
+// the commands reach them (graf::LoadPort).
+#include <string>
+
+#include "functionsets/ui/tbetoltesablak.h"
+#include "functionsets/ui/ttoltmentablak.h"
+#include "plot/ports.h"
+
+class LoadWindows : public graf::LoadPort {
+ public:
+  LoadWindows(Ttoltmentablak& saveLoad, Tbetoltesablak& progress) : saveLoad_(saveLoad), progress_(progress) {}
+
+  void setLoadStatus(const std::string& text) override { saveLoad_.setLoadStatus(QString::fromStdString(text)); }
+  void setProgressCaption(const std::string& text) override {
+    progress_.setProgressCaption(QString::fromStdString(text));
+  }
+  void setProgressPosition(int position) override { progress_.setProgressPosition(position); }
+
+ private:
+  Ttoltmentablak& saveLoad_;
+  Tbetoltesablak& progress_;
+};

@@ -1,0 +1,37 @@
+#include "functionsets/ui/tbetoltesablak.h"
+
+#include <QGuiApplication>
+#include <QProgressBar>
+#include <QScreen>
+#include <QShowEvent>
+
+Tbetoltesablak::Tbetoltesablak(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+  setObjectName("Tbetoltesablak");
+  setWindowTitle(QStringLiteral("Betöltés..."));
+  setFixedSize(344, 16);
+  ProgressBar1 = new QProgressBar(this);
+  ProgressBar1->setObjectName("ProgressBar1");
+  ProgressBar1->setRange(0, 100);
+  ProgressBar1->setValue(0);
+  ProgressBar1->setTextVisible(false);
+  ProgressBar1->setGeometry(0, 0, 344, 16);
+}
+
+void Tbetoltesablak::setProgressCaption(const QString& caption) { setWindowTitle(caption); }
+
+void Tbetoltesablak::setProgressPosition(int position) { ProgressBar1->setValue(position); }
+
+int Tbetoltesablak::progressPosition() const { return ProgressBar1->value(); }
+
+void Tbetoltesablak::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) {
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+      QRect frame = frameGeometry();
+      frame.moveCenter(screen->availableGeometry().center());
+      move(frame.topLeft());
+    }
+  }
+  QWidget::showEvent(event);
+}

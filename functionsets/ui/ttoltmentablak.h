@@ -1,0 +1,86 @@
+#pragma once
+// The save/load window of function sets ("Függvény(ek) mentése/töltése"):
+// saves the function table with a comment into a ".fv" file and loads one
+// back, with the progress window running while a set is loaded and drawn.
+// The user works in it alone: open() disables the main window, and every
+// close enables it again.
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+#include "functionsets/load_save.h"
+#include "plot/commands.h"
+
+class QCheckBox;
+class QFileDialog;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class Tbetoltesablak;
+
+class Ttoltmentablak : public QWidget, public graf::SaveLoadPort {
+  Q_OBJECT
+ public:
+  Ttoltmentablak(graf::Commands& cmd, Tbetoltesablak& progress, QWidget* mainWindow, QWidget* parent = nullptr);
+
+  // Shows, raises and activates the window and disables the main window.
+  void open();
+
+  // Label2: what the last load brought, or "Nincs betöltve semmi".
+  void setLoadStatus(const QString& text);
+  QString loadStatus() const;
+  // The file of the last save or load; "fuggvenyek1.fv" again at every activation.
+  QString setFileName() const { return SetFileName; }
+  QMenu* contextMenu() const { return PopupMenu1; }
+
+  // The file dialogs. Each returns the chosen path, or an empty string when
+  // the user cancelled. They start as the real dialogs below.
+  std::function<QString()> askFileToSave;
+  std::function<QString()> askFileToOpen;
+  static QFileDialog* makeSaveDialog(QWidget* parent);
+  static QFileDialog* makeOpenDialog(QWidget* parent);
+
+  // graf::SaveLoadPort
+  void showProgressWindow() override;
+  void closeProgressWindow() override;
+  void setLoadedComment(const std::string& text) override;
+  void setAckAndDiscardEnabled() override;
+  void setSaveEnabled(bool enabled) override;
+
+ signals:
+  void helpRequested(const QString& topic);
+
+ protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void FormActivate();
+  void FormClose();
+  void Button1Click();  // "Ment"
+  void Button2Click();  // "Tölt"
+  void Button5Click();  // "Töltés mégsem"
+  void fileError(const QString& what, const QString& path, const QString& reason);
+
+  graf::Commands& cmd_;
+  Tbetoltesablak& progress_;
+  QPointer<QWidget> mainWindow_;
+  QString SetFileName = QStringLiteral("fuggvenyek1.fv");
+
+  QPushButton* Button1;
+  QLabel* Label1;
+  QLabel* Label3;
+  QLineEdit* Edit1;
+  QCheckBox* CheckBox1;
+  QPushButton* Button2;
+  QLabel* Label2;
+  QLineEdit* Edit2;
+  QPushButton* Button4;
+  QPushButton* Button5;
+  QPushButton* Button3;
+  QMenu* PopupMenu1;
+};
