@@ -20,6 +20,8 @@ struct Sandbox {
     setenv("XDG_CONFIG_HOME", (dir + "/home/.config").c_str(), 1);
     setenv("XDG_DATA_HOME", (dir + "/home/.local/share").c_str(), 1);
     setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
+    // Tests never need a display.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     std::filesystem::create_directories(dir + "/work");
     if (chdir((dir + "/work").c_str()) != 0) throw std::runtime_error("cannot enter " + dir);
   }
