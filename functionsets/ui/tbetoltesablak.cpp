@@ -20,7 +20,12 @@ Tbetoltesablak::Tbetoltesablak(QWidget* parent)
 
 void Tbetoltesablak::setProgressCaption(const QString& caption) { setWindowTitle(caption); }
 
-void Tbetoltesablak::setProgressPosition(int position) { ProgressBar1->setValue(position); }
+// A load runs without returning to the event loop, so the bar is painted at
+// once rather than at the next paint event.
+void Tbetoltesablak::setProgressPosition(int position) {
+  ProgressBar1->setValue(position);
+  if (isVisible()) ProgressBar1->repaint();
+}
 
 int Tbetoltesablak::progressPosition() const { return ProgressBar1->value(); }
 
