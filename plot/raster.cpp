@@ -168,8 +168,8 @@ void exactProduct(double a, double b, long double& high, long double& low) {
 // pixels can differ from the exact line only where that line passes within
 // about 1e-15 pixel of a rounding boundary, or where |dx| and |dy| agree to
 // within long double precision without being equal.
-void drawFar(Color* pixels, int width, int height, double x0, double y0, double x1, double y1,
-             Color color) {
+[[gnu::noinline]] void drawFar(Color* pixels, int width, int height, double x0, double y0,
+                               double x1, double y1, Color color) {
   const long double dx = static_cast<long double>(x1) - x0;
   const long double dy = static_cast<long double>(y1) - y0;
   if (dx == 0 && dy == 0) return;
@@ -233,30 +233,36 @@ void drawFar(Color* pixels, int width, int height, double x0, double y0, double 
 // the pixels the whole line would set.
 void drawLine(Color* pixels, int width, int height, double x0, double y0, double x1, double y1,
               Color color) {
-  if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1)) return;
-  if (width <= 0 || height <= 0) return;
-  // The ends are whole numbers; anything else is taken to the nearest one.
-  x0 = std::nearbyint(x0);
-  y0 = std::nearbyint(y0);
-  x1 = std::nearbyint(x1);
-  y1 = std::nearbyint(y1);
+  // Every pixel of the line lies within the box spanned by its two ends; most
+  // segments that miss the raster are turned away here, before any
+  // conversion. (An end that is not a whole number is rounded below, so the
+  // test is on the far side of -1 and of the size.)
+  if ((x0 <= -1 && x1 <= -1) || (y0 <= -1 && y1 <= -1) || (x0 >= width && x1 >= width) ||
+      (y0 >= height && y1 >= height) || width <= 0 || height <= 0)
+    return;
+  // NaN fails every comparison and infinity exceeds the limit: neither takes
+  // this way.
   if (std::fabs(x0) <= ExactLimit && std::fabs(y0) <= ExactLimit && std::fabs(x1) <= ExactLimit &&
       std::fabs(y1) <= ExactLimit) {
-    drawExact(pixels, width, height, static_cast<std::int64_t>(x0), static_cast<std::int64_t>(y0),
-              static_cast<std::int64_t>(x1), static_cast<std::int64_t>(y1), color);
+    auto ax = static_cast<std::int64_t>(x0), ay = static_cast<std::int64_t>(y0);
+    auto bx = static_cast<std::int64_t>(x1), by = static_cast<std::int64_t>(y1);
+    // The ends are whole numbers; anything else is taken to the nearest one.
+    if (double(ax) != x0 || double(ay) != y0 || double(bx) != x1 || double(by) != y1) {
+      ax = static_cast<std::int64_t>(std::nearbyint(x0));
+      ay = static_cast<std::int64_t>(std::nearbyint(y0));
+      bx = static_cast<std::int64_t>(std::nearbyint(x1));
+      by = static_cast<std::int64_t>(std::nearbyint(y1));
+    }
+    drawExact(pixels, width, height, ax, ay, bx, by, color);
     return;
   }
-  drawFar(pixels, width, height, x0, y0, x1, y1, color);
+  if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1)) return;
+  drawFar(pixels, width, height, std::nearbyint(x0), std::nearbyint(y0), std::nearbyint(x1),
+          std::nearbyint(y1), color);
 }
 
 void Raster::create() {
   if (pixels_.empty()) pixels_.assign(static_cast<std::size_t>(Width) * Height, 0xFFFFFF);
-}
-
-void Raster::lineTo(double x, double y) {
-  if (!pixels_.empty()) drawLine(pixels_.data(), Width, Height, curX_, curY_, x, y, pen_);
-  curX_ = x;
-  curY_ = y;
 }
 
 void Raster::rectangle(int x1, int y1, int x2, int y2) {
