@@ -266,22 +266,33 @@ class RatioReporter : public benchmark::ConsoleReporter {
  public:
   RatioReporter() : ConsoleReporter(OO_Tabular) {}
   void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs)
-      if (r.run_type == Run::RT_Iteration && !r.error_occurred && r.iterations > 0)
-        seconds_[r.benchmark_name()] = r.cpu_accumulated_time / static_cast<double>(r.iterations);
+    for (const Run& r : runs) {
+      if (r.error_occurred || r.iterations <= 0) continue;
+      const double t = r.cpu_accumulated_time / static_cast<double>(r.iterations);
+      if (r.run_type == Run::RT_Iteration)
+        seconds_[r.run_name.str()] = t;
+      else if (r.aggregate_name == "median")  // with repetitions, the median wins
+        medians_[r.run_name.str()] = t;
+    }
     ConsoleReporter::ReportRuns(runs);
   }
 
   void printRatio(const char* what, const std::string& a, const std::string& b, double target) const {
-    const auto ia = seconds_.find(a), ib = seconds_.find(b);
-    if (ia == seconds_.end() || ib == seconds_.end()) return;
-    const double ratio = ia->second / ib->second;
+    const double ta = secondsOf(a), tb = secondsOf(b);
+    if (!(ta > 0) || !(tb > 0)) return;
+    const double ratio = ta / tb;
     std::printf("%-44s %6.3f  (target at most %.1f: %s)\n", what, ratio, target,
                 ratio <= target ? "met" : "NOT met");
   }
 
  private:
-  std::map<std::string, double> seconds_;
+  double secondsOf(const std::string& name) const {
+    if (const auto m = medians_.find(name); m != medians_.end()) return m->second;
+    const auto i = seconds_.find(name);
+    return i == seconds_.end() ? 0.0 : i->second;
+  }
+
+  std::map<std::string, double> seconds_, medians_;
 };
 
 }  // namespace
