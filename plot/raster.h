@@ -26,6 +26,14 @@ class TextRenderer {
 
 enum class BrushStyle { Solid, Clear };
 
+// The line rule, shared by the canvas and its tests. Sets in `pixels`
+// (width × height, row-major) every pixel of the line from (x0, y0) to
+// (x1, y1) except (x1, y1) itself, clipped to the raster. Ends may be any
+// doubles holding whole numbers, however large; a segment with an end that is
+// not finite draws nothing.
+void drawLine(Color* pixels, int width, int height, double x0, double y0, double x1, double y1,
+              Color color);
+
 class Raster {
  public:
   static constexpr int Width = 393;
@@ -56,7 +64,15 @@ class Raster {
   void moveTo(double x, double y) { curX_ = x; curY_ = y; }
   // Draws from the current position to (x, y), leaving out (x, y) itself, and
   // makes (x, y) the current position.
-  void lineTo(double x, double y);
+  void lineTo(double x, double y) {
+    // A segment wholly beside the raster sets nothing: most segments of a
+    // steep curve stop here, before any call.
+    const bool beside = (curX_ <= -1 && x <= -1) || (curY_ <= -1 && y <= -1) ||
+                        (curX_ >= Width && x >= Width) || (curY_ >= Height && y >= Height);
+    if (!beside && !pixels_.empty()) drawLine(pixels_.data(), Width, Height, curX_, curY_, x, y, pen_);
+    curX_ = x;
+    curY_ = y;
+  }
   double currentX() const { return curX_; }
   double currentY() const { return curY_; }
 
@@ -77,13 +93,5 @@ class Raster {
   double curX_ = 0, curY_ = 0;
   TextRenderer* textRenderer_ = nullptr;
 };
-
-// The line rule, shared by the canvas and its tests. Sets in `pixels`
-// (width × height, row-major) every pixel of the line from (x0, y0) to
-// (x1, y1) except (x1, y1) itself, clipped to the raster. Ends may be any
-// doubles holding whole numbers, however large; a segment with an end that is
-// not finite draws nothing.
-void drawLine(Color* pixels, int width, int height, double x0, double y0, double x1, double y1,
-              Color color);
 
 }  // namespace graf
