@@ -14,15 +14,14 @@ double evaluate(double kind, double a, double b, double c, double x) {
   return std::nan("");
 }
 
-// std::nearbyint rounds halves to even in the default rounding mode.
 double pixelColumn(const PlotState& st, double x) {
   const double u = 4.0 * st.ZoomFactor;
-  return std::nearbyint(205.0 + u * x + st.PanX);
+  return roundHalfEven(205.0 + u * x + st.PanX);
 }
 
 double pixelRow(const PlotState& st, double y) {
   const double u = 4.0 * st.ZoomFactor;
-  return std::nearbyint(160.0 - u * y + st.PanY);
+  return roundHalfEven(160.0 - u * y + st.PanY);
 }
 
 void clearPicture(const PlotState& st, Raster& pic, Color faceColor) {

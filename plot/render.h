@@ -33,18 +33,51 @@ void clearPicture(const PlotState& st, Raster& pic, Color faceColor);
 // mode, advances the progress bar once per function.
 void render(PlotState& st, Raster& pic, LoadPort* progress);
 
+// Round to the nearest whole number, halves to even, in the default rounding
+// mode: adding and taking away 2^52 leaves no fraction bits. Values of 2^52
+// and more are whole already (and infinities and NaN pass through).
+inline double roundHalfEven(double v) {
+  constexpr double big = 4503599627370496.0;  // 2^52
+  if (!(v < big && v > -big)) return v;
+  return v >= 0 ? (v + big) - big : (v - big) + big;
+}
+
 template <class F>
 void sampleCurve(const PlotState& st, Raster& pic, F f) {
   const double s = st.SampleStep;
   // A step that is not positive, or too small to move x, would never end.
   if (!(s > 0.0) || !(-80.0 + s > -80.0)) return;
+  const double u = 4.0 * st.ZoomFactor;
+  const auto column = [&](double x) { return roundHalfEven(205.0 + u * x + st.PanX); };
+  const auto row = [&](double y) { return roundHalfEven(160.0 - u * y + st.PanY); };
+  // Each segment runs from the point at x + s back to the point at x; the
+  // point at x + s is the end of the next segment, so it is worked out once.
+  // A segment whose two columns lie on the same side beyond the picture sets
+  // no pixel whatever its rows are, so its f values are not even computed.
+  const auto beside = [](double a, double b) {
+    return (a < 0 && b < 0) || (a >= Raster::Width && b >= Raster::Width);
+  };
   double x = -80.0;
+  double px = column(x), py = 0;
+  bool pyKnown = false;
   do {
     const double xn = x + s;
-    pic.moveTo(pixelColumn(st, xn), pixelRow(st, f(xn)));
-    pic.lineTo(pixelColumn(st, x), pixelRow(st, f(x)));
+    const double nx = column(xn);
+    if (beside(nx, px)) {
+      pyKnown = false;
+    } else {
+      if (!pyKnown) py = row(f(x));
+      const double ny = row(f(xn));
+      pic.moveTo(nx, ny);
+      pic.lineTo(px, py);
+      py = ny;
+      pyKnown = true;
+    }
+    px = nx;
     x = xn;
   } while (x < 80.0);
+  // The pen ends where the last segment ended.
+  pic.moveTo(px, pyKnown ? py : row(f(x)));
 }
 
 }  // namespace graf

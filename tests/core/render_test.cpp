@@ -154,3 +154,83 @@ TEST(Render, CurveOutsideThePictureDrawsNothing) {
 
 }  // namespace
 }  // namespace graf
+
+namespace graf {
+namespace {
+
+TEST(Render, PixelRoundingIsHalfToEven) {
+  const struct {
+    double in, out;
+  } cases[] = {{0.5, 0},    {1.5, 2},       {2.5, 2},    {-0.5, 0},   {-1.5, -2},
+               {-2.5, -2},  {2.4999, 2},    {-7.51, -8}, {1e300, 1e300},
+               {4503599627370495.5, 4503599627370496.0},  // 2^52 − ½ goes to the even 2^52
+               {2251799813685248.5, 2251799813685248.0}};
+  for (const auto& c : cases) EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
+  EXPECT_TRUE(std::isinf(roundHalfEven(INFINITY)));
+  EXPECT_TRUE(std::isnan(roundHalfEven(NAN)));
+  // The pixel of x = 0.125 at 1x is 205.5, which goes to 206; at x = 0.375, 206.5 goes to 206.
+  PlotState st;
+  EXPECT_EQ(pixelColumn(st, 0.125), 206);
+  EXPECT_EQ(pixelColumn(st, 0.375), 206);
+  EXPECT_EQ(pixelRow(st, 0.125), 160);  // 159.5 goes to 160
+}
+
+}  // namespace
+}  // namespace graf
+
+namespace graf {
+namespace {
+
+// Every curve segment drawn in full, with none left out: what render must
+// match pixel for pixel, however it spares itself the invisible ones.
+std::vector<Color> everySegment(const PlotState& st, const Raster& background) {
+  std::vector<Color> out(background.data(), background.data() + Raster::Width * Raster::Height);
+  for (int i = 1; i <= st.FunctionCount; ++i) {
+    const double k = st.FunctionKind[i], a = st.CoefA[i], b = st.CoefB[i], c = st.CoefC[i];
+    const Color color = k == Linear ? st.ColorLinear
+                        : k == Quadratic ? st.ColorQuadratic
+                        : k == Quadratic2 ? st.ColorQuadratic2
+                                          : st.ColorAbsolute;
+    for (double x = -80.0; x < 80.0;) {
+      const double xn = x + st.SampleStep;
+      drawLine(out.data(), Raster::Width, Raster::Height, pixelColumn(st, xn),
+               pixelRow(st, evaluate(k, a, b, c, xn)), pixelColumn(st, x),
+               pixelRow(st, evaluate(k, a, b, c, x)), color);
+      x = xn;
+    }
+  }
+  return out;
+}
+
+TEST(Render, CurvesMatchTheirSegmentsDrawnInFull) {
+  for (int zoom : {1, 2, 8})
+    for (int panX : {-160, 0, 96})
+      for (double step : {0.1, 0.5, 1.0}) {
+        PlotState st;
+        st.ZoomFactor = zoom;
+        st.PanX = panX;
+        st.PanY = -64;
+        st.SampleStep = step;
+        st.FunctionCount = 12;
+        for (int i = 1; i <= 12; ++i) {
+          st.FunctionKind[i] = 1.0 + (i - 1) % 4;
+          st.CoefA[i] = (i % 3 - 1) * 0.37 * i;
+          st.CoefB[i] = i * 1.5 - 9;
+          st.CoefC[i] = 20 - 3.25 * i;
+        }
+        Raster pic, background;
+        clearPicture(st, pic, 0xF0F0F0);
+        st.FunctionCount = 0;
+        render(st, pic, nullptr);  // grid, axes and ticks only
+        background = pic;
+        st.FunctionCount = 12;
+        clearPicture(st, pic, 0xF0F0F0);
+        render(st, pic, nullptr);
+        const auto expected = everySegment(st, background);
+        ASSERT_TRUE(std::equal(expected.begin(), expected.end(), pic.data()))
+            << "zoom " << zoom << " pan " << panX << " step " << step;
+      }
+}
+
+}  // namespace
+}  // namespace graf
