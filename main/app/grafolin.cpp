@@ -1,9 +1,9 @@
 #include <QApplication>
-#include <QLabel>
+
+#include "main/ui/application.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QLabel label("Grafolin");
-  label.show();
+  graf::ui::GrafolinApp grafolin;
   return app.exec();
 }

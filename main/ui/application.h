@@ -1,0 +1,83 @@
+#pragma once
+// The program as a whole: the shared plot state and picture, the commands,
+// and the twelve windows, created once at start and alive until the main
+// window closes. A QApplication must exist before this is made.
+#include <QObject>
+#include <memory>
+#include <vector>
+
+#include "main/ui/port_relay.h"
+#include "main/ui/raster_text.h"
+#include "platform/message_box.h"
+#include "plot/commands.h"
+#include "plot/plot_state.h"
+#include "plot/raster.h"
+
+class QWidget;
+class Tfoablak;
+class Tsugoablak;
+class Textraablak;
+class Tinduloablak;
+class Tbeallitasablak;
+class Ttoltmentablak;
+class Tbetoltesablak;
+class Tfuggvenyablak;
+class TForm9;
+class Telsofuttatasablak;
+class Tfelulbiralasablak;
+class Tegyezoszinekablak;
+class LoadWindows;
+
+namespace graf::ui {
+
+class GrafolinApp : public QObject {
+  Q_OBJECT
+ public:
+  GrafolinApp();
+  ~GrafolinApp() override;
+
+  PlotState& state() { return state_; }
+  Raster& picture() { return picture_; }
+  Commands& commands() { return commands_; }
+  platform::MessageBoxNotifier& notifier() { return notifier_; }
+
+  Tfoablak& mainWindow() { return *foablak_; }
+  Tsugoablak& helpWindow() { return *sugoablak_; }
+  Textraablak& notesWindow() { return *extraablak_; }
+  Tinduloablak& splashWindow() { return *induloablak_; }
+  Tbeallitasablak& settingsWindow() { return *beallitasablak_; }
+  Ttoltmentablak& saveLoadWindow() { return *toltmentablak_; }
+  Tbetoltesablak& progressWindow() { return *betoltesablak_; }
+  Tfuggvenyablak& functionListWindow() { return *fuggvenyablak_; }
+  TForm9& quickViewWindow() { return *form9_; }
+  Telsofuttatasablak& firstRunWindow() { return *elsofuttatasablak_; }
+  Tfelulbiralasablak& clockOverrideWindow() { return *felulbiralasablak_; }
+  Tegyezoszinekablak& matchingColoursWindow() { return *egyezoszinekablak_; }
+
+  // The twelve windows, in the order of their creation.
+  std::vector<QWidget*> windows() const;
+
+ private:
+  PlotState state_;
+  Raster picture_;
+  PortRelay relay_;
+  Commands commands_;
+  platform::MessageBoxNotifier notifier_;
+  RasterTextRenderer textRenderer_;
+
+  std::unique_ptr<Tfoablak> foablak_;
+  std::unique_ptr<Tsugoablak> sugoablak_;
+  std::unique_ptr<Textraablak> extraablak_;
+  std::unique_ptr<Tinduloablak> induloablak_;
+  std::unique_ptr<Tbeallitasablak> beallitasablak_;
+  std::unique_ptr<Tbetoltesablak> betoltesablak_;
+  std::unique_ptr<Ttoltmentablak> toltmentablak_;
+  std::unique_ptr<Tfuggvenyablak> fuggvenyablak_;
+  std::unique_ptr<TForm9> form9_;
+  std::unique_ptr<Telsofuttatasablak> elsofuttatasablak_;
+  std::unique_ptr<Tfelulbiralasablak> felulbiralasablak_;
+  std::unique_ptr<Tegyezoszinekablak> egyezoszinekablak_;
+  std::unique_ptr<LoadWindows> loadWindows_;
+};
+
+}  // namespace graf::ui

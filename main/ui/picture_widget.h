@@ -1,0 +1,32 @@
+#pragma once
+// The picture control: shows the 393 × 321 raster pixel for pixel, without
+// scaling, smoothing or frame, and reports the mouse over it.
+#include <QWidget>
+
+#include "plot/raster.h"
+
+namespace graf::ui {
+
+class PictureWidget : public QWidget {
+  Q_OBJECT
+ public:
+  explicit PictureWidget(const Raster& raster, QWidget* parent = nullptr);
+
+ signals:
+  // The mouse moved to picture pixel (x, y).
+  void mouseMoved(int x, int y);
+  // A click of the left mouse button.
+  void clicked();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  const Raster& raster_;
+  bool leftPressed_ = false;
+};
+
+}  // namespace graf::ui

@@ -1,0 +1,652 @@
+#include "main/ui/tfoablak.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QWheelEvent>
+#include <cstdlib>
+
+#include "functionlist/ui/tfuggvenyablak.h"
+#include "functionsets/ui/ttoltmentablak.h"
+#include "main/ui/picture_widget.h"
+#include "main/ui/swatch.h"
+#include "main/ui/ui_support.h"
+
+namespace {
+
+const char* const kCountAtStart = "Függvények száma: 0";
+const char* const kWheelVertical = "⇕";
+const char* const kWheelHorizontal = "⇔";
+// One notch of a standard mouse wheel.
+constexpr int kWheelNotch = 120;
+
+// The look of the platform, with the text of an option button set as close to
+// its round indicator as the narrow option buttons of the window need.
+class CompactOptionStyle : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    if (metric == PM_RadioButtonLabelSpacing) return 3;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
+
+// The glyph of the zoom button: a magnifying glass with a plus in its lens.
+QIcon magnifierIcon() {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(0, 0, 0), 3, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(10.5, 10.5), QPointF(14.5, 14.5));
+  p.setPen(QPen(QColor(0, 0, 0), 1.5));
+  p.setBrush(QColor(200, 230, 255));
+  p.drawEllipse(QPointF(6.5, 6.5), 5.0, 5.0);
+  p.setPen(QPen(QColor(0, 0, 128), 1.5));
+  p.drawLine(QPointF(4.0, 6.5), QPointF(9.0, 6.5));
+  p.drawLine(QPointF(6.5, 4.0), QPointF(6.5, 9.0));
+  return QIcon(pixmap);
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->move(x, y);
+  label->adjustSize();
+  return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                        const QString& hint = QString()) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(geometry);
+  button->setStatusTip(hint);
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
+
+Tfoablak::Tfoablak(graf::Commands& cmd, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      cmd_(cmd) {
+  setObjectName(QStringLiteral("Tfoablak"));
+  setWindowTitle(QStringLiteral("Grafolin 5.2"));
+  setFont(graf::ui::programFont());
+  setFixedSize(ClientWidth, ClientHeight);
+
+  createControls();
+  createActions();
+  createMenu();
+
+  // The start values of the view and the flags.
+  graf::PlotState& st = cmd_.state();
+  st.OriginX = 205;
+  st.OriginY = 160;
+  st.WheelVertical = 1;
+  st.WheelScrolls = 1;
+  st.LoadMode = 0;
+  st.ListedCount = 0;
+  setCountPanel(kCountAtStart);
+  st.FunctionCount = 0;
+  st.SettingsChanged = 0;
+  st.PlotShown = 0;
+  st.PanStepsX = 0;
+  st.PanStepsY = 0;
+  st.PanY = 0;
+  st.LinearSelected = 1;
+  st.ZoomFactor = 1;
+
+  // Wheel turns over any control of the window reach the window.
+  qApp->installEventFilter(this);
+}
+
+Tfoablak::~Tfoablak() = default;
+
+void Tfoablak::createControls() {
+  ActionMainMenuBar1 = new QMenuBar(this);
+  ActionMainMenuBar1->setObjectName(QStringLiteral("ActionMainMenuBar1"));
+  ActionMainMenuBar1->setNativeMenuBar(false);
+  ActionMainMenuBar1->setGeometry(0, 0, ClientWidth, 24);
+
+  // The kind options with their colour swatches.
+  kindGroup_ = new QButtonGroup(this);
+  auto* optionStyle = new CompactOptionStyle;
+  optionStyle->setParent(this);
+  const struct {
+    QRadioButton*& button;
+    graf::ui::Swatch*& swatch;
+    const char* name;
+    const char* swatchName;
+    const char* caption;
+    const char* hint;
+    const char* swatchHint;
+    int width;
+    graf::Color color;
+  } kinds[] = {
+      {RadioButton1, Shape2, "RadioButton1", "Shape2", "&Elsőfokú", "f(x): ax+b", "Az elsőfokú függvény színe", 65,
+       0x0000FF},
+      {RadioButton2, Shape3, "RadioButton2", "Shape3", "&Másodfokú", "f(x): ax^2+bx+c", "A másodfokú függvény színe",
+       73, 0x00FF00},
+      {RadioButton3, Shape4, "RadioButton3", "Shape4", "Másodfokú &2", "f(x): a(x-b)^2+c",
+       "A másodfokú függvény 2. fajtájának színe", 81, 0x008000},
+      {RadioButton4, Shape5, "RadioButton4", "Shape5", "&Abszolútértékes", "f(x): alx-bl+c",
+       "Az abszolútértékes függvény színe", 97, 0xFF0000},
+  };
+  int top = 32;
+  int id = 1;
+  for (const auto& k : kinds) {
+    k.button = new QRadioButton(QString::fromUtf8(k.caption), this);
+    k.button->setObjectName(QString::fromLatin1(k.name));
+    k.button->setGeometry(16, top, k.width, 17);
+    k.button->setStatusTip(QString::fromUtf8(k.hint));
+    k.button->setStyle(optionStyle);
+    kindGroup_->addButton(k.button, id++);
+    k.swatch = new graf::ui::Swatch(k.color, this);
+    k.swatch->setObjectName(QString::fromLatin1(k.swatchName));
+    k.swatch->setGeometry(0, top, 17, 17);
+    k.swatch->setStatusTip(QString::fromUtf8(k.swatchHint));
+    top += 16;
+  }
+  RadioButton1->setChecked(true);
+  connect(RadioButton1, &QRadioButton::toggled, this, [this](bool on) {
+    if (on && !selectingKind_) RadioButton1Click();
+  });
+  connect(RadioButton2, &QRadioButton::toggled, this, [this](bool on) {
+    if (on && !selectingKind_) RadioButton2Click();
+  });
+  connect(RadioButton3, &QRadioButton::toggled, this, [this](bool on) {
+    if (on && !selectingKind_) RadioButton3Click();
+  });
+  connect(RadioButton4, &QRadioButton::toggled, this, [this](bool on) {
+    if (on && !selectingKind_) RadioButton4Click();
+  });
+
+  // The coefficient fields.
+  Label1 = makeLabel(this, "Label1", QStringLiteral("A="), 8, 112);
+  Label2 = makeLabel(this, "Label2", QStringLiteral("B="), 8, 152);
+  Label3 = makeLabel(this, "Label3", QStringLiteral("C="), 8, 192);
+  Edit1 = new QLineEdit(this);
+  Edit2 = new QLineEdit(this);
+  Edit3 = new QLineEdit(this);
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit2->setObjectName(QStringLiteral("Edit2"));
+  Edit3->setObjectName(QStringLiteral("Edit3"));
+  Edit1->setGeometry(24, 112, 33, 21);
+  Edit2->setGeometry(24, 152, 33, 21);
+  Edit3->setGeometry(24, 192, 33, 21);
+  Label3->setEnabled(false);
+  Edit3->setEnabled(false);
+
+  // Numbering, the pan cross, the zoom button and its label.
+  Button11 = makeButton(this, "Button11", QStringLiteral("123"), {88, 104, 25, 25}, QStringLiteral("Tengelyek számozása"));
+  Button2 = makeButton(this, "Button2", QStringLiteral("/\\"), {88, 136, 17, 17}, QStringLiteral("Fel"));
+  Button6 = makeButton(this, "Button6", QStringLiteral("<"), {72, 152, 17, 17}, QStringLiteral("Balra"));
+  Button8 = makeButton(this, "Button8", QStringLiteral("±"), {88, 152, 17, 17}, QStringLiteral("Középre"));
+  Button5 = makeButton(this, "Button5", QStringLiteral(">"), {104, 152, 17, 17}, QStringLiteral("Jobbra"));
+  Button7 = makeButton(this, "Button7", QStringLiteral("\\/"), {88, 168, 17, 17}, QStringLiteral("Le"));
+  for (QPushButton* b : {Button2, Button6, Button5, Button7}) b->installEventFilter(this);
+  BitBtn2 = makeButton(this, "BitBtn2", QString(), {88, 192, 25, 25}, QStringLiteral("Nagyítás"));
+  BitBtn2->setIcon(magnifierIcon());
+  BitBtn2->setIconSize(QSize(16, 16));
+  Label5 = makeLabel(this, "Label5", QStringLiteral("1x"), 72, 200);
+
+  // The coordinate read-out.
+  Label9 = makeLabel(this, "Label9", QStringLiteral("Koordináták:"), 16, 216);
+  Label4 = makeLabel(this, "Label4", QStringLiteral("X:"), 16, 232);
+  Label7 = makeLabel(this, "Label7", QString(), 28, 232);
+  Label6 = makeLabel(this, "Label6", QStringLiteral("Y:"), 64, 232);
+  Label8 = makeLabel(this, "Label8", QString(), 76, 232);
+
+  // The plot command and the clearing commands.
+  Button1 = makeButton(this, "Button1", QStringLiteral("M&utasd a függvényt!"), {8, 248, 105, 41},
+                       QStringLiteral("Megmutatja a függvényt"));
+  Button9 = makeButton(this, "Button9", QStringLiteral("Utolsó fv törlése"), {8, 296, 105, 25},
+                       QStringLiteral("Törli az utolsó függvényt"));
+  Button9->setEnabled(false);
+  Button4 = makeButton(this, "Button4", QStringLiteral("Függvény(ek) &törlése"), {8, 328, 105, 25},
+                       QStringLiteral("Nem törli a beviteli mezőket"));
+  Button3 = makeButton(this, "Button3", QStringLiteral("Min&dent töröl"), {8, 360, 105, 25},
+                       QStringLiteral("Törli a beviteli mezőket és a függvényt is"));
+
+  // The picture.
+  Image1 = new graf::ui::PictureWidget(cmd_.picture(), this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->move(PictureLeft, PictureTop);
+  connect(Image1, &graf::ui::PictureWidget::mouseMoved, this, &Tfoablak::Image1MouseMove);
+  connect(Image1, &graf::ui::PictureWidget::clicked, this, &Tfoablak::Image1Click);
+
+  // The wheel direction switch and the close button.
+  Button10 = makeButton(this, "Button10", QString::fromUtf8(kWheelVertical), {304, 360, 41, 25},
+                        QStringLiteral("Görgetés iránya"));
+  QFont arrows = Button10->font();
+  arrows.setBold(true);
+  arrows.setPixelSize(16);
+  Button10->setFont(arrows);
+  BitBtn1 = makeButton(this, "BitBtn1", QStringLiteral("&Bezár"), {448, 360, 65, 25},
+                       QStringLiteral("Kilép a programból"));
+
+  // The status bar: three sunken panels, not interactive.
+  StatusBar1 = new QWidget(this);
+  StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+  StatusBar1->setGeometry(0, 388, ClientWidth, 19);
+  StatusBar1->setAttribute(Qt::WA_TransparentForMouseEvents);
+  const int widths[3] = {266, 120, 50};
+  int left = 0;
+  for (int i = 0; i < 3; ++i) {
+    panels_[i] = new QLabel(StatusBar1);
+    panels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+    panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panels_[i]->setIndent(2);
+    panels_[i]->setGeometry(left, 2, widths[i], 17);
+    left += widths[i];
+  }
+
+  // The repeat timer of the pan buttons.
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(50);
+  connect(Timer1, &QTimer::timeout, this, &Tfoablak::Timer1Timer);
+  Timer1->start();
+
+  // The context menu.
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  QAction* sugo1 = PopupMenu1->addAction(QStringLiteral("Súgó"));
+  sugo1->setObjectName(QStringLiteral("Sugo1"));
+  connect(sugo1, &QAction::triggered, this, &Tfoablak::Sugo1Click);
+
+  connect(Button1, &QPushButton::clicked, this, &Tfoablak::Button1Click);
+  connect(Button3, &QPushButton::clicked, this, &Tfoablak::Button3Click);
+  connect(Button4, &QPushButton::clicked, this, &Tfoablak::Button4Click);
+  connect(Button9, &QPushButton::clicked, this, &Tfoablak::Button9Click);
+  connect(Button11, &QPushButton::clicked, this, &Tfoablak::Button11Click);
+  connect(BitBtn2, &QPushButton::clicked, this, &Tfoablak::BitBtn2Click);
+  connect(Button8, &QPushButton::clicked, this, &Tfoablak::Button8Click);
+  connect(Button10, &QPushButton::clicked, this, &Tfoablak::Button10Click);
+  connect(BitBtn1, &QPushButton::clicked, this, &Tfoablak::BitBtn1Click);
+
+  // Tab order: the kind options, the fields, then the plot button.
+  QWidget* order[] = {RadioButton1, RadioButton2, RadioButton3, RadioButton4, Edit1,   Edit2,   Edit3,
+                      Button1,      Button9,      Button4,      Button3,      Button11, Button2, Button6,
+                      Button8,      Button5,      Button7,      BitBtn2,      Button10, BitBtn1};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  Image1->setFocusPolicy(Qt::NoFocus);
+}
+
+void Tfoablak::createActions() {
+  const struct {
+    QAction*& action;
+    const char* name;
+    const char* category;
+    const char* caption;
+    const char* hint;
+    QKeySequence shortcut;
+    void (Tfoablak::*execute)();
+  } actions[] = {
+      {Fvkepment, "Fvkepment", "Fájl", "Függvény(ek) ké&pének mentése", "Elmenti a függvény(ek) képét bitképként",
+       QKeySequence(Qt::CTRL | Qt::Key_S), &Tfoablak::FvkepmentExecute},
+      {Toltment, "Toltment", "Fájl", "Függvény(ek) mentése/töltése", "Elmentett függvény(ek) betöltése és újak mentése",
+       QKeySequence(Qt::CTRL | Qt::Key_M), &Tfoablak::ToltmentExecute},
+      {Kilep, "Kilep", "Fájl", "Kilép", "Program bezárása", QKeySequence(Qt::ALT | Qt::Key_F4),
+       &Tfoablak::KilepExecute},
+      {Abrazol, "Abrazol", "Függvény", "Ábrázol", "Függvény(ek) ábrázolása", QKeySequence(Qt::Key_F5),
+       &Tfoablak::AbrazolExecute},
+      {Torol2, "Torol2", "Függvény", "Töröl", "Az összes függvény törlése", QKeySequence(Qt::Key_F6),
+       &Tfoablak::Torol2Execute},
+      {Utfvtorles, "Utfvtorles", "Függvény", "Utolsó fv törlése", "Kitörli az utolsó függvényt",
+       QKeySequence(Qt::Key_F7), &Tfoablak::UtfvtorlesExecute},
+      {Mindtor, "Mindtor", "Függvény", "Mindent töröl", "Törli a beviteli mezőket és a függvényt is",
+       QKeySequence(Qt::Key_F8), &Tfoablak::MindtorExecute},
+      {elsofoku, "elsofoku", "Függvény", "Elsőfokú", "Elsőfokú függvény kiválasztása",
+       QKeySequence(Qt::CTRL | Qt::Key_1), &Tfoablak::elsofokuExecute},
+      {masodfoku, "masodfoku", "Függvény", "Másodfokú", "Másodfokú függvény kiválasztása",
+       QKeySequence(Qt::CTRL | Qt::Key_2), &Tfoablak::masodfokuExecute},
+      {masodfoku2, "masodfoku2", "Függvény", "Másodfokú 2", "Másodfokú függvény 2. fajtájának kiválasztása",
+       QKeySequence(Qt::CTRL | Qt::Key_3), &Tfoablak::masodfoku2Execute},
+      {abszolutertekes, "abszolutertekes", "Függvény", "Abszolútértékes", "Abszolútértékes függvény kiválasztása",
+       QKeySequence(Qt::CTRL | Qt::Key_4), &Tfoablak::abszolutertekesExecute},
+      {Konfig, "Konfig", "Beállítások", "P&rogram konfigurálása", "A program személyre szabása",
+       QKeySequence(Qt::Key_F2), &Tfoablak::KonfigExecute},
+      {Fvmutat, "Fvmutat", "Beállítások", "Függvényablak mutatása", "", QKeySequence(Qt::CTRL | Qt::Key_F),
+       &Tfoablak::FvmutatExecute},
+      {Sugo, "Sugo", "Súgó", "Súgó", "A Grafolin Súgójának megnyitása", QKeySequence(Qt::Key_F1),
+       &Tfoablak::SugoExecute},
+      {Nevjegy, "Nevjegy", "Súgó", "Névjegy", "", QKeySequence(), &Tfoablak::NevjegyExecute},
+  };
+  for (const auto& a : actions) {
+    a.action = new QAction(QString::fromUtf8(a.caption), this);
+    a.action->setObjectName(QString::fromLatin1(a.name));
+    // The action's own caption and category; the menu item shows its own
+    // caption with its access key (createMenu).
+    a.action->setProperty("caption", QString::fromUtf8(a.caption));
+    a.action->setProperty("category", QString::fromUtf8(a.category));
+    a.action->setStatusTip(QString::fromUtf8(a.hint));
+    a.action->setShortcut(a.shortcut);
+    connect(a.action, &QAction::triggered, this, a.execute);
+    addAction(a.action);
+  }
+  Utfvtorles->setEnabled(false);
+  Fvmutat->setCheckable(true);
+}
+
+void Tfoablak::createMenu() {
+  const auto item = [](QMenu* menu, QAction* action, const char* caption) {
+    action->setText(QString::fromUtf8(caption));
+    menu->addAction(action);
+  };
+  QMenu* file = ActionMainMenuBar1->addMenu(QStringLiteral("&Fájl"));
+  item(file, Fvkepment, "Függvény(ek) ké&pének mentése");
+  item(file, Toltment, "&Függvény(ek) mentése/töltése");
+  item(file, Kilep, "&Kilép");
+
+  QMenu* function = ActionMainMenuBar1->addMenu(QStringLiteral("Fü&ggvény"));
+  QMenu* choose = function->addMenu(QStringLiteral("&Függvény kiválasztása"));
+  item(choose, elsofoku, "&Elsőfokú");
+  item(choose, masodfoku, "&Másodfokú");
+  item(choose, masodfoku2, "Má&sodfokú 2");
+  item(choose, abszolutertekes, "&Abszolútértékes");
+  item(function, Abrazol, "Á&brázol");
+  item(function, Torol2, "&Töröl");
+  item(function, Utfvtorles, "&Utolsó fv törlése");
+  item(function, Mindtor, "&Mindent töröl");
+
+  QMenu* settings = ActionMainMenuBar1->addMenu(QStringLiteral("&Beállítások"));
+  item(settings, Konfig, "P&rogram konfigurálása");
+  item(settings, Fvmutat, "&Függvényablak mutatása");
+
+  QMenu* help = ActionMainMenuBar1->addMenu(QStringLiteral("&Súgó"));
+  item(help, Sugo, "Súgó");
+  item(help, Nevjegy, "Névjegy");
+}
+
+void Tfoablak::setFunctionListWindow(Tfuggvenyablak* window) {
+  functionListWindow_ = window;
+  if (window) connect(window, &Tfuggvenyablak::visibilityChanged, Fvmutat, &QAction::setChecked);
+}
+
+void Tfoablak::setSaveLoadWindow(Ttoltmentablak* window) { saveLoadWindow_ = window; }
+
+QLabel* Tfoablak::statusPanel(int index) const { return index >= 0 && index < 3 ? panels_[index] : nullptr; }
+
+QString Tfoablak::statusPanelText(int index) const {
+  const QLabel* panel = statusPanel(index);
+  return panel ? panel->text() : QString();
+}
+
+void Tfoablak::setStatusPanelText(int index, const QString& text) {
+  if (QLabel* panel = statusPanel(index)) panel->setText(text);
+}
+
+void Tfoablak::setSwatchColor(int kind, graf::Color color) {
+  graf::ui::Swatch* swatches[] = {Shape2, Shape3, Shape4, Shape5};
+  if (kind >= 1 && kind <= 4) swatches[kind - 1]->setColor(color);
+}
+
+graf::Color Tfoablak::swatchColor(int kind) const {
+  const graf::ui::Swatch* swatches[] = {Shape2, Shape3, Shape4, Shape5};
+  return kind >= 1 && kind <= 4 ? swatches[kind - 1]->color() : 0;
+}
+
+QAction* Tfoablak::action(const QString& name) const { return findChild<QAction*>(name); }
+
+// --- graf::MainWindowPort ---
+
+QLineEdit* Tfoablak::field(graf::Field f) const {
+  switch (f) {
+    case graf::Field::A: return Edit1;
+    case graf::Field::B: return Edit2;
+    case graf::Field::C: return Edit3;
+  }
+  return Edit1;
+}
+
+std::string Tfoablak::fieldText(graf::Field f) const { return field(f)->text().toStdString(); }
+
+void Tfoablak::setFieldText(graf::Field f, const std::string& text) {
+  field(f)->setText(QString::fromStdString(text));
+}
+
+double Tfoablak::selectedKind() const {
+  const int id = kindGroup_->checkedId();
+  return id >= 1 && id <= 4 ? static_cast<double>(id) : graf::Linear;
+}
+
+void Tfoablak::selectKind(double kind) {
+  QAbstractButton* button = kindGroup_->button(static_cast<int>(kind));
+  if (!button || static_cast<double>(static_cast<int>(kind)) != kind) return;
+  selectingKind_ = true;
+  button->setChecked(true);
+  selectingKind_ = false;
+}
+
+void Tfoablak::setCFieldEnabled(bool enabled) {
+  Edit3->setEnabled(enabled);
+  Label3->setEnabled(enabled);
+}
+
+void Tfoablak::setCaption(const std::string& text) { setWindowTitle(QString::fromStdString(text)); }
+
+void Tfoablak::setCountPanel(const std::string& text) { setStatusPanelText(1, QString::fromStdString(text)); }
+
+void Tfoablak::setDeleteLastEnabled(bool enabled) {
+  Button9->setEnabled(enabled);
+  Utfvtorles->setEnabled(enabled);
+}
+
+void Tfoablak::setReadout(const std::string& x, const std::string& y) {
+  Label7->setText(QString::fromStdString(x));
+  Label7->adjustSize();
+  Label8->setText(QString::fromStdString(y));
+  Label8->adjustSize();
+}
+
+void Tfoablak::setZoomLabel(const std::string& text) {
+  Label5->setText(QString::fromStdString(text));
+  Label5->adjustSize();
+}
+
+void Tfoablak::setPictureCursor(graf::PictureCursor c) {
+  Image1->setCursor(c == graf::PictureCursor::Cross ? Qt::CrossCursor : Qt::ArrowCursor);
+}
+
+void Tfoablak::setWheelDirectionVertical(bool vertical) {
+  Button10->setText(QString::fromUtf8(vertical ? kWheelVertical : kWheelHorizontal));
+}
+
+void Tfoablak::setRepeatInterval(int ms) { Timer1->setInterval(ms); }
+
+void Tfoablak::pictureChanged() { Image1->update(); }
+
+// --- Reactions ---
+
+void Tfoablak::RadioButton1Click() { cmd_.kindOption(graf::Linear); }
+void Tfoablak::RadioButton2Click() { cmd_.kindOption(graf::Quadratic); }
+void Tfoablak::RadioButton3Click() { cmd_.kindOption(graf::Quadratic2); }
+void Tfoablak::RadioButton4Click() { cmd_.kindOption(graf::AbsoluteValue); }
+
+void Tfoablak::Button1Click() { cmd_.plotCommand(); }
+void Tfoablak::Button3Click() { cmd_.clearAll(); }
+void Tfoablak::Button4Click() { cmd_.clearFunctions(); }
+void Tfoablak::Button9Click() { cmd_.deleteLastFunction(); }
+void Tfoablak::Button11Click() { cmd_.numberAxes(); }
+void Tfoablak::BitBtn2Click() { cmd_.zoomStep(); }
+void Tfoablak::Button8Click() { cmd_.centre(); }
+void Tfoablak::Button10Click() { cmd_.directionSwitch(); }
+void Tfoablak::BitBtn1Click() { close(); }
+
+void Tfoablak::Button2MouseDown() { cmd_.setPanHeld(graf::PanDirection::Up, true); }
+void Tfoablak::Button2MouseUp() { cmd_.setPanHeld(graf::PanDirection::Up, false); }
+void Tfoablak::Button7MouseDown() { cmd_.setPanHeld(graf::PanDirection::Down, true); }
+void Tfoablak::Button7MouseUp() { cmd_.setPanHeld(graf::PanDirection::Down, false); }
+void Tfoablak::Button6MouseDown() { cmd_.setPanHeld(graf::PanDirection::Left, true); }
+void Tfoablak::Button6MouseUp() { cmd_.setPanHeld(graf::PanDirection::Left, false); }
+void Tfoablak::Button5MouseDown() { cmd_.setPanHeld(graf::PanDirection::Right, true); }
+void Tfoablak::Button5MouseUp() { cmd_.setPanHeld(graf::PanDirection::Right, false); }
+
+void Tfoablak::Timer1Timer() { cmd_.repeatTick(); }
+
+void Tfoablak::Image1MouseMove(int x, int y) { cmd_.mouseMove(x, y); }
+void Tfoablak::Image1Click() { cmd_.pictureClick(); }
+
+void Tfoablak::FormMouseWheel(bool up, graf::WheelModifiers modifiers) { cmd_.wheelTurn(up, modifiers); }
+
+void Tfoablak::DisplayHint(const QString& hint) { setStatusPanelText(0, hint); }
+
+void Tfoablak::Sugo1Click() {
+  emit helpRequested(cmd_.state().FunctionCount == 0 ? QStringLiteral("Függvény ábrázolása")
+                                                     : QStringLiteral("Függvény törlése"));
+}
+
+// Saving the picture as a bitmap file.
+// TO BE FILLED IN by the picture export: the save dialog "Függvény(ek) mentése
+// képként" and the writing of the 393 × 321 picture. Until then the command
+// does nothing.
+void Tfoablak::FvkepmentExecute() {}
+
+// The save/load window disables the main window itself and enables it again
+// when it closes.
+void Tfoablak::ToltmentExecute() {
+  if (saveLoadWindow_) saveLoadWindow_->open();
+}
+void Tfoablak::KilepExecute() { close(); }
+
+// The menu's "clicks": they run the button's reaction even while the button
+// is disabled.
+void Tfoablak::AbrazolExecute() { Button1Click(); }
+void Tfoablak::Torol2Execute() { Button4Click(); }
+void Tfoablak::UtfvtorlesExecute() { Button9Click(); }
+void Tfoablak::MindtorExecute() { Button3Click(); }
+
+void Tfoablak::elsofokuExecute() { RadioButton1->setChecked(true); }
+void Tfoablak::masodfokuExecute() { RadioButton2->setChecked(true); }
+void Tfoablak::masodfoku2Execute() { RadioButton3->setChecked(true); }
+void Tfoablak::abszolutertekesExecute() { RadioButton4->setChecked(true); }
+
+void Tfoablak::KonfigExecute() { showDisabling(settingsWindow_); }
+
+void Tfoablak::FvmutatExecute() {
+  Fvmutat->setChecked(true);
+  if (!functionListWindow_) return;
+  functionListWindow_->show();
+  functionListWindow_->raise();
+}
+
+void Tfoablak::SugoExecute() { showDisabling(helpWindow_); }
+
+void Tfoablak::NevjegyExecute() {
+  cmd_.ports().notifier.message(graf::MessageType::Information,
+                                "Grafolin\n5.2-es verzió\nKészült: 2006. július - november");
+}
+
+void Tfoablak::showDisabling(QWidget* window) {
+  if (!window) return;
+  setEnabled(false);
+  window->show();
+  window->raise();
+  window->activateWindow();
+  if (!disablingWindows_.contains(window)) {
+    disablingWindows_.insert(window);
+    window->installEventFilter(this);
+    connect(window, &QObject::destroyed, this, [this](QObject* gone) { disablingWindows_.remove(gone); });
+  }
+}
+
+// --- Events ---
+
+bool Tfoablak::event(QEvent* event) {
+  // The hint of whatever is under the mouse, control or menu item, arrives
+  // here; it goes to the first status panel instead of a pop-up tip.
+  if (event->type() == QEvent::StatusTip) {
+    DisplayHint(static_cast<QStatusTipEvent*>(event)->tip());
+    return true;
+  }
+  if (event->type() == QEvent::ToolTip) return true;
+  return QWidget::event(event);
+}
+
+bool Tfoablak::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::Wheel:
+      return wheelEvent(watched, event);
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+      panButtonEvent(watched, event);
+      return false;
+    case QEvent::Hide:
+      if (!event->spontaneous() && disablingWindows_.contains(watched)) setEnabled(true);
+      return false;
+    default:
+      return false;
+  }
+}
+
+bool Tfoablak::panButtonEvent(QObject* watched, QEvent* event) {
+  const bool down = event->type() != QEvent::MouseButtonRelease;
+  if (watched == Button2) down ? Button2MouseDown() : Button2MouseUp();
+  else if (watched == Button7) down ? Button7MouseDown() : Button7MouseUp();
+  else if (watched == Button6) down ? Button6MouseDown() : Button6MouseUp();
+  else if (watched == Button5) down ? Button5MouseDown() : Button5MouseUp();
+  else return false;
+  return true;
+}
+
+// Every notch of the wheel over the window or any of its controls turns into
+// one wheel operation with the modifier keys and mouse buttons of the moment.
+bool Tfoablak::wheelEvent(QObject* watched, QEvent* event) {
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || widget->window() != this) return false;
+  if (!isEnabled()) return true;
+  auto* wheel = static_cast<QWheelEvent*>(event);
+  const Qt::KeyboardModifiers keys = wheel->modifiers();
+  int delta = wheel->angleDelta().y();
+  // Some platforms turn a vertical wheel with Alt held into a horizontal one.
+  if (delta == 0 && (keys & Qt::AltModifier)) delta = wheel->angleDelta().x();
+  graf::WheelModifiers modifiers;
+  modifiers.ctrl = keys.testFlag(Qt::ControlModifier);
+  modifiers.shift = keys.testFlag(Qt::ShiftModifier);
+  modifiers.alt = keys.testFlag(Qt::AltModifier);
+  modifiers.mouseButton = wheel->buttons() != Qt::NoButton;
+  wheelRemainder_ += delta;
+  while (std::abs(wheelRemainder_) >= kWheelNotch) {
+    const bool up = wheelRemainder_ > 0;
+    wheelRemainder_ += up ? -kWheelNotch : kWheelNotch;
+    FormMouseWheel(up, modifiers);
+  }
+  return true;
+}
+
+void Tfoablak::contextMenuEvent(QContextMenuEvent* event) { PopupMenu1->popup(event->globalPos()); }
+
+void Tfoablak::closeEvent(QCloseEvent* event) {
+  event->accept();
+  emit closed();
+}
+
+void Tfoablak::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (centred_) return;
+  centred_ = true;
+  if (const QScreen* s = screen()) {
+    const QRect area = s->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+  }
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Small helpers that every window shares: the program's font and the
+// conversion between the picture's 0x00BBGGRR colours and Qt's colours.
+#include <QColor>
+#include <QFont>
+
+#include "plot/plot_state.h"
+
+namespace graf::ui {
+
+// The program's font: an 8-point sans-serif (the windows were laid out for a
+// narrow 8-point sans-serif, which Liberation Sans matches best).
+QFont programFont();
+
+inline QColor toQColor(Color c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+inline QRgb toQRgb(Color c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+inline Color toColor(const QColor& c) {
+  return static_cast<Color>(c.red()) | static_cast<Color>(c.green()) << 8 | static_cast<Color>(c.blue()) << 16;
+}
+
+}  // namespace graf::ui

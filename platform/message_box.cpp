@@ -1,0 +1,34 @@
+#include "platform/message_box.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace graf::platform {
+
+void beep() { QApplication::beep(); }
+
+QMessageBox::Icon messageIcon(MessageType type) {
+  switch (type) {
+    case MessageType::Warning: return QMessageBox::Warning;
+    case MessageType::Information: return QMessageBox::Information;
+    case MessageType::Error: return QMessageBox::Critical;
+    case MessageType::Confirmation: return QMessageBox::Question;
+  }
+  return QMessageBox::NoIcon;
+}
+
+void MessageBoxNotifier::beep() {
+  if (beeper_)
+    beeper_();
+  else
+    platform::beep();
+}
+
+void MessageBoxNotifier::message(MessageType type, const std::string& text) {
+  QMessageBox box(messageIcon(type), QString::fromUtf8(messageTitle(type)), QString::fromStdString(text),
+                  QMessageBox::Ok, parent_.data());
+  box.setDefaultButton(QMessageBox::Ok);
+  box.exec();
+}
+
+}  // namespace graf::platform

@@ -1,0 +1,92 @@
+#pragma once
+// A fresh program for each test: the application with all its windows, the
+// main window shown and active as after start, and every message box answered.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+#include <string>
+
+#include "main/ui/application.h"
+#include "main/ui/picture_widget.h"
+#include "main/ui/tfoablak.h"
+#include "main/ui/ui_support.h"
+#include "tests/gui/message_boxes.h"
+
+namespace graf::testing {
+
+class GuiTest : public ::testing::Test {
+ public:
+  void SetUp() override {
+    app = std::make_unique<ui::GrafolinApp>();
+    w = &app->mainWindow();
+    // The main window appears when the event loop runs.
+    ASSERT_FALSE(w->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return w->isVisible(); }));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    // The mouse rests on the window, over a spot without a hint. (The first
+    // simulated moves into a new window only introduce the pointer to it.)
+    QTest::mouseMove(w, QPoint(250, 370));
+    QTest::mouseMove(w, QPoint(260, 375));
+  }
+  void TearDown() override {
+    EXPECT_TRUE(boxes.pending().empty()) << "a message box that no test expected";
+    app.reset();
+  }
+
+  PlotState& st() { return app->state(); }
+
+  // Types into the fields as the user does; an empty text leaves the field empty.
+  void typeFields(const QString& a, const QString& b, const QString& c = QString()) {
+    for (auto [edit, text] : {std::pair{w->Edit1, a}, {w->Edit2, b}, {w->Edit3, c}}) {
+      edit->clear();
+      if (!text.isEmpty()) {
+        ASSERT_TRUE(edit->isEnabled()) << edit->objectName().toStdString();
+        QTest::keyClicks(edit, text);
+      }
+    }
+  }
+  // A key pressed in the main window; like the user, the test first brings
+  // the window back to the front if a message box or another window took it.
+  void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    if (!w->isActiveWindow()) {
+      w->activateWindow();
+      ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    }
+    QTest::keyClick(w, k, modifiers);
+  }
+  // Types the fields and presses F5.
+  void plot(const QString& a, const QString& b, const QString& c = QString()) {
+    typeFields(a, b, c);
+    key(Qt::Key_F5);
+  }
+  QString panel(int index) const { return w->statusPanelText(index); }
+  // A pixel of the window as it is painted, in client coordinates.
+  QRgb clientPixel(int x, int y) const { return w->grab().toImage().pixel(x, y); }
+  // A pixel of the picture, in the picture's colours as Qt shows them.
+  QRgb rasterPixel(int x, int y) const { return ui::toQRgb(app->picture().pixel(x, y)); }
+  // How many pixels of the picture the window shows differently from the raster.
+  int pictureDifferences() const {
+    const QImage shown = w->grab().toImage();
+    int n = 0;
+    for (int y = 0; y < Raster::Height; ++y)
+      for (int x = 0; x < Raster::Width; ++x)
+        if (shown.pixel(Tfoablak::PictureLeft + x, Tfoablak::PictureTop + y) != rasterPixel(x, y)) ++n;
+    return n;
+  }
+  QRgb faceColour() const { return w->palette().color(QPalette::Window).rgb(); }
+
+  std::unique_ptr<ui::GrafolinApp> app;
+  Tfoablak* w = nullptr;
+  MessageBoxAnswerer boxes;
+};
+
+inline SeenBox box(const char* title, const char* text, QMessageBox::Icon icon) {
+  return SeenBox{QString::fromUtf8(title), QString::fromUtf8(text), icon};
+}
+
+}  // namespace graf::testing

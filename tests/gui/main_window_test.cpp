@@ -1,0 +1,478 @@
+// The main window as the user meets it: its windows at start, its controls,
+// menu and shortcuts, the hints, the kind options, plotting, the refusals
+// with their message boxes, the clearing commands and the windows the menu
+// opens.
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include "functionlist/ui/tfuggvenyablak.h"
+#include "functionsets/ui/ttoltmentablak.h"
+#include "help/ui/tsugoablak.h"
+#include "settings/ui/tbeallitasablak.h"
+#include "tests/gui/gui_fixture.h"
+
+namespace graf::testing {
+namespace {
+
+using MainWindow = GuiTest;
+
+TEST_F(MainWindow, StartsWithTwelveWindowsOfWhichOnlyTheMainWindowShows) {
+  EXPECT_EQ(QApplication::applicationName(), "Grafolin");
+  EXPECT_EQ(QApplication::applicationDisplayName(), "Grafolin");
+  EXPECT_EQ(QApplication::organizationName(), "Velmora");
+
+  const std::vector<std::pair<const char*, QString>> expected = {
+      {"Tfoablak", "Grafolin 5.2"},
+      {"Tsugoablak", "Súgó a Grafolin program 5.2-es verziójához"},
+      {"Textraablak", "Megjegyzések"},
+      {"Tinduloablak", QString(48, ' ') + "Indulás"},
+      {"Tbeallitasablak", "Beállítások"},
+      {"Tbetoltesablak", "Betöltés..."},
+      {"Ttoltmentablak", "Függvény(ek) mentése/töltése"},
+      {"Tfuggvenyablak", "Függvények"},
+      {"TForm9", "Gyorsnézet"},
+      {"Telsofuttatasablak", "Első indítás"},
+      {"Tfelulbiralasablak", "Processzor órajelének felülbírálása"},
+      {"Tegyezoszinekablak", "Egyező színek"},
+  };
+  const std::vector<QWidget*> windows = app->windows();
+  ASSERT_EQ(windows.size(), expected.size());
+  for (std::size_t i = 0; i < windows.size(); ++i) {
+    SCOPED_TRACE(expected[i].first);
+    EXPECT_STREQ(windows[i]->metaObject()->className(), expected[i].first);
+    EXPECT_EQ(windows[i]->windowTitle(), expected[i].second);
+    EXPECT_TRUE(windows[i]->isWindow());
+    EXPECT_EQ(windows[i]->isVisible(), i == 0);
+  }
+
+  // The client area is fixed.
+  EXPECT_EQ(w->size(), QSize(513, 407));
+  EXPECT_EQ(w->minimumSize(), w->maximumSize());
+  EXPECT_EQ(panel(0), "");
+  EXPECT_EQ(panel(1), "Függvények száma: 0");
+  EXPECT_EQ(panel(2), "");
+  EXPECT_TRUE(w->RadioButton1->isChecked());
+  EXPECT_FALSE(w->Edit3->isEnabled());
+  EXPECT_FALSE(w->Label3->isEnabled());
+  EXPECT_FALSE(w->Button9->isEnabled());
+  EXPECT_FALSE(w->Utfvtorles->isEnabled());
+  EXPECT_EQ(w->Label5->text(), "1x");
+  EXPECT_TRUE(w->Timer1->isActive());
+  EXPECT_EQ(w->Timer1->interval(), 50);
+  EXPECT_EQ(w->Image1->cursor().shape(), Qt::ArrowCursor);
+  // The picture before its first clear shows the window face colour, which
+  // is also the colour the commands clear it with.
+  EXPECT_EQ(clientPixel(120 + 200, 24 + 150), faceColour());
+  EXPECT_EQ(app->commands().faceColor(), ui::toColor(w->palette().color(QPalette::Window)));
+}
+
+TEST_F(MainWindow, ControlsSitAtTheirPlacesWithTheirCaptionsAndHints) {
+  struct Control {
+    const char* name;
+    QRect geometry;
+    const char* text;
+    const char* hint;
+  };
+  const Control controls[] = {
+      {"ActionMainMenuBar1", {0, 0, 513, 24}, "", ""},
+      {"RadioButton1", {16, 32, 65, 17}, "&Elsőfokú", "f(x): ax+b"},
+      {"RadioButton2", {16, 48, 73, 17}, "&Másodfokú", "f(x): ax^2+bx+c"},
+      {"RadioButton3", {16, 64, 81, 17}, "Másodfokú &2", "f(x): a(x-b)^2+c"},
+      {"RadioButton4", {16, 80, 97, 17}, "&Abszolútértékes", "f(x): alx-bl+c"},
+      {"Shape2", {0, 32, 17, 17}, "", "Az elsőfokú függvény színe"},
+      {"Shape5", {0, 80, 17, 17}, "", "Az abszolútértékes függvény színe"},
+      {"Edit1", {24, 112, 33, 21}, "", ""},
+      {"Edit2", {24, 152, 33, 21}, "", ""},
+      {"Edit3", {24, 192, 33, 21}, "", ""},
+      {"Button11", {88, 104, 25, 25}, "123", "Tengelyek számozása"},
+      {"Button2", {88, 136, 17, 17}, "/\\", "Fel"},
+      {"Button6", {72, 152, 17, 17}, "<", "Balra"},
+      {"Button8", {88, 152, 17, 17}, "±", "Középre"},
+      {"Button5", {104, 152, 17, 17}, ">", "Jobbra"},
+      {"Button7", {88, 168, 17, 17}, "\\/", "Le"},
+      {"BitBtn2", {88, 192, 25, 25}, "", "Nagyítás"},
+      {"Button1", {8, 248, 105, 41}, "M&utasd a függvényt!", "Megmutatja a függvényt"},
+      {"Button9", {8, 296, 105, 25}, "Utolsó fv törlése", "Törli az utolsó függvényt"},
+      {"Button4", {8, 328, 105, 25}, "Függvény(ek) &törlése", "Nem törli a beviteli mezőket"},
+      {"Button3", {8, 360, 105, 25}, "Min&dent töröl", "Törli a beviteli mezőket és a függvényt is"},
+      {"Image1", {120, 24, 393, 321}, "", ""},
+      {"Button10", {304, 360, 41, 25}, "⇕", "Görgetés iránya"},
+      {"BitBtn1", {448, 360, 65, 25}, "&Bezár", "Kilép a programból"},
+      {"StatusBar1", {0, 388, 513, 19}, "", ""},
+  };
+  for (const Control& c : controls) {
+    SCOPED_TRACE(c.name);
+    auto* widget = w->findChild<QWidget*>(QString::fromLatin1(c.name));
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->geometry(), c.geometry);
+    EXPECT_EQ(widget->statusTip(), QString::fromUtf8(c.hint));
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+      EXPECT_EQ(button->text(), QString::fromUtf8(c.text));
+    }
+  }
+  EXPECT_FALSE(w->BitBtn2->icon().isNull());
+  EXPECT_TRUE(w->Button10->font().bold());
+
+  const std::pair<const char*, QPoint> labels[] = {
+      {"Label1", {8, 112}}, {"Label2", {8, 152}}, {"Label3", {8, 192}},  {"Label5", {72, 200}},
+      {"Label9", {16, 216}}, {"Label4", {16, 232}}, {"Label6", {64, 232}},
+  };
+  for (const auto& [name, position] : labels) {
+    SCOPED_TRACE(name);
+    auto* label = w->findChild<QLabel*>(QString::fromLatin1(name));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->pos(), position);
+  }
+  EXPECT_EQ(w->Label9->text(), "Koordináták:");
+
+  // Nothing in the main window shows a pop-up tip.
+  for (QWidget* child : w->findChildren<QWidget*>()) EXPECT_TRUE(child->toolTip().isEmpty());
+}
+
+TEST_F(MainWindow, TabOrderRunsThroughTheKindOptionsAndFieldsToThePlotButton) {
+  const QWidget* order[] = {w->RadioButton1, w->RadioButton2, w->RadioButton3, w->RadioButton4,
+                            w->Edit1,        w->Edit2,        w->Edit3,        w->Button1};
+  // The next control in the focus chain that can take the focus at all (of
+  // the kind options, Tab itself stops only at the selected one).
+  const auto next = [](const QWidget* from) {
+    QWidget* n = from->nextInFocusChain();
+    while (n->focusPolicy() == Qt::NoFocus) n = n->nextInFocusChain();
+    return n;
+  };
+  for (std::size_t i = 1; i < std::size(order); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(next(order[i - 1])->objectName(), order[i]->objectName());
+  }
+}
+
+TEST_F(MainWindow, ActionsCarryTheirCategoriesCaptionsHintsShortcutsAndMenuItems) {
+  struct Action {
+    const char* name;
+    const char* category;
+    const char* caption;
+    const char* item;
+    const char* hint;
+    QKeySequence shortcut;
+  };
+  const Action actions[] = {
+      {"Fvkepment", "Fájl", "Függvény(ek) ké&pének mentése", "Függvény(ek) ké&pének mentése",
+       "Elmenti a függvény(ek) képét bitképként", QKeySequence("Ctrl+S")},
+      {"Toltment", "Fájl", "Függvény(ek) mentése/töltése", "&Függvény(ek) mentése/töltése",
+       "Elmentett függvény(ek) betöltése és újak mentése", QKeySequence("Ctrl+M")},
+      {"Kilep", "Fájl", "Kilép", "&Kilép", "Program bezárása", QKeySequence("Alt+F4")},
+      {"elsofoku", "Függvény", "Elsőfokú", "&Elsőfokú", "Elsőfokú függvény kiválasztása", QKeySequence("Ctrl+1")},
+      {"masodfoku", "Függvény", "Másodfokú", "&Másodfokú", "Másodfokú függvény kiválasztása",
+       QKeySequence("Ctrl+2")},
+      {"masodfoku2", "Függvény", "Másodfokú 2", "Má&sodfokú 2", "Másodfokú függvény 2. fajtájának kiválasztása",
+       QKeySequence("Ctrl+3")},
+      {"abszolutertekes", "Függvény", "Abszolútértékes", "&Abszolútértékes",
+       "Abszolútértékes függvény kiválasztása", QKeySequence("Ctrl+4")},
+      {"Abrazol", "Függvény", "Ábrázol", "Á&brázol", "Függvény(ek) ábrázolása", QKeySequence("F5")},
+      {"Torol2", "Függvény", "Töröl", "&Töröl", "Az összes függvény törlése", QKeySequence("F6")},
+      {"Utfvtorles", "Függvény", "Utolsó fv törlése", "&Utolsó fv törlése", "Kitörli az utolsó függvényt",
+       QKeySequence("F7")},
+      {"Mindtor", "Függvény", "Mindent töröl", "&Mindent töröl", "Törli a beviteli mezőket és a függvényt is",
+       QKeySequence("F8")},
+      {"Konfig", "Beállítások", "P&rogram konfigurálása", "P&rogram konfigurálása", "A program személyre szabása",
+       QKeySequence("F2")},
+      {"Fvmutat", "Beállítások", "Függvényablak mutatása", "&Függvényablak mutatása", "", QKeySequence("Ctrl+F")},
+      {"Sugo", "Súgó", "Súgó", "Súgó", "A Grafolin Súgójának megnyitása", QKeySequence("F1")},
+      {"Nevjegy", "Súgó", "Névjegy", "Névjegy", "", QKeySequence()},
+  };
+  // The menu, in order, with the access keys of the items.
+  QStringList menu;
+  for (QAction* top : w->ActionMainMenuBar1->actions()) {
+    menu << top->text();
+    for (QAction* item : top->menu()->actions()) {
+      menu << "  " + item->text();
+      if (item->menu())
+        for (QAction* sub : item->menu()->actions()) menu << "    " + sub->text();
+    }
+  }
+  EXPECT_EQ(menu, QStringList({"&Fájl", "  Függvény(ek) ké&pének mentése", "  &Függvény(ek) mentése/töltése",
+                               "  &Kilép", "Fü&ggvény", "  &Függvény kiválasztása", "    &Elsőfokú",
+                               "    &Másodfokú", "    Má&sodfokú 2", "    &Abszolútértékes", "  Á&brázol",
+                               "  &Töröl", "  &Utolsó fv törlése", "  &Mindent töröl", "&Beállítások",
+                               "  P&rogram konfigurálása", "  &Függvényablak mutatása", "&Súgó", "  Súgó",
+                               "  Névjegy"}));
+  for (const Action& a : actions) {
+    SCOPED_TRACE(a.name);
+    QAction* action = w->action(QString::fromLatin1(a.name));
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->property("category").toString(), QString::fromUtf8(a.category));
+    EXPECT_EQ(action->property("caption").toString(), QString::fromUtf8(a.caption));
+    EXPECT_EQ(action->text(), QString::fromUtf8(a.item));
+    EXPECT_EQ(action->statusTip(), QString::fromUtf8(a.hint));
+    EXPECT_EQ(action->shortcut(), a.shortcut);
+  }
+  EXPECT_TRUE(w->Fvmutat->isCheckable());
+}
+
+TEST_F(MainWindow, HintsOfControlsAndMenuItemsGoToTheFirstPanel) {
+  QTest::mouseMove(w->Button1);
+  EXPECT_EQ(panel(0), "Megmutatja a függvényt");
+  QTest::mouseMove(w->Edit1);
+  EXPECT_EQ(panel(0), "");
+  QTest::mouseMove(w->Button11);
+  EXPECT_EQ(panel(0), "Tengelyek számozása");
+  QTest::mouseMove(w->Image1, QPoint(100, 100));
+  EXPECT_EQ(panel(0), "");
+
+  // A menu item under the mouse.
+  QMenu* function = nullptr;
+  for (QAction* top : w->ActionMainMenuBar1->actions())
+    if (top->text() == "Fü&ggvény") function = top->menu();
+  ASSERT_NE(function, nullptr);
+  w->ActionMainMenuBar1->setActiveAction(function->menuAction());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(function));
+  function->setActiveAction(w->Abrazol);
+  EXPECT_EQ(panel(0), "Függvény(ek) ábrázolása");
+  function->setActiveAction(w->Mindtor);
+  EXPECT_EQ(panel(0), "Törli a beviteli mezőket és a függvényt is");
+  function->close();
+}
+
+TEST_F(MainWindow, TypedFieldsArePlottedByF5AndByButton1) {
+  plot("2", "3");
+  EXPECT_EQ(st().FunctionCount, 1);
+  EXPECT_EQ(st().CoefA[1], 2.0);
+  EXPECT_EQ(st().CoefB[1], 3.0);
+  EXPECT_EQ(w->windowTitle(), "Íme a függvény");
+  EXPECT_EQ(panel(1), "Függvények száma: 1");
+  EXPECT_TRUE(w->Button9->isEnabled());
+  EXPECT_TRUE(w->Utfvtorles->isEnabled());
+  EXPECT_EQ(app->functionListWindow().rowCount(), 1);
+
+  QTest::mouseClick(w->RadioButton2, Qt::LeftButton);
+  typeFields("-1.5", "", "0.25");
+  QTest::mouseClick(w->Button1, Qt::LeftButton);
+  EXPECT_EQ(st().FunctionCount, 2);
+  EXPECT_EQ(st().FunctionKind[2], Quadratic);
+  EXPECT_EQ(st().CoefA[2], -1.5);
+  EXPECT_EQ(st().CoefC[2], 0.25);
+  EXPECT_EQ(panel(1), "Függvények száma: 2");
+  EXPECT_EQ(app->functionListWindow().rowCount(), 2);
+}
+
+TEST_F(MainWindow, KindShortcutsAndClicksSwitchTheCField) {
+  const auto cEnabled = [this] { return w->Edit3->isEnabled() && w->Label3->isEnabled(); };
+  const auto cDisabled = [this] { return !w->Edit3->isEnabled() && !w->Label3->isEnabled(); };
+  key(Qt::Key_2, Qt::ControlModifier);
+  EXPECT_TRUE(w->RadioButton2->isChecked());
+  EXPECT_TRUE(cEnabled());
+  QTest::keyClicks(w->Edit3, "7");
+  key(Qt::Key_3, Qt::ControlModifier);
+  EXPECT_TRUE(w->RadioButton3->isChecked());
+  EXPECT_TRUE(cEnabled());
+  key(Qt::Key_1, Qt::ControlModifier);
+  EXPECT_TRUE(w->RadioButton1->isChecked());
+  EXPECT_TRUE(cDisabled());
+  EXPECT_EQ(w->Edit3->text(), "7");  // kept while disabled
+  key(Qt::Key_1, Qt::ControlModifier);  // already selected: nothing changes
+  EXPECT_TRUE(cDisabled());
+  EXPECT_EQ(st().LinearSelected, 1);
+  key(Qt::Key_4, Qt::ControlModifier);
+  EXPECT_TRUE(w->RadioButton4->isChecked());
+  EXPECT_TRUE(cEnabled());
+  QTest::mouseClick(w->RadioButton1, Qt::LeftButton);
+  EXPECT_TRUE(cDisabled());
+  EXPECT_EQ(w->selectedKind(), Linear);
+}
+
+TEST_F(MainWindow, DeletingTheLastFunctionSelectsItsKindAndRefillsTheFields) {
+  key(Qt::Key_2, Qt::ControlModifier);
+  plot("1", "2", "3");
+  key(Qt::Key_1, Qt::ControlModifier);
+  plot("4", "5");
+  EXPECT_TRUE(w->Edit3->isEnabled() == false);
+
+  key(Qt::Key_F7);
+  EXPECT_EQ(st().FunctionCount, 1);
+  EXPECT_TRUE(w->RadioButton2->isChecked());
+  EXPECT_TRUE(w->Edit3->isEnabled());
+  EXPECT_TRUE(w->Label3->isEnabled());
+  EXPECT_EQ(st().LinearSelected, 0);
+  EXPECT_EQ(w->Edit1->text(), "1.00");
+  EXPECT_EQ(w->Edit2->text(), "2.00");
+  EXPECT_EQ(w->Edit3->text(), "3.00");
+  EXPECT_EQ(panel(1), "Függvények száma: 1");
+  EXPECT_EQ(app->functionListWindow().rowCount(), 1);
+}
+
+TEST_F(MainWindow, RefusalsAndTheZoomButtonAnswerWithTheirMessageBoxes) {
+  struct Case {
+    const char* name;
+    std::function<void(MainWindow*)> act;
+    SeenBox expected;
+  };
+  const Case cases[] = {
+      {"letters", [](MainWindow* t) { t->plot("1,5", "2"); },
+       box("Warning", "Betűkből nem lehet függvényt ábrázolni!", QMessageBox::Warning)},
+      {"nothing", [](MainWindow* t) { t->plot("", ""); },
+       box("Warning", "A semmiből nem lehet függvényt ábrázolni!", QMessageBox::Warning)},
+      {"range", [](MainWindow* t) { t->plot("100.01", "1"); },
+       box("Information", "Ezt még át kéne egyszer gondolni!", QMessageBox::Information)},
+      {"zoom without a plot", [](MainWindow* t) { QTest::mouseClick(t->w->BitBtn2, Qt::LeftButton); },
+       box("Confirm", "Mit nagyítsak?", QMessageBox::Question)},
+      {"about", [](MainWindow* t) { t->w->Nevjegy->trigger(); },
+       box("Information", "Grafolin\n5.2-es verzió\nKészült: 2006. július - november", QMessageBox::Information)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.act(this);
+    EXPECT_EQ(boxes.take(), std::vector<SeenBox>{c.expected});
+    EXPECT_TRUE(w->isVisible());
+  }
+  // A refusal of the first function ends as clear all.
+  EXPECT_EQ(st().FunctionCount, 0);
+  EXPECT_EQ(w->Edit1->text(), "");
+  EXPECT_EQ(panel(1), "Függvények száma: 0");
+}
+
+TEST_F(MainWindow, WithSoundOnTheBeepComesBeforeTheRefusal) {
+  std::vector<std::size_t> boxesOpenAtBeep;
+  app->notifier().setBeeper([&] { boxesOpenAtBeep.push_back(boxes.pending().size()); });
+  st().SoundOn = 1;
+  plot("2", "x");
+  EXPECT_EQ(boxesOpenAtBeep, std::vector<std::size_t>{0});
+  EXPECT_EQ(boxes.take(), std::vector<SeenBox>{box("Warning", "Betűkből nem lehet függvényt ábrázolni!",
+                                                   QMessageBox::Warning)});
+}
+
+TEST_F(MainWindow, ClearingKeysAndButtonsClearWhatTheyShould) {
+  struct Case {
+    const char* name;
+    std::function<void(MainWindow*)> act;
+    bool fieldsKept;
+  };
+  const Case cases[] = {
+      {"F6", [](MainWindow* t) { t->key(Qt::Key_F6); }, true},
+      {"Button4", [](MainWindow* t) { QTest::mouseClick(t->w->Button4, Qt::LeftButton); }, true},
+      {"F8", [](MainWindow* t) { t->key(Qt::Key_F8); }, false},
+      {"Button3", [](MainWindow* t) { QTest::mouseClick(t->w->Button3, Qt::LeftButton); }, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    plot("2", "3");
+    plot("1", "1");
+    ASSERT_EQ(st().FunctionCount, 2);
+    c.act(this);
+    EXPECT_EQ(st().FunctionCount, 0);
+    EXPECT_EQ(panel(1), "Függvények száma: 0");
+    EXPECT_EQ(w->windowTitle(), "Függvényválasztás");
+    EXPECT_FALSE(w->Button9->isEnabled());
+    EXPECT_FALSE(w->Utfvtorles->isEnabled());
+    EXPECT_EQ(app->functionListWindow().rowCount(), 0);
+    EXPECT_EQ(w->Edit1->text(), c.fieldsKept ? "1" : "");
+    EXPECT_EQ(clientPixel(120 + 205, 24 + 160), faceColour());
+  }
+}
+
+TEST_F(MainWindow, F7IsDisabledAtStartAndFollowsButton9) {
+  typeFields("2", "3");
+  key(Qt::Key_F7);
+  EXPECT_EQ(st().FunctionCount, 0);
+  EXPECT_EQ(w->Edit1->text(), "2");  // nothing ran
+
+  key(Qt::Key_F5);
+  key(Qt::Key_F7);  // the last function goes: clear all
+  EXPECT_EQ(w->Edit1->text(), "");
+  EXPECT_FALSE(w->Utfvtorles->isEnabled());
+
+  // The action clicks the button even while the button itself is disabled.
+  plot("2", "3");
+  w->Button9->setEnabled(false);
+  key(Qt::Key_F7);
+  EXPECT_EQ(st().FunctionCount, 0);
+}
+
+TEST_F(MainWindow, MenuWindowsDisableTheMainWindowUntilTheyClose) {
+  struct Case {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    QWidget* window;
+  };
+  const Case cases[] = {
+      {"F2 settings", Qt::Key_F2, Qt::NoModifier, &app->settingsWindow()},
+      {"F1 help", Qt::Key_F1, Qt::NoModifier, &app->helpWindow()},
+      {"Ctrl+M save/load", Qt::Key_M, Qt::ControlModifier, &app->saveLoadWindow()},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(w->isEnabled());
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    key(c.key, c.modifiers);
+    EXPECT_TRUE(c.window->isVisible());
+    EXPECT_FALSE(w->isEnabled());
+    c.window->close();
+    EXPECT_TRUE(w->isEnabled());
+  }
+}
+
+TEST_F(MainWindow, CtrlFShowsTheFunctionListAndTheActionFollowsIt) {
+  Tfuggvenyablak& list = app->functionListWindow();
+  key(Qt::Key_F, Qt::ControlModifier);
+  EXPECT_TRUE(list.isVisible());
+  EXPECT_TRUE(w->Fvmutat->isChecked());
+  EXPECT_TRUE(w->isEnabled());
+  key(Qt::Key_F, Qt::ControlModifier);  // shown already: stays shown
+  EXPECT_TRUE(list.isVisible());
+  EXPECT_TRUE(w->Fvmutat->isChecked());
+  list.close();
+  EXPECT_FALSE(w->Fvmutat->isChecked());
+}
+
+TEST_F(MainWindow, ContextMenuAsksForTheHelpTopicOfTheMoment) {
+  QSignalSpy topics(w, &Tfoablak::helpRequested);
+  const auto openAndChoose = [this] {
+    const QPoint at(60, 220);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, w->mapToGlobal(at));
+    QApplication::sendEvent(w, &event);
+    ASSERT_TRUE(w->PopupMenu1->isVisible());
+    ASSERT_EQ(w->PopupMenu1->actions().size(), 1);
+    EXPECT_EQ(w->PopupMenu1->actions()[0]->text(), "Súgó");
+    w->PopupMenu1->actions()[0]->trigger();
+    w->PopupMenu1->close();
+  };
+  openAndChoose();
+  plot("2", "3");
+  openAndChoose();
+  ASSERT_EQ(topics.size(), 2);
+  EXPECT_EQ(topics[0][0].toString(), "Függvény ábrázolása");
+  EXPECT_EQ(topics[1][0].toString(), "Függvény törlése");
+}
+
+TEST_F(MainWindow, ClosingTheMainWindowEndsTheProgramWhateverElseIsOpen) {
+  const std::pair<const char*, std::function<void(MainWindow*)>> ways[] = {
+      {"Bezár", [](MainWindow* t) { QTest::mouseClick(t->w->BitBtn1, Qt::LeftButton); }},
+      {"Alt+F4", [](MainWindow* t) { t->key(Qt::Key_F4, Qt::AltModifier); }},
+      {"Kilép", [](MainWindow* t) { t->w->Kilep->trigger(); }},
+  };
+  for (const auto& [name, close] : ways) {
+    SCOPED_TRACE(name);
+    if (!app) SetUp();
+    key(Qt::Key_F, Qt::ControlModifier);  // a second window stays open
+    ASSERT_TRUE(app->functionListWindow().isVisible());
+    QTimer::singleShot(0, w, [this, close = close] { close(this); });
+    // A program that did not end would be stopped with a failure code.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    guard.start(30000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(w->isVisible());
+    app.reset();
+  }
+}
+
+}  // namespace
+}  // namespace graf::testing
