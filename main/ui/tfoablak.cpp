@@ -211,9 +211,9 @@ void Tfoablak::createControls() {
   // The coordinate read-out.
   Label9 = makeLabel(this, "Label9", QStringLiteral("Koordináták:"), 16, 216);
   Label4 = makeLabel(this, "Label4", QStringLiteral("X:"), 16, 232);
-  Label7 = makeLabel(this, "Label7", QString(), 28, 232);
+  Label7 = makeLabel(this, "Label7", QString(), 30, 232);
   Label6 = makeLabel(this, "Label6", QStringLiteral("Y:"), 64, 232);
-  Label8 = makeLabel(this, "Label8", QString(), 76, 232);
+  Label8 = makeLabel(this, "Label8", QString(), 78, 232);
 
   // The plot command and the clearing commands.
   Button1 = makeButton(this, "Button1", QStringLiteral("M&utasd a függvényt!"), {8, 248, 105, 41},
@@ -230,6 +230,9 @@ void Tfoablak::createControls() {
   Image1 = new graf::ui::PictureWidget(cmd_.picture(), this);
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->move(PictureLeft, PictureTop);
+  // The picture lies beneath the buttons: the right pan button overlaps its
+  // first column.
+  Image1->lower();
   connect(Image1, &graf::ui::PictureWidget::mouseMoved, this, &Tfoablak::Image1MouseMove);
   connect(Image1, &graf::ui::PictureWidget::clicked, this, &Tfoablak::Image1Click);
 
