@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -21,6 +20,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <cstdlib>
+#include <functional>
 
 #include "functionlist/ui/tfuggvenyablak.h"
 #include "functionsets/ui/ttoltmentablak.h"
@@ -44,6 +44,20 @@ class CompactOptionStyle : public QProxyStyle {
     if (metric == PM_RadioButtonLabelSpacing) return 3;
     return QProxyStyle::pixelMetric(metric, option, widget);
   }
+};
+
+// Watches the events of every object of the application; the main window uses
+// it to see wheel turns over any of its controls.
+class ApplicationEventHook : public QObject {
+ public:
+  ApplicationEventHook(QObject* owner, std::function<bool(QObject*, QEvent*)> hook)
+      : QObject(owner), hook_(std::move(hook)) {
+    qApp->installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override { return hook_(watched, event); }
+
+ private:
+  std::function<bool(QObject*, QEvent*)> hook_;
 };
 
 // The glyph of the zoom button: a magnifying glass with a plus in its lens.
@@ -115,7 +129,9 @@ Tfoablak::Tfoablak(graf::Commands& cmd, QWidget* parent)
   st.ZoomFactor = 1;
 
   // Wheel turns over any control of the window reach the window.
-  qApp->installEventFilter(this);
+  new ApplicationEventHook(this, [this](QObject* watched, QEvent* event) {
+    return event->type() == QEvent::Wheel && wheelOverWindow(watched, event);
+  });
 }
 
 Tfoablak::~Tfoablak() = default;
@@ -585,10 +601,10 @@ bool Tfoablak::event(QEvent* event) {
   return QWidget::event(event);
 }
 
+// The presses and releases of the pan buttons, and the hiding of a window
+// that the user worked in alone.
 bool Tfoablak::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
-    case QEvent::Wheel:
-      return wheelEvent(watched, event);
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
@@ -614,7 +630,7 @@ bool Tfoablak::panButtonEvent(QObject* watched, QEvent* event) {
 
 // Every notch of the wheel over the window or any of its controls turns into
 // one wheel operation with the modifier keys and mouse buttons of the moment.
-bool Tfoablak::wheelEvent(QObject* watched, QEvent* event) {
+bool Tfoablak::wheelOverWindow(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || widget->window() != this) return false;
   if (!isEnabled()) return true;

@@ -198,7 +198,7 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   // the main window is enabled again when that window hides.
   void showDisabling(QWidget* window);
   bool panButtonEvent(QObject* watched, QEvent* event);
-  bool wheelEvent(QObject* watched, QEvent* event);
+  bool wheelOverWindow(QObject* watched, QEvent* event);
 
   graf::Commands& cmd_;
   QButtonGroup* kindGroup_ = nullptr;

@@ -291,7 +291,7 @@ TEST_F(MainWindow, DeletingTheLastFunctionSelectsItsKindAndRefillsTheFields) {
   plot("1", "2", "3");
   key(Qt::Key_1, Qt::ControlModifier);
   plot("4", "5");
-  EXPECT_TRUE(w->Edit3->isEnabled() == false);
+  EXPECT_FALSE(w->Edit3->isEnabled());
 
   key(Qt::Key_F7);
   EXPECT_EQ(st().FunctionCount, 1);
