@@ -106,10 +106,14 @@ QLineEdit* edit(QWidget* parent, const char* name, const QString& text, QRect ge
 
 Ttoltmentablak::Ttoltmentablak(graf::Commands& cmd, Tbetoltesablak& progress, QWidget* mainWindow,
                                QWidget* parent)
+    : Ttoltmentablak(cmd, mainWindow, parent) {
+  progress_ = &progress;
+}
+
+Ttoltmentablak::Ttoltmentablak(graf::Commands& cmd, QWidget* mainWindow, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       cmd_(cmd),
-      progress_(progress),
       mainWindow_(mainWindow) {
   setObjectName("Ttoltmentablak");
   setWindowTitle(QStringLiteral("Függvény(ek) mentése/töltése"));
@@ -234,7 +238,7 @@ void Ttoltmentablak::FormActivate() {
 
 void Ttoltmentablak::FormClose() {
   if (mainWindow_) mainWindow_->setEnabled(true);
-  progress_.close();
+  if (progress_) progress_->close();
 }
 
 void Ttoltmentablak::fileError(const QString& what, const QString& path, const QString& reason) {
@@ -307,13 +311,18 @@ void Ttoltmentablak::Button5Click() {
 // ---- graf::SaveLoadPort ----
 
 void Ttoltmentablak::showProgressWindow() {
-  progress_.setProgressCaption(QStringLiteral("Betöltés..."));
-  progress_.setProgressPosition(0);
-  progress_.show();
-  progress_.raise();
+  if (!progress_) return;
+  progress_->setProgressCaption(QStringLiteral("Betöltés..."));
+  progress_->setProgressPosition(0);
+  progress_->show();
+  progress_->raise();
 }
 
-void Ttoltmentablak::closeProgressWindow() { progress_.close(); }
+void Ttoltmentablak::closeProgressWindow() {
+  if (progress_) progress_->close();
+}
+
+void Ttoltmentablak::setProgressWindow(Tbetoltesablak& progress) { progress_ = &progress; }
 
 void Ttoltmentablak::setLoadedComment(const std::string& text) { Edit2->setText(QString::fromStdString(text)); }
 

@@ -24,6 +24,9 @@ class Ttoltmentablak : public QWidget, public graf::SaveLoadPort {
   Q_OBJECT
  public:
   Ttoltmentablak(graf::Commands& cmd, Tbetoltesablak& progress, QWidget* mainWindow, QWidget* parent = nullptr);
+  // For a start-up that creates this window before its progress window.
+  Ttoltmentablak(graf::Commands& cmd, QWidget* mainWindow, QWidget* parent = nullptr);
+  void setProgressWindow(Tbetoltesablak& progress);
 
   // Shows, raises and activates the window and disables the main window.
   void open();
@@ -67,7 +70,7 @@ class Ttoltmentablak : public QWidget, public graf::SaveLoadPort {
   void fileError(const QString& what, const QString& path, const QString& reason);
 
   graf::Commands& cmd_;
-  Tbetoltesablak& progress_;
+  QPointer<Tbetoltesablak> progress_;
   QPointer<QWidget> mainWindow_;
   QString SetFileName = QStringLiteral("fuggvenyek1.fv");
 

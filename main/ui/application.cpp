@@ -31,8 +31,7 @@ GrafolinApp::GrafolinApp() : commands_(state_, picture_, Ports{relay_, relay_, r
   picture_.setTextRenderer(&textRenderer_);
   relay_.notifier = &notifier_;
 
-  // The windows, in the order of their creation. The progress window comes
-  // before the save/load window, which drives it.
+  // The windows, in the order of their creation.
   foablak_ = std::make_unique<Tfoablak>(commands_);
   relay_.main = foablak_.get();
   notifier_.setParentWindow(foablak_.get());
@@ -41,8 +40,9 @@ GrafolinApp::GrafolinApp() : commands_(state_, picture_, Ports{relay_, relay_, r
   extraablak_ = std::make_unique<Textraablak>();
   induloablak_ = std::make_unique<Tinduloablak>();
   beallitasablak_ = std::make_unique<Tbeallitasablak>();
+  toltmentablak_ = std::make_unique<Ttoltmentablak>(commands_, foablak_.get());
   betoltesablak_ = std::make_unique<Tbetoltesablak>();
-  toltmentablak_ = std::make_unique<Ttoltmentablak>(commands_, *betoltesablak_, foablak_.get());
+  toltmentablak_->setProgressWindow(*betoltesablak_);
   fuggvenyablak_ = std::make_unique<Tfuggvenyablak>(commands_);
   form9_ = std::make_unique<TForm9>();
   elsofuttatasablak_ = std::make_unique<Telsofuttatasablak>();
@@ -74,7 +74,7 @@ GrafolinApp::~GrafolinApp() {
 
 std::vector<QWidget*> GrafolinApp::windows() const {
   return {foablak_.get(),       sugoablak_.get(),      extraablak_.get(), induloablak_.get(),
-          beallitasablak_.get(), betoltesablak_.get(), toltmentablak_.get(), fuggvenyablak_.get(),
+          beallitasablak_.get(), toltmentablak_.get(), betoltesablak_.get(), fuggvenyablak_.get(),
           form9_.get(),         elsofuttatasablak_.get(), felulbiralasablak_.get(), egyezoszinekablak_.get()};
 }
 

@@ -70,8 +70,8 @@ class GrafolinApp : public QObject {
   std::unique_ptr<Textraablak> extraablak_;
   std::unique_ptr<Tinduloablak> induloablak_;
   std::unique_ptr<Tbeallitasablak> beallitasablak_;
-  std::unique_ptr<Tbetoltesablak> betoltesablak_;
   std::unique_ptr<Ttoltmentablak> toltmentablak_;
+  std::unique_ptr<Tbetoltesablak> betoltesablak_;
   std::unique_ptr<Tfuggvenyablak> fuggvenyablak_;
   std::unique_ptr<TForm9> form9_;
   std::unique_ptr<Telsofuttatasablak> elsofuttatasablak_;
