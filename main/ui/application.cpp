@@ -1,5 +1,9 @@
 #include "main/ui/application.h"
 
+#include <QStatusTipEvent>
+
+#include "platform/help_viewer.h"
+
 #include <QApplication>
 #include <QPalette>
 #include <QTimer>
@@ -58,6 +62,15 @@ GrafolinApp::GrafolinApp() : commands_(state_, picture_, Ports{relay_, relay_, r
   foablak_->setHelpWindow(sugoablak_.get());
   foablak_->setSaveLoadWindow(toltmentablak_.get());
 
+  // The context menus' "Súgó" opens the help file at the window's topic.
+  connect(foablak_.get(), &Tfoablak::helpRequested, this, &GrafolinApp::openHelp);
+  connect(fuggvenyablak_.get(), &Tfuggvenyablak::helpRequested, this, &GrafolinApp::openHelp);
+  connect(toltmentablak_.get(), &Ttoltmentablak::helpRequested, this, &GrafolinApp::openHelp);
+
+  // Hints of every window, not only the main window's, are shown in the main
+  // window's first status panel, never as pop-up tips.
+  qApp->installEventFilter(this);
+
   // Closing the main window ends the program, whatever other window is open.
   connect(foablak_.get(), &Tfoablak::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
   // The main window appears as the event loop starts.
@@ -70,6 +83,23 @@ GrafolinApp::~GrafolinApp() {
   relay_.main = nullptr;
   relay_.list = nullptr;
   relay_.load = nullptr;
+}
+
+void GrafolinApp::openHelp(const QString& topic) {
+  if (helpHook) {
+    helpHook(topic);
+    return;
+  }
+  graf::openHelpTopic(topic);
+}
+
+bool GrafolinApp::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::StatusTip && watched->isWidgetType()) {
+    QWidget* widget = static_cast<QWidget*>(watched);
+    if (foablak_ && widget->window() != foablak_.get() && widget->isWindow())
+      foablak_->setStatusPanelText(0, static_cast<QStatusTipEvent*>(event)->tip());
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 std::vector<QWidget*> GrafolinApp::windows() const {

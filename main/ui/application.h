@@ -3,6 +3,7 @@
 // and the twelve windows, created once at start and alive until the main
 // window closes. A QApplication must exist before this is made.
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -54,10 +55,19 @@ class GrafolinApp : public QObject {
   Tfelulbiralasablak& clockOverrideWindow() { return *felulbiralasablak_; }
   Tegyezoszinekablak& matchingColoursWindow() { return *egyezoszinekablak_; }
 
+  // Where "Súgó" of a context menu goes; tests replace it. By default the
+  // help viewer opens the help file at the topic.
+  std::function<void(const QString&)> helpHook;
+
   // The twelve windows, in the order of their creation.
   std::vector<QWidget*> windows() const;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void openHelp(const QString& topic);
+
   PlotState state_;
   Raster picture_;
   PortRelay relay_;

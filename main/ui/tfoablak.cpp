@@ -5,6 +5,8 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,7 +28,9 @@
 #include "functionsets/ui/ttoltmentablak.h"
 #include "main/ui/picture_widget.h"
 #include "main/ui/swatch.h"
+#include "main/picture_export.h"
 #include "main/ui/ui_support.h"
+#include "platform/files.h"
 
 namespace {
 
@@ -534,11 +538,34 @@ void Tfoablak::Sugo1Click() {
                                                      : QStringLiteral("Függvény törlése"));
 }
 
-// Saving the picture as a bitmap file.
-// TO BE FILLED IN by the picture export: the save dialog "Függvény(ek) mentése
-// képként" and the writing of the 393 × 321 picture. Until then the command
-// does nothing.
-void Tfoablak::FvkepmentExecute() {}
+QString Tfoablak::askPictureFileNameWithDialog() {
+  QFileDialog dialog(this, QStringLiteral("Függvény(ek) mentése képként"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilter(QStringLiteral("Bitkép (*.bmp)"));
+  dialog.setDefaultSuffix(QStringLiteral("BMP"));
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+// Saving the picture as a bitmap file: exactly the 393 × 321 pixels it shows,
+// as a 24-bit Windows bitmap whatever the name's extension. Before the
+// picture was ever drawn there is nothing to save and nothing is written.
+void Tfoablak::FvkepmentExecute() {
+  const QString path = askPictureFileName ? askPictureFileName() : askPictureFileNameWithDialog();
+  if (path.isEmpty()) return;
+  const graf::Raster& picture = cmd_.picture();
+  if (!picture.exists()) return;
+  const std::vector<std::uint8_t> bitmap = graf::encodeBitmap24(picture);
+  QString reason;
+  if (!platform::writeWholeFile(path,
+                                QByteArray(reinterpret_cast<const char*>(bitmap.data()),
+                                           static_cast<qsizetype>(bitmap.size())),
+                                &reason)) {
+    const QString text = QStringLiteral("A kép nem menthető ide: „%1”\n%2").arg(QDir::toNativeSeparators(path), reason);
+    cmd_.ports().notifier.message(graf::MessageType::Error, text.toStdString());
+  }
+}
 
 // The save/load window disables the main window itself and enables it again
 // when it closes.

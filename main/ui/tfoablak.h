@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 // The main window: the kind options, the coefficient fields, the picture, the
 // navigation and clearing buttons, the menu with its shortcuts, the status bar
 // with the hints, and the reactions that hand every user event to the
@@ -130,6 +131,10 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   QAction* Sugo;
   QAction* Nevjegy;
 
+  // Asks for the name of the picture file; empty when the user cancels.
+  // Tests replace it; by default it is the save dialog.
+  std::function<QString()> askPictureFileName;
+
  signals:
   // The context menu's "Súgó": the help file should open at this topic.
   void helpRequested(const QString& topic);
@@ -166,6 +171,7 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   void Sugo1Click();
 
   void FvkepmentExecute();
+  QString askPictureFileNameWithDialog();
   void ToltmentExecute();
   void KilepExecute();
   void AbrazolExecute();
