@@ -1,6 +1,5 @@
 #include "plot/commands.h"
 
-#include <charconv>
 
 #include "functionlist/function_row.h"
 #include "plot/numtext.h"
