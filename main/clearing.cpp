@@ -26,37 +26,31 @@ std::string refillText(double v) {
 
 }  // namespace
 
+// Clear all is clear functions plus the fields and the view: the fields are
+// emptied and zoom and pan return to their start values.
 void Commands::clearAll() {
-  st_.OriginX = 205;
-  st_.OriginY = 160;
-  ui_.list.setSelectionLabel(kSelectionLabelReset);
-  st_.LoadMode = 0;
-  ui_.load.setLoadStatus(kNothingLoaded);
-  ui_.list.clearRows();
-  st_.ListedCount = 0;
-  st_.PictureCleared = 1;
-  ui_.main.setCountPanel(countPanelText(0));
-  st_.FunctionCount = 0;
-  ui_.main.setReadout("", "");
-  st_.PlotShown = 0;
-  ui_.main.setCaption("Függvényválasztás");
+  clearFunctions();
   ui_.main.setFieldText(Field::A, "");
   ui_.main.setFieldText(Field::B, "");
   ui_.main.setFieldText(Field::C, "");
-  clearPicture();
   st_.ZoomFactor = 1;
   ui_.main.setZoomLabel("1x");
-  st_.PanY = 0;
   st_.PanX = 0;
+  st_.PanY = 0;
   st_.PanStepsX = 0;
   st_.PanStepsY = 0;
-  ui_.main.setDeleteLastEnabled(false);
+  st_.OriginX = 205;
+  st_.OriginY = 160;
 }
 
+// Removes every function from the table, the list and the picture; the
+// arrays keep their old entries above the count. Zoom and pan stay.
 void Commands::clearFunctions() {
   ui_.list.setSelectionLabel(kSelectionLabelReset);
   st_.LoadMode = 0;
   ui_.load.setLoadStatus(kNothingLoaded);
+  ui_.list.clearRows();
+  st_.ListedCount = 0;
   st_.PictureCleared = 1;
   ui_.main.setCountPanel(countPanelText(0));
   st_.FunctionCount = 0;
@@ -65,8 +59,6 @@ void Commands::clearFunctions() {
   ui_.main.setCaption("Függvényválasztás");
   clearPicture();
   ui_.main.setDeleteLastEnabled(false);
-  ui_.list.clearRows();
-  st_.ListedCount = 0;
 }
 
 void Commands::deleteLastFunction() {
