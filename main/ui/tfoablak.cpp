@@ -34,7 +34,6 @@
 
 namespace {
 
-const char* const kCountAtStart = "Függvények száma: 0";
 const char* const kWheelVertical = "⇕";
 const char* const kWheelHorizontal = "⇔";
 // One notch of a standard mouse wheel.
@@ -122,7 +121,7 @@ Tfoablak::Tfoablak(graf::Commands& cmd, QWidget* parent)
   st.WheelScrolls = 1;
   st.LoadMode = 0;
   st.ListedCount = 0;
-  setCountPanel(kCountAtStart);
+  setCountPanel(graf::countPanelText(0));
   st.FunctionCount = 0;
   st.SettingsChanged = 0;
   st.PlotShown = 0;
