@@ -2,7 +2,7 @@
 # Installs what the build and the tests need, and nothing when all is there.
 set -euo pipefail
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fontconfig fonts-dejavu-core fonts-liberation2)
+          libbenchmark-dev ccache fontconfig fonts-dejavu-core fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
