@@ -39,6 +39,14 @@ bool writeWholeFile(const QString& path, const QByteArray& data, QString* error)
 }
 
 bool readWholeFile(const QString& path, qint64 maxBytes, QByteArray* data, QString* error) {
+  // A pipe or a device would block the reader, and a folder holds no data:
+  // only regular files (or links to them) are opened.
+  const QFileInfo info(path);
+  if (info.exists() && !info.isFile()) {
+    if (error) *error = info.isDir() ? QStringLiteral("ez egy mappa, nem fájl")
+                                     : QStringLiteral("nem közönséges fájl (például cső vagy eszköz)");
+    return false;
+  }
   QFile f(path);
   if (!f.open(QIODevice::ReadOnly)) {
     if (error) *error = f.exists() ? reasonOf(f) : QStringLiteral("a fájl nem létezik");

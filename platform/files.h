@@ -12,7 +12,9 @@ namespace platform {
 bool writeWholeFile(const QString& path, const QByteArray& data, QString* error);
 
 // Reads at most `maxBytes` + 1 bytes of `path` (enough to tell a file that is
-// too long). On failure returns false and a Hungarian reason in `error`.
+// too long). Only a regular file is read: a folder, a pipe or a device is
+// refused without being opened. On failure returns false and a Hungarian
+// reason in `error`.
 bool readWholeFile(const QString& path, qint64 maxBytes, QByteArray* data, QString* error);
 
 bool fileExists(const QString& path);

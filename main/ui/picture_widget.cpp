@@ -1,10 +1,9 @@
 #include "main/ui/picture_widget.h"
 
-#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "main/ui/ui_support.h"
+#include "main/ui/picture_file.h"
 
 namespace graf::ui {
 
@@ -22,13 +21,7 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().color(QPalette::Window));
     return;
   }
-  QImage image(Raster::Width, Raster::Height, QImage::Format_RGB32);
-  const Color* src = raster_.data();
-  for (int y = 0; y < Raster::Height; ++y) {
-    QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < Raster::Width; ++x) line[x] = toQRgb(*src++);
-  }
-  painter.drawImage(0, 0, image);
+  painter.drawImage(0, 0, toQImage(raster_));
 }
 
 void PictureWidget::mouseMoveEvent(QMouseEvent* event) {

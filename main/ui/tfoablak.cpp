@@ -28,9 +28,8 @@
 #include "functionsets/ui/ttoltmentablak.h"
 #include "main/ui/picture_widget.h"
 #include "main/ui/swatch.h"
-#include "main/picture_export.h"
+#include "main/ui/picture_file.h"
 #include "main/ui/ui_support.h"
-#include "platform/files.h"
 
 namespace {
 
@@ -555,12 +554,8 @@ void Tfoablak::FvkepmentExecute() {
   if (path.isEmpty()) return;
   const graf::Raster& picture = cmd_.picture();
   if (!picture.exists()) return;
-  const std::vector<std::uint8_t> bitmap = graf::encodeBitmap24(picture);
   QString reason;
-  if (!platform::writeWholeFile(path,
-                                QByteArray(reinterpret_cast<const char*>(bitmap.data()),
-                                           static_cast<qsizetype>(bitmap.size())),
-                                &reason)) {
+  if (!graf::ui::writePictureFile(path, graf::PictureFormat::Bitmap, picture, &reason)) {
     const QString text = QStringLiteral("A kép nem menthető ide: „%1”\n%2").arg(QDir::toNativeSeparators(path), reason);
     cmd_.ports().notifier.message(graf::MessageType::Error, text.toStdString());
   }

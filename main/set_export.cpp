@@ -1,0 +1,200 @@
+#include "main/set_export.h"
+
+#include <set>
+
+#include "functionsets/load_save.h"
+#include "plot/commands.h"
+
+namespace graf {
+
+namespace {
+
+// The windows of a program that has none: the main window's fields and kind
+// choice hold what the load puts there, message boxes are collected, and the
+// list, labels and progress window go nowhere.
+class NoWindows : public MainWindowPort,
+                  public Notifier,
+                  public FunctionListPort,
+                  public LoadPort,
+                  public SaveLoadPort {
+ public:
+  std::vector<std::string> messages;
+
+  // MainWindowPort: the kind options start with "Elsőfokú" chosen.
+  std::string fieldText(Field f) const override { return fields_[static_cast<int>(f)]; }
+  void setFieldText(Field f, const std::string& text) override { fields_[static_cast<int>(f)] = text; }
+  double selectedKind() const override { return kind_; }
+  void selectKind(double kind) override { kind_ = kind; }
+  void setCFieldEnabled(bool) override {}
+  void setCaption(const std::string&) override {}
+  void setCountPanel(const std::string&) override {}
+  void setDeleteLastEnabled(bool) override {}
+  void setReadout(const std::string&, const std::string&) override {}
+  void setZoomLabel(const std::string&) override {}
+  void setPictureCursor(PictureCursor) override {}
+  void setWheelDirectionVertical(bool) override {}
+  void setRepeatInterval(int) override {}
+  void pictureChanged() override {}
+
+  // Notifier
+  void beep() override {}
+  void message(MessageType type, const std::string& text) override {
+    messages.push_back(std::string(messageTitle(type)) + ": " + text);
+  }
+
+  // FunctionListPort: rows are counted, for the deletion of the last one.
+  void appendRow(const std::string&) override { ++rows_; }
+  int rowCount() const override { return rows_; }
+  void removeRow(int) override { --rows_; }
+  void clearRows() override { rows_ = 0; }
+  void setSelectionLabel(const std::string&) override {}
+
+  // LoadPort
+  void setLoadStatus(const std::string&) override {}
+  void setProgressCaption(const std::string&) override {}
+  void setProgressPosition(int) override {}
+
+  // SaveLoadPort
+  void showProgressWindow() override {}
+  void closeProgressWindow() override {}
+  void setLoadedComment(const std::string&) override {}
+  void setAckAndDiscardEnabled() override {}
+  void setSaveEnabled(bool) override {}
+
+ private:
+  std::string fields_[3];
+  double kind_ = Linear;
+  int rows_ = 0;
+};
+
+char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool endsWithNoCase(std::string_view text, std::string_view suffix) {
+  if (text.size() < suffix.size()) return false;
+  const std::string_view tail = text.substr(text.size() - suffix.size());
+  for (std::size_t i = 0; i < suffix.size(); ++i)
+    if (lower(tail[i]) != suffix[i]) return false;
+  return true;
+}
+
+// The load's message boxes, as one note: "Information: text" shows as "text".
+std::string notesOf(const SetPicture& shown) {
+  std::string notes;
+  for (const std::string& m : shown.messages) {
+    const std::size_t colon = m.find(": ");
+    if (!notes.empty()) notes += "; ";
+    notes += colon == std::string::npos ? m : m.substr(colon + 2);
+  }
+  return notes;
+}
+
+// Loads one set and renders it. False with the reason when the set is refused.
+bool renderSet(const PlotState& start, ExportFiles& files, const std::string& setPath, Raster& picture,
+               std::string& notes, std::string& reason) {
+  std::vector<std::uint8_t> bytes;
+  if (!files.readSet(setPath, bytes, reason)) return false;
+  const SetPicture shown = pictureOfSet(start, bytes, picture);
+  if (!shown.loaded) {
+    reason = notesOf(shown);
+    return false;
+  }
+  notes = notesOf(shown);
+  return true;
+}
+
+}  // namespace
+
+SetPicture pictureOfSet(const PlotState& start, const std::vector<std::uint8_t>& bytes, Raster& picture) {
+  PlotState state = start;
+  Raster shown;
+  NoWindows windows;
+  Commands cmd(state, shown, Ports{windows, windows, windows, windows});
+  SetPicture result;
+  beginLoadAttempt(state);
+  result.loaded = loadFunctionSet(cmd, windows, bytes);
+  result.messages = windows.messages;
+  if (result.loaded) picture = shown;
+  return result;
+}
+
+std::optional<PictureFormat> pictureFormatFor(std::string_view path) {
+  if (endsWithNoCase(path, ".bmp")) return PictureFormat::Bitmap;
+  if (endsWithNoCase(path, ".png")) return PictureFormat::Png;
+  return std::nullopt;
+}
+
+std::string pictureNameForSet(std::string_view setPath) {
+  std::string_view name = setPath;
+  const std::size_t slash = name.find_last_of('/');
+  if (slash != std::string_view::npos) name = name.substr(slash + 1);
+  if (endsWithNoCase(name, ".fv") && name.size() > 3) name.remove_suffix(3);
+  return std::string(name) + ".png";
+}
+
+int exportPicture(const PlotState& start, ExportFiles& files, const std::string& picturePath,
+                  const std::string& setPath, std::ostream& err) {
+  const std::optional<PictureFormat> format = pictureFormatFor(picturePath);
+  if (!format) {
+    err << picturePath << ": a kép neve \".bmp\" vagy \".png\" végű legyen\n";
+    return kExportRefused;
+  }
+  Raster picture;
+  std::string notes, reason;
+  if (!renderSet(start, files, setPath, picture, notes, reason)) {
+    err << setPath << ": " << reason << '\n';
+    return kExportRefused;
+  }
+  if (!notes.empty()) err << setPath << ": " << notes << '\n';
+  if (!files.writePicture(picturePath, *format, picture, reason)) {
+    err << picturePath << ": a kép nem írható: " << reason << '\n';
+    return kExportRefused;
+  }
+  return kExportDone;
+}
+
+int exportFolder(const PlotState& start, ExportFiles& files, const std::string& folder,
+                 const std::vector<std::string>& setPaths, std::ostream& out, std::ostream& err) {
+  bool anyRefused = false;
+  bool folderReady = false;
+  std::string folderReason;
+  std::set<std::string> written;  // names of the pictures written in this run
+  for (const std::string& setPath : setPaths) {
+    const std::string name = pictureNameForSet(setPath);
+    const std::string picturePath = files.inFolder(folder, name);
+    const auto refuse = [&](const std::string& why) {
+      err << setPath << ": elutasítva: " << why << '\n';
+      anyRefused = true;
+    };
+    // Two sets of the same name (from two folders) would write one picture:
+    // the later one never replaces what the earlier one wrote.
+    if (written.count(name)) {
+      refuse("a(z) " + picturePath + " képet már egy korábbi halmaz írta ebben a futásban");
+      continue;
+    }
+    Raster picture;
+    std::string notes, reason;
+    if (!renderSet(start, files, setPath, picture, notes, reason)) {
+      refuse(reason);
+      continue;
+    }
+    if (!folderReady && folderReason.empty()) {
+      folderReady = files.makeFolder(folder, folderReason);
+      if (!folderReady && folderReason.empty()) folderReason = "ismeretlen hiba";
+    }
+    if (!folderReady) {
+      refuse("a(z) " + folder + " mappa nem használható: " + folderReason);
+      continue;
+    }
+    if (!files.writePicture(picturePath, PictureFormat::Png, picture, reason)) {
+      refuse("a(z) " + picturePath + " kép nem írható: " + reason);
+      continue;
+    }
+    written.insert(name);
+    out << setPath << ": kiírva: " << picturePath;
+    if (!notes.empty()) out << " (" << notes << ")";
+    out << '\n';
+  }
+  return anyRefused ? kExportRefused : kExportDone;
+}
+
+}  // namespace graf

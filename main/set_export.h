@@ -1,0 +1,73 @@
+#pragma once
+// Pictures of function-set files without any window: the set is loaded by the
+// program's own load sequence into a fresh state, as right after start, and
+// the picture it shows then is written to a file. The two command-line
+// commands ("--export PICTURE SET.fv" and "--export-dir FOLDER SET.fv…") run
+// here over a small file port, so that every rule is tested without files.
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "plot/plot_state.h"
+#include "plot/raster.h"
+
+namespace graf {
+
+// What a load shows. `start` is the state of the program right after its
+// start in the folder concerned (its colours and sampling step); the set is
+// loaded into a copy of it, so zoom is 1x and the origin at rest. On success
+// `picture` receives the 393 × 321 picture of the loaded set; a refused set
+// leaves it untouched. `messages` are the message boxes that the load showed,
+// in order, as "Title: text".
+struct SetPicture {
+  bool loaded = false;
+  std::vector<std::string> messages;
+};
+SetPicture pictureOfSet(const PlotState& start, const std::vector<std::uint8_t>& bytes, Raster& picture);
+
+enum class PictureFormat { Bitmap, Png };
+
+// The format a picture file's name asks for: ".bmp" a 24-bit bitmap, ".png" a
+// PNG, in any case of letters; any other name has none.
+std::optional<PictureFormat> pictureFormatFor(std::string_view path);
+
+// The picture file written for a set by --export-dir: the set's file name
+// without its folder and without a final ".fv" (in any case), then ".png".
+std::string pictureNameForSet(std::string_view setPath);
+
+// The file system, as the export commands use it. Reasons are Hungarian.
+class ExportFiles {
+ public:
+  virtual ~ExportFiles() = default;
+  // Reads a whole set file; only a regular file is read.
+  virtual bool readSet(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& reason) = 0;
+  // Replaces `path` by a complete picture file, or leaves it as it was.
+  virtual bool writePicture(const std::string& path, PictureFormat format, const Raster& picture,
+                            std::string& reason) = 0;
+  // Makes sure that `path` is a folder, creating it when it is missing.
+  virtual bool makeFolder(const std::string& path, std::string& reason) = 0;
+  // `folder`/`name`, with the platform's separator.
+  virtual std::string inFolder(const std::string& folder, const std::string& name) = 0;
+};
+
+// Exit statuses of the commands.
+inline constexpr int kExportDone = 0;
+inline constexpr int kExportRefused = 1;
+
+// grafolin --export PICTURE SET: writes nothing and reports on `err` when the
+// set is refused or the picture cannot be written. The load's own message
+// boxes (the maximum of 50 functions) go to `err` as notes; the picture is
+// written all the same.
+int exportPicture(const PlotState& start, ExportFiles& files, const std::string& picturePath,
+                  const std::string& setPath, std::ostream& err);
+
+// grafolin --export-dir FOLDER SET…: one line per set, in the given order, on
+// `out` for a written picture and on `err` for a refused one; goes on after a
+// refusal and returns kExportRefused when any set was refused.
+int exportFolder(const PlotState& start, ExportFiles& files, const std::string& folder,
+                 const std::vector<std::string>& setPaths, std::ostream& out, std::ostream& err);
+
+}  // namespace graf

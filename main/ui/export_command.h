@@ -1,0 +1,20 @@
+#pragma once
+// The command-line commands that write pictures of function-set files
+// without any window:
+//   grafolin --export PICTURE SET.fv
+//   grafolin --export-dir FOLDER SET.fv…
+// They need no display: they run before, and instead of, the application
+// object of the windows.
+#include <QCommandLineParser>
+#include <optional>
+
+namespace graf::ui {
+
+// Adds --export, --export-dir and their description to the program's parser.
+void addExportOptions(QCommandLineParser& parser);
+
+// Runs the export the parsed command line asks for and returns the exit
+// status; nothing when it asks for none.
+std::optional<int> runExportCommand(const QCommandLineParser& parser);
+
+}  // namespace graf::ui

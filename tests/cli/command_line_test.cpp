@@ -1,0 +1,143 @@
+// "grafolin --export" and "--export-dir" as a user runs them over SSH: no
+// display, no window, real files, pipes and folders; refused sets write
+// nothing and are named with their reason.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "tests/support/program_run.h"
+#include "tests/support/sample_sets.h"
+
+namespace graf::testing {
+namespace {
+
+class CommandLine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // Each test works in a folder of its own inside the process's own.
+    QDir here = QDir::current();
+    const QString name = QString::fromStdString(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    ASSERT_TRUE(here.mkpath(name));
+    ASSERT_TRUE(QDir::setCurrent(here.filePath(name)));
+    ASSERT_TRUE(writeFile("jo.fv", setRecord(fourKinds())));
+    auto shortRecord = setRecord(oneFunction());
+    shortRecord.pop_back();
+    ASSERT_TRUE(writeFile("rovid.fv", shortRecord));
+    ASSERT_EQ(mkfifo("cso.fv", 0600), 0);
+    ASSERT_TRUE(QDir().mkdir("mappa.fv"));
+  }
+  void TearDown() override { QDir::setCurrent(QDir::current().absoluteFilePath("..")); }
+
+  static QByteArray read(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  static QStringList files(const QString& folder = QStringLiteral(".")) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
+  }
+};
+
+TEST_F(CommandLine, WritesABitmapAndAPngWithoutAnyDisplay) {
+  const ProgramRun bmp = runGrafolin({"--export", "kep.bmp", "jo.fv"});
+  const ProgramRun png = runGrafolin({"--export", "kep.png", "jo.fv"});
+  for (const ProgramRun* run : {&bmp, &png}) {
+    ASSERT_TRUE(run->finished);
+    EXPECT_EQ(run->exitCode, 0) << run->err.toStdString();
+    EXPECT_EQ(run->out, "");
+    EXPECT_EQ(run->err, "");
+  }
+  const QByteArray bitmap = read("kep.bmp");
+  ASSERT_EQ(bitmap.size(), 54 + 1180 * 321);
+  EXPECT_EQ(bitmap.left(2), "BM");
+  EXPECT_EQ(quint8(bitmap[28]), 24) << "24 bits a pixel";
+  EXPECT_EQ(read("kep.png").left(8), QByteArray("\x89PNG\r\n\x1a\n", 8));
+  const QImage picture = pictureFile("kep.png");
+  EXPECT_EQ(picture.size(), QSize(393, 321));
+  EXPECT_EQ(pixelDifferences(pictureFile("kep.bmp"), picture), 0);
+  // The picture as the program shows it after the load: white, black axes
+  // through the origin at rest, and the first-degree line 2x − 1 in red.
+  EXPECT_EQ(picture.pixel(0, 0), qRgb(255, 255, 255));
+  EXPECT_EQ(picture.pixel(205, 300), qRgb(0, 0, 0));
+  EXPECT_EQ(picture.pixel(225, 124), qRgb(255, 0, 0)) << "x = 5 gives y = 9: column 225, row 124";
+}
+
+TEST_F(CommandLine, ARefusedSetWritesNothingAndKeepsTheOldPicture) {
+  QFile old("regi.png");
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write("old picture");
+  old.close();
+  const std::vector<std::pair<const char*, const char*>> cases = {
+      {"rovid.fv", "rovid.fv: A függvényeket tartalmazó fájl hibás!"},
+      {"nincs.fv", "nincs.fv: nem olvasható: a fájl nem létezik"},
+      {"cso.fv", "cso.fv: nem olvasható: nem közönséges fájl (például cső vagy eszköz)"},
+      {"mappa.fv", "mappa.fv: nem olvasható: ez egy mappa, nem fájl"},
+  };
+  const QStringList before = files();
+  for (const auto& [set, message] : cases) {
+    for (const char* picture : {"uj.bmp", "regi.png"}) {
+      const ProgramRun run = runGrafolin({"--export", picture, set});
+      ASSERT_TRUE(run.finished) << set;
+      EXPECT_EQ(run.exitCode, 1) << set;
+      EXPECT_EQ(run.err, QString::fromUtf8(message) + "\n");
+      EXPECT_EQ(run.out, "");
+    }
+  }
+  EXPECT_EQ(files(), before);
+  EXPECT_EQ(read("regi.png"), "old picture");
+}
+
+TEST_F(CommandLine, AMistakenCommandLineSaysSoAndWritesNothing) {
+  const std::vector<std::pair<QStringList, const char*>> cases = {
+      {{"--export", "kep.png"}, "grafolin: nincs megadva függvényhalmaz-fájl"},
+      {{"--export", "kep.png", "jo.fv", "jo.fv"}, "grafolin: az --export egyetlen függvényhalmaz-fájl képét írja ki"},
+      {{"--export", "kep.png", "--export-dir", "kepek", "jo.fv"},
+       "grafolin: az --export és az --export-dir együtt nem adható meg"},
+      {{"--export", "kep.gif", "jo.fv"}, "kep.gif: a kép neve \".bmp\" vagy \".png\" végű legyen"},
+      {{"--export-dir"}, "grafolin: Missing value after '--export-dir'."},
+  };
+  const QStringList before = files();
+  for (const auto& [arguments, message] : cases) {
+    const ProgramRun run = runGrafolin(arguments);
+    ASSERT_TRUE(run.finished) << arguments.join(' ').toStdString();
+    EXPECT_NE(run.exitCode, 0) << arguments.join(' ').toStdString();
+    EXPECT_EQ(run.err, QString::fromUtf8(message) + "\n");
+  }
+  EXPECT_EQ(files(), before);
+}
+
+TEST_F(CommandLine, AFolderOfPicturesWithOneLinePerSet) {
+  ASSERT_TRUE(writeFile("otven.fv", setRecord(fiftyFunctions())));
+  const ProgramRun run = runGrafolin({"--export-dir", "kepek", "jo.fv", "rovid.fv", "cso.fv", "otven.fv"});
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exitCode, 1) << "a set was refused";
+  EXPECT_EQ(run.out,
+            "jo.fv: kiírva: kepek/jo.png\n"
+            "otven.fv: kiírva: kepek/otven.png (Függvényábrázolási maximum elérve!)\n");
+  EXPECT_EQ(run.err,
+            "rovid.fv: elutasítva: A függvényeket tartalmazó fájl hibás!\n"
+            "cso.fv: elutasítva: nem olvasható: nem közönséges fájl (például cső vagy eszköz)\n");
+  EXPECT_EQ(files("kepek"), QStringList({"jo.png", "otven.png"}));
+  ASSERT_TRUE(runGrafolin({"--export", "jo.png", "jo.fv"}).finished);
+  EXPECT_EQ(pixelDifferences(pictureFile("kepek/jo.png"), pictureFile("jo.png")), 0);
+}
+
+TEST_F(CommandLine, AFolderThatIsAFileRefusesEverySetAndNoFolderForRefusedSets) {
+  QFile plain("kepek");
+  ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+  plain.close();
+  const ProgramRun intoFile = runGrafolin({"--export-dir", "kepek", "jo.fv"});
+  ASSERT_TRUE(intoFile.finished);
+  EXPECT_EQ(intoFile.exitCode, 1);
+  EXPECT_EQ(intoFile.err, "jo.fv: elutasítva: a(z) kepek mappa nem használható: nem mappa\n");
+
+  const ProgramRun allRefused = runGrafolin({"--export-dir", "uj", "rovid.fv", "nincs.fv"});
+  ASSERT_TRUE(allRefused.finished);
+  EXPECT_EQ(allRefused.exitCode, 1);
+  EXPECT_FALSE(QFileInfo::exists("uj")) << "nothing written, not even the folder";
+}
+
+}  // namespace
+}  // namespace graf::testing

@@ -1,0 +1,321 @@
+// Pictures of function-set files without a window: the picture of a loaded
+// set against the picture of the same functions typed and plotted, refused
+// records, picture names and formats, and the two export commands over an
+// in-memory file system.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+
+#include "functionsets/function_set.h"
+#include "main/set_export.h"
+#include "plot/numtext.h"
+#include "tests/support/fake_ui.h"
+#include "tests/support/sample_sets.h"
+
+namespace graf::testing {
+namespace {
+
+struct Fn {
+  double kind;
+  std::string a, b, c;
+};
+
+std::vector<Color> pixelsOf(const Raster& r) { return {r.data(), r.data() + Raster::Width * Raster::Height}; }
+
+// A sample set as the user types it.
+std::vector<Fn> typed(const std::vector<SampleFunction>& fns) {
+  std::vector<Fn> out;
+  for (const SampleFunction& f : fns)
+    out.push_back({f.kind, twoDecimals(f.a), twoDecimals(f.b), f.kind == Linear ? "" : twoDecimals(f.c)});
+  return out;
+}
+
+class SetPictureTest : public CoreTest {
+ protected:
+  // Plots the functions as the user does, and returns the set file of them.
+  std::vector<std::uint8_t> plotAndSave(const std::vector<Fn>& fns) {
+    for (const Fn& f : fns) plot(f.kind, f.a, f.b, f.c);
+    return encodeFunctionSet(st, "próba");
+  }
+};
+
+// The settings a start may bring: the picture follows them.
+struct StartCase {
+  const char* name;
+  void (*apply)(PlotState&);
+};
+const StartCase kStarts[] = {
+    {"defaults", [](PlotState&) {}},
+    {"own colours, step 0.5",
+     [](PlotState& s) {
+       s.ColorLinear = 0x123456;
+       s.ColorQuadratic = 0x00FFFF;
+       s.ColorQuadratic2 = 0x800080;
+       s.ColorAbsolute = 0x000000;
+       s.ColorGrid = 0xFFC0C0;
+       s.SampleStep = 0.5;
+     }},
+    {"step 1.0", [](PlotState& s) { s.SampleStep = 1.0; }},
+};
+
+TEST_F(SetPictureTest, ALoadedSetShowsWhatTheSameFunctionsPlottedByHandShow) {
+  const std::vector<std::pair<const char*, std::vector<Fn>>> sets = {
+      {"one function", typed(oneFunction())},
+      {"four kinds", typed(fourKinds())},
+      {"fifty functions", typed(fiftyFunctions())},
+  };
+  for (const StartCase& start : kStarts) {
+    for (const auto& [name, fns] : sets) {
+      SCOPED_TRACE(std::string(start.name) + ", " + name);
+      PlotState fresh;
+      start.apply(fresh);
+      // The same program typing the functions in.
+      PlotState typed = fresh;
+      Raster typedPicture;
+      FakeUi typedUi;
+      Commands typing(typed, typedPicture, Ports{typedUi, typedUi, typedUi, typedUi});
+      for (const Fn& f : fns) {
+        typing.selectKind(f.kind);
+        typedUi.type(f.a, f.b, f.c);
+        typing.plotCommand();
+      }
+      ASSERT_EQ(typed.FunctionCount, fns.size());
+      const std::vector<std::uint8_t> bytes = encodeFunctionSet(typed, "próba");
+
+      Raster shown;
+      const SetPicture result = pictureOfSet(fresh, bytes, shown);
+      ASSERT_TRUE(result.loaded);
+      EXPECT_EQ(pixelsOf(shown), pixelsOf(typedPicture));
+      // Only the full table brings a message: the load's replot meets the maximum.
+      const std::vector<std::string> expected =
+          fns.size() == 50 ? std::vector<std::string>{"Information: Függvényábrázolási maximum elérve!"}
+                           : std::vector<std::string>{};
+      EXPECT_EQ(result.messages, expected);
+    }
+  }
+}
+
+TEST_F(SetPictureTest, TheStartsZoomAndPanDoNotCarryIntoThePicture) {
+  const auto bytes = plotAndSave({{Linear, "0", "10", ""}});
+  const auto atRest = pixelsOf(pic);
+  PlotState moved;
+  moved.ZoomFactor = 4;
+  moved.PanX = -64;
+  moved.PanStepsX = 2;
+  moved.OriginX = 141;
+  moved.PanY = 32;
+  moved.PanStepsY = 1;
+  moved.OriginY = 192;
+  Raster shown;
+  ASSERT_TRUE(pictureOfSet(moved, bytes, shown).loaded);
+  EXPECT_EQ(pixelsOf(shown), atRest);
+  EXPECT_EQ(shown.pixel(205, 160), 0u) << "the origin at rest";
+  EXPECT_EQ(shown.pixel(100, 120), DefaultColorLinear) << "y = 10 lies 40 pixels above it";
+}
+
+TEST_F(SetPictureTest, ARefusedRecordLeavesThePictureAsItWas) {
+  const auto good = plotAndSave({{Linear, "2", "-1", ""}, {Quadratic, "1", "0", "0"}});
+  const auto damaged = [&](auto change) {
+    auto bytes = good;
+    change(bytes);
+    return bytes;
+  };
+  const std::vector<std::pair<const char*, std::vector<std::uint8_t>>> cases = {
+      {"1853 bytes", damaged([](auto& b) { b.pop_back(); })},
+      {"1855 bytes", damaged([](auto& b) { b.push_back(0); })},
+      {"empty file", {}},
+      {"count 0", damaged([](auto& b) { b[52] = '0'; })},
+      {"kind 7", damaged([](auto& b) { b[56] = '7'; })},
+      {"A text not a number", damaged([](auto& b) { b[205] = 'x'; })},
+  };
+  for (const auto& [name, bytes] : cases) {
+    SCOPED_TRACE(name);
+    Raster before;
+    before.create();
+    before.setPixel(7, 9, 0x123456);
+    Raster picture = before;
+    const SetPicture result = pictureOfSet(PlotState{}, bytes, picture);
+    EXPECT_FALSE(result.loaded);
+    EXPECT_EQ(result.messages, std::vector<std::string>{"Error: A függvényeket tartalmazó fájl hibás!"});
+    EXPECT_EQ(pixelsOf(picture), pixelsOf(before));
+  }
+}
+
+TEST(PictureNames, FormatFollowsTheEndingInAnyCase) {
+  const std::vector<std::pair<const char*, std::optional<PictureFormat>>> cases = {
+      {"kep.bmp", PictureFormat::Bitmap}, {"KEP.BMP", PictureFormat::Bitmap},
+      {"a/b.Bmp", PictureFormat::Bitmap}, {"kep.png", PictureFormat::Png},
+      {"kep.PNG", PictureFormat::Png},    {"kep.jpg", std::nullopt},
+      {"kep", std::nullopt},              {"bmp", std::nullopt},
+      {"kep.bmp.txt", std::nullopt},      {"kep.png/", std::nullopt},
+  };
+  for (const auto& [path, format] : cases) EXPECT_EQ(pictureFormatFor(path), format) << path;
+}
+
+TEST(PictureNames, ASetGivesItsNameWithPng) {
+  const std::vector<std::pair<const char*, const char*>> cases = {
+      {"fuggvenyek1.fv", "fuggvenyek1.png"},
+      {"munka/lapok/parabola.FV", "parabola.png"},
+      {"két pont.fv", "két pont.png"},
+      {"a.b.fv", "a.b.png"},
+      {"halmaz.dat", "halmaz.dat.png"},
+      {"halmaz", "halmaz.png"},
+      {".fv", ".fv.png"},
+  };
+  for (const auto& [set, picture] : cases) EXPECT_EQ(pictureNameForSet(set), picture) << set;
+}
+
+// An in-memory file system.
+class MemoryFiles : public ExportFiles {
+ public:
+  std::map<std::string, std::vector<std::uint8_t>> sets;
+  std::map<std::string, std::string> unreadable;  // path → reason
+  std::map<std::string, std::pair<PictureFormat, std::vector<Color>>> pictures;
+  std::map<std::string, std::string> unwritable;  // path → reason
+  std::vector<std::string> folders;               // created, in order
+  std::string folderProblem;                      // makeFolder fails with it
+
+  bool readSet(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& reason) override {
+    if (unreadable.count(path)) {
+      reason = unreadable.at(path);
+      return false;
+    }
+    if (!sets.count(path)) {
+      reason = "nem olvasható: a fájl nem létezik";
+      return false;
+    }
+    bytes = sets.at(path);
+    return true;
+  }
+  bool writePicture(const std::string& path, PictureFormat format, const Raster& picture,
+                    std::string& reason) override {
+    if (unwritable.count(path)) {
+      reason = unwritable.at(path);
+      return false;
+    }
+    pictures[path] = {format, pixelsOf(picture)};
+    return true;
+  }
+  bool makeFolder(const std::string& path, std::string& reason) override {
+    if (!folderProblem.empty()) {
+      reason = folderProblem;
+      return false;
+    }
+    folders.push_back(path);
+    return true;
+  }
+  std::string inFolder(const std::string& folder, const std::string& name) override { return folder + "/" + name; }
+};
+
+class ExportCommands : public SetPictureTest {
+ protected:
+  void SetUp() override {
+    good = plotAndSave({{Linear, "2", "-1", ""}, {AbsoluteValue, "1", "3", "-5"}});
+    goodPixels = pixelsOf(pic);
+    damaged = good;
+    damaged.pop_back();
+  }
+  std::vector<std::uint8_t> good, damaged;
+  std::vector<Color> goodPixels;
+  MemoryFiles files;
+  std::ostringstream out, err;
+};
+
+TEST_F(ExportCommands, OnePictureInTheFormatOfItsName) {
+  files.sets["a.fv"] = good;
+  EXPECT_EQ(exportPicture(PlotState{}, files, "kep.BMP", "a.fv", err), kExportDone);
+  EXPECT_EQ(exportPicture(PlotState{}, files, "kep.png", "a.fv", err), kExportDone);
+  ASSERT_EQ(files.pictures.size(), 2u);
+  EXPECT_EQ(files.pictures.at("kep.BMP").first, PictureFormat::Bitmap);
+  EXPECT_EQ(files.pictures.at("kep.png").first, PictureFormat::Png);
+  EXPECT_EQ(files.pictures.at("kep.BMP").second, goodPixels);
+  EXPECT_EQ(files.pictures.at("kep.png").second, goodPixels);
+  EXPECT_EQ(err.str(), "");
+}
+
+TEST_F(ExportCommands, OnePictureRefusedWritesNothingAndSaysWhy) {
+  files.sets["hibas.fv"] = damaged;
+  files.sets["jo.fv"] = good;
+  files.unreadable["titkos.fv"] = "nem olvasható: nincs hozzá jogosultság";
+  files.unwritable["tele/kep.png"] = "írási hiba (No space left on device)";
+  const std::vector<std::tuple<const char*, const char*, const char*>> cases = {
+      {"kep.png", "hibas.fv", "hibas.fv: A függvényeket tartalmazó fájl hibás!\n"},
+      {"kep.png", "titkos.fv", "titkos.fv: nem olvasható: nincs hozzá jogosultság\n"},
+      {"kep.png", "nincs.fv", "nincs.fv: nem olvasható: a fájl nem létezik\n"},
+      {"kep.jpg", "jo.fv", "kep.jpg: a kép neve \".bmp\" vagy \".png\" végű legyen\n"},
+      {"tele/kep.png", "jo.fv", "tele/kep.png: a kép nem írható: írási hiba (No space left on device)\n"},
+  };
+  for (const auto& [picture, set, message] : cases) {
+    std::ostringstream e;
+    EXPECT_EQ(exportPicture(PlotState{}, files, picture, set, e), kExportRefused) << set;
+    EXPECT_EQ(e.str(), message);
+  }
+  EXPECT_TRUE(files.pictures.empty());
+}
+
+TEST_F(ExportCommands, TheMaximumMessageIsANoteAndThePictureIsWritten) {
+  const auto full = plotAndSave(typed(fiftyFunctions()));
+  files.sets["teli.fv"] = full;
+  EXPECT_EQ(exportPicture(PlotState{}, files, "teli.png", "teli.fv", err), kExportDone);
+  EXPECT_EQ(err.str(), "teli.fv: Függvényábrázolási maximum elérve!\n");
+  ASSERT_TRUE(files.pictures.count("teli.png"));
+  EXPECT_EQ(files.pictures.at("teli.png").second, pixelsOf(pic));
+}
+
+TEST_F(ExportCommands, AFolderGetsOneLinePerSetAndGoesOnAfterARefusal) {
+  files.sets["a.fv"] = good;
+  files.sets["hibas.fv"] = damaged;
+  files.sets["masik/b.FV"] = good;
+  files.sets["masik/a.fv"] = good;
+  files.unwritable["kepek/c.png"] = "nincs hozzá jogosultság";
+  files.sets["c.fv"] = good;
+  const int status =
+      exportFolder(PlotState{}, files, "kepek", {"a.fv", "hibas.fv", "nincs.fv", "masik/b.FV", "masik/a.fv", "c.fv"},
+                   out, err);
+  EXPECT_EQ(status, kExportRefused);
+  EXPECT_EQ(out.str(),
+            "a.fv: kiírva: kepek/a.png\n"
+            "masik/b.FV: kiírva: kepek/b.png\n");
+  EXPECT_EQ(err.str(),
+            "hibas.fv: elutasítva: A függvényeket tartalmazó fájl hibás!\n"
+            "nincs.fv: elutasítva: nem olvasható: a fájl nem létezik\n"
+            "masik/a.fv: elutasítva: a(z) kepek/a.png képet már egy korábbi halmaz írta ebben a futásban\n"
+            "c.fv: elutasítva: a(z) kepek/c.png kép nem írható: nincs hozzá jogosultság\n");
+  ASSERT_EQ(files.pictures.size(), 2u);
+  for (const auto& [path, picture] : files.pictures) {
+    EXPECT_EQ(picture.first, PictureFormat::Png) << path;
+    EXPECT_EQ(picture.second, goodPixels) << path;
+  }
+  EXPECT_EQ(files.folders, std::vector<std::string>{"kepek"});
+}
+
+TEST_F(ExportCommands, AFolderOfWrittenPicturesEndsWell) {
+  files.sets["a.fv"] = good;
+  files.sets["b.fv"] = good;
+  EXPECT_EQ(exportFolder(PlotState{}, files, "ki", {"a.fv", "b.fv"}, out, err), kExportDone);
+  EXPECT_EQ(out.str(), "a.fv: kiírva: ki/a.png\nb.fv: kiírva: ki/b.png\n");
+  EXPECT_EQ(err.str(), "");
+}
+
+TEST_F(ExportCommands, NoFolderIsMadeWhenEverySetIsRefused) {
+  files.sets["hibas.fv"] = damaged;
+  EXPECT_EQ(exportFolder(PlotState{}, files, "kepek", {"hibas.fv", "nincs.fv"}, out, err), kExportRefused);
+  EXPECT_TRUE(files.folders.empty());
+  EXPECT_TRUE(files.pictures.empty());
+  EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(ExportCommands, AFolderThatCannotBeMadeRefusesEverySetByName) {
+  files.sets["a.fv"] = good;
+  files.sets["b.fv"] = good;
+  files.folderProblem = "nem mappa";
+  EXPECT_EQ(exportFolder(PlotState{}, files, "kepek", {"a.fv", "b.fv"}, out, err), kExportRefused);
+  EXPECT_EQ(err.str(),
+            "a.fv: elutasítva: a(z) kepek mappa nem használható: nem mappa\n"
+            "b.fv: elutasítva: a(z) kepek mappa nem használható: nem mappa\n");
+  EXPECT_TRUE(files.pictures.empty());
+}
+
+}  // namespace
+}  // namespace graf::testing

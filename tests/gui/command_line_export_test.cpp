@@ -1,0 +1,84 @@
+// The command line's pictures against the running program's: sets loaded
+// into the real main window and saved with Ctrl+S give the same pixels as
+// "grafolin --export" and "grafolin --export-dir" on the same files, run
+// without any display.
+#include <QDir>
+#include <QFileInfo>
+#include <QPushButton>
+
+#include "functionsets/ui/ttoltmentablak.h"
+#include "tests/gui/gui_fixture.h"
+#include "tests/support/program_run.h"
+#include "tests/support/sample_sets.h"
+
+namespace graf::testing {
+namespace {
+
+class CommandLineExport : public GuiTest {
+ protected:
+  // Loads a set file through the save/load window and acknowledges it.
+  void loadInWindow(const QString& name) {
+    key(Qt::Key_M, Qt::ControlModifier);
+    Ttoltmentablak& window = app->saveLoadWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.askFileToOpen = [name] { return QDir::current().absoluteFilePath(name); };
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Button4")), Qt::LeftButton);
+    ASSERT_FALSE(window.isVisible());
+  }
+  // Saves the main window's picture with Ctrl+S.
+  void saveWindowPicture(const QString& name) {
+    w->askPictureFileName = [name] { return QDir::current().absoluteFilePath(name); };
+    key(Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(QFileInfo::exists(name));
+  }
+};
+
+TEST_F(CommandLineExport, TheCommandLineWritesThePixelsOfTheProgramsOwnExport) {
+  const std::vector<std::pair<QString, std::vector<SampleFunction>>> sets = {
+      {QStringLiteral("egy.fv"), oneFunction()},
+      {QStringLiteral("negyfele.fv"), fourKinds()},
+      {QStringLiteral("otven.fv"), fiftyFunctions()},
+  };
+  QStringList all;
+  for (const auto& [name, fns] : sets) {
+    SCOPED_TRACE(name.toStdString());
+    ASSERT_TRUE(writeFile(name, setRecord(fns)));
+    all << name;
+    const QString base = QFileInfo(name).completeBaseName();
+
+    loadInWindow(name);
+    ASSERT_EQ(st().FunctionCount, fns.size());
+    if (fns.size() == 50) {
+      const auto seen = boxes.take();
+      ASSERT_EQ(seen.size(), 1u);
+      EXPECT_EQ(seen[0].text, "Függvényábrázolási maximum elérve!");
+    }
+    saveWindowPicture(base + "-ablak.bmp");
+    const QImage fromWindow = pictureFile(base + "-ablak.bmp");
+    ASSERT_EQ(fromWindow.size(), QSize(393, 321));
+
+    for (const QString& picture : {base + "-parancs.bmp", base + "-parancs.PNG"}) {
+      const ProgramRun run = runGrafolin({QStringLiteral("--export"), picture, name});
+      ASSERT_TRUE(run.finished) << picture.toStdString();
+      EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+      EXPECT_EQ(pixelDifferences(pictureFile(picture), fromWindow), 0) << picture.toStdString();
+    }
+    // The bitmap is the same file, byte for byte.
+    QFile a(base + "-ablak.bmp"), b(base + "-parancs.bmp");
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(a.readAll() == b.readAll()) << "the two bitmaps differ";
+  }
+
+  const ProgramRun run = runGrafolin(QStringList{QStringLiteral("--export-dir"), QStringLiteral("kepek")} + all);
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+  for (const auto& [name, fns] : sets) {
+    const QString base = QFileInfo(name).completeBaseName();
+    EXPECT_EQ(pixelDifferences(pictureFile("kepek/" + base + ".png"), pictureFile(base + "-ablak.bmp")), 0)
+        << base.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace graf::testing
