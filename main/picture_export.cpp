@@ -3,6 +3,8 @@
 namespace graf {
 
 namespace {
+char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 void put16(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
   out[at] = static_cast<std::uint8_t>(v);
   out[at + 1] = static_cast<std::uint8_t>(v >> 8);
@@ -42,6 +44,20 @@ std::vector<std::uint8_t> encodeBitmap24(const Raster& picture) {
     }
   }
   return out;
+}
+
+bool endsWithNoCase(std::string_view name, std::string_view lowerSuffix) {
+  if (name.size() < lowerSuffix.size()) return false;
+  const std::string_view tail = name.substr(name.size() - lowerSuffix.size());
+  for (std::size_t i = 0; i < lowerSuffix.size(); ++i)
+    if (lower(tail[i]) != lowerSuffix[i]) return false;
+  return true;
+}
+
+std::optional<PictureFormat> pictureFormatFor(std::string_view path) {
+  if (endsWithNoCase(path, ".bmp")) return PictureFormat::Bitmap;
+  if (endsWithNoCase(path, ".png")) return PictureFormat::Png;
+  return std::nullopt;
 }
 
 }  // namespace graf

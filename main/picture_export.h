@@ -1,6 +1,8 @@
 #pragma once
-// The picture as a Windows bitmap file.
+// The picture as a file: a Windows bitmap or a PNG, chosen by the name.
 #include <cstdint>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "plot/raster.h"
@@ -12,5 +14,15 @@ namespace graf {
 // blue, green, red and each row padded to a multiple of 4 bytes.
 // The picture must exist.
 std::vector<std::uint8_t> encodeBitmap24(const Raster& picture);
+
+// Whether a file name ends in `lowerSuffix` (given in small letters), in any
+// case of letters: "KEP.BMP" ends in ".bmp".
+bool endsWithNoCase(std::string_view name, std::string_view lowerSuffix);
+
+enum class PictureFormat { Bitmap, Png };
+
+// The format a picture file's name asks for: ".bmp" a 24-bit bitmap, ".png" a
+// PNG, in any case of letters; any other name asks for none.
+std::optional<PictureFormat> pictureFormatFor(std::string_view path);
 
 }  // namespace graf

@@ -67,16 +67,6 @@ class NoWindows : public MainWindowPort,
   int rows_ = 0;
 };
 
-char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool endsWithNoCase(std::string_view text, std::string_view suffix) {
-  if (text.size() < suffix.size()) return false;
-  const std::string_view tail = text.substr(text.size() - suffix.size());
-  for (std::size_t i = 0; i < suffix.size(); ++i)
-    if (lower(tail[i]) != suffix[i]) return false;
-  return true;
-}
-
 // The load's message boxes, as one note: "Information: text" shows as "text".
 std::string notesOf(const SetPicture& shown) {
   std::string notes;
@@ -115,12 +105,6 @@ SetPicture pictureOfSet(const PlotState& start, const std::vector<std::uint8_t>&
   result.messages = windows.messages;
   if (result.loaded) picture = shown;
   return result;
-}
-
-std::optional<PictureFormat> pictureFormatFor(std::string_view path) {
-  if (endsWithNoCase(path, ".bmp")) return PictureFormat::Bitmap;
-  if (endsWithNoCase(path, ".png")) return PictureFormat::Png;
-  return std::nullopt;
 }
 
 std::string pictureNameForSet(std::string_view setPath) {

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "main/picture_export.h"
 #include "plot/plot_state.h"
 #include "plot/raster.h"
 
@@ -27,12 +28,6 @@ struct SetPicture {
   std::vector<std::string> messages;
 };
 SetPicture pictureOfSet(const PlotState& start, const std::vector<std::uint8_t>& bytes, Raster& picture);
-
-enum class PictureFormat { Bitmap, Png };
-
-// The format a picture file's name asks for: ".bmp" a 24-bit bitmap, ".png" a
-// PNG, in any case of letters; any other name has none.
-std::optional<PictureFormat> pictureFormatFor(std::string_view path);
 
 // The picture file written for a set by --export-dir: the set's file name
 // without its folder and without a final ".fv" (in any case), then ".png".
