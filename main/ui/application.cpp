@@ -12,6 +12,7 @@
 #include "functionsets/ui/load_windows.h"
 #include "functionsets/ui/tbetoltesablak.h"
 #include "functionsets/ui/ttoltmentablak.h"
+#include "help/information_windows.h"
 #include "help/ui/textraablak.h"
 #include "help/ui/tsugoablak.h"
 #include "main/ui/tfoablak.h"
@@ -62,10 +63,17 @@ GrafolinApp::GrafolinApp() : commands_(state_, picture_, Ports{relay_, relay_, r
   foablak_->setHelpWindow(sugoablak_.get());
   foablak_->setSaveLoadWindow(toltmentablak_.get());
 
+  information_ = std::make_unique<graf::InformationWindows>(*sugoablak_, *extraablak_);
+  sugoablak_->setInformationWindows(information_.get());
+  extraablak_->setInformationWindows(information_.get());
+  extraablak_->setOwnerWindow(sugoablak_.get());
+
   // The context menus' "Súgó" opens the help file at the window's topic.
   connect(foablak_.get(), &Tfoablak::helpRequested, this, &GrafolinApp::openHelp);
   connect(fuggvenyablak_.get(), &Tfuggvenyablak::helpRequested, this, &GrafolinApp::openHelp);
   connect(toltmentablak_.get(), &Ttoltmentablak::helpRequested, this, &GrafolinApp::openHelp);
+  // "Képes súgó" of the help window as well.
+  connect(sugoablak_.get(), &Tsugoablak::helpRequested, this, &GrafolinApp::openHelp);
 
   // Hints of every window, not only the main window's, are shown in the main
   // window's first status panel, never as pop-up tips.
@@ -83,6 +91,9 @@ GrafolinApp::~GrafolinApp() {
   relay_.main = nullptr;
   relay_.list = nullptr;
   relay_.load = nullptr;
+  // The help and notes windows report their closing while they go.
+  sugoablak_->setInformationWindows(nullptr);
+  extraablak_->setInformationWindows(nullptr);
 }
 
 void GrafolinApp::openHelp(const QString& topic) {

@@ -29,6 +29,10 @@ class Tfelulbiralasablak;
 class Tegyezoszinekablak;
 class LoadWindows;
 
+namespace graf {
+class InformationWindows;
+}
+
 namespace graf::ui {
 
 class GrafolinApp : public QObject {
@@ -55,7 +59,7 @@ class GrafolinApp : public QObject {
   Tfelulbiralasablak& clockOverrideWindow() { return *felulbiralasablak_; }
   Tegyezoszinekablak& matchingColoursWindow() { return *egyezoszinekablak_; }
 
-  // Where "Súgó" of a context menu goes; tests replace it. By default the
+  // Where "Súgó" of a context menu and "Képes súgó" go; tests replace it. By default the
   // help viewer opens the help file at the topic.
   std::function<void(const QString&)> helpHook;
 
@@ -88,6 +92,8 @@ class GrafolinApp : public QObject {
   std::unique_ptr<Tfelulbiralasablak> felulbiralasablak_;
   std::unique_ptr<Tegyezoszinekablak> egyezoszinekablak_;
   std::unique_ptr<LoadWindows> loadWindows_;
+  // The help window and its notes window together.
+  std::unique_ptr<graf::InformationWindows> information_;
 };
 
 }  // namespace graf::ui

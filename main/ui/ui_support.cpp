@@ -1,6 +1,9 @@
 #include "main/ui/ui_support.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
+#include <QWidget>
 
 namespace graf::ui {
 
@@ -10,6 +13,14 @@ QFont programFont() {
   font.setStyleHint(QFont::SansSerif);
   font.setPointSize(8);
   return font;
+}
+
+void centreOnScreen(QWidget* window) {
+  const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  QRect frame = window->frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  window->move(frame.topLeft());
 }
 
 }  // namespace graf::ui

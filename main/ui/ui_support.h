@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QFont>
 
+class QWidget;
+
 #include "plot/plot_state.h"
 
 namespace graf::ui {
@@ -11,6 +13,9 @@ namespace graf::ui {
 // The program's font: an 8-point sans-serif (the windows were laid out for a
 // narrow 8-point sans-serif, which Liberation Sans matches best).
 QFont programFont();
+
+// Moves a top-level window, frame included, to the middle of its screen.
+void centreOnScreen(QWidget* window);
 
 inline QColor toQColor(Color c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 inline QRgb toQRgb(Color c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
