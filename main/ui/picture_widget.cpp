@@ -1,7 +1,10 @@
 #include "main/ui/picture_widget.h"
 
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "main/ui/picture_file.h"
 
@@ -14,6 +17,9 @@ PictureWidget::PictureWidget(const Raster& raster, QWidget* parent) : QWidget(pa
   setFixedSize(Raster::Width, Raster::Height);
 }
 
+// On a screen of a whole scale factor k every picture pixel is shown as a
+// k × k block of screen pixels; at a fractional factor each screen pixel
+// shows the nearest picture pixel. Never smoothed.
 void PictureWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   // Until its first clear the picture has no pixels and shows the face colour.
@@ -21,11 +27,24 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().color(QPalette::Window));
     return;
   }
-  painter.drawImage(0, 0, toQImage(raster_));
+  QImage image = toQImage(raster_);
+  const int k = std::max(1, static_cast<int>(std::floor(devicePixelRatioF())));
+  if (k > 1) {
+    image = image.scaled(Raster::Width * k, Raster::Height * k, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    image.setDevicePixelRatio(k);
+  }
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.drawImage(QRectF(0, 0, Raster::Width, Raster::Height), image);
+}
+
+// The picture pixel under a mouse position. At a scale factor above 1 the
+// position has a fraction; the pixel is the one whose block holds it.
+QPoint PictureWidget::pixelAt(const QPointF& position) {
+  return {static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y()))};
 }
 
 void PictureWidget::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint p = event->position().toPoint();
+  const QPoint p = pixelAt(event->position());
   emit mouseMoved(p.x(), p.y());
 }
 
@@ -38,7 +57,7 @@ void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const bool wasPressed = leftPressed_;
   leftPressed_ = false;
-  if (wasPressed && rect().contains(event->position().toPoint())) emit clicked();
+  if (wasPressed && rect().contains(pixelAt(event->position()))) emit clicked();
 }
 
 }  // namespace graf::ui

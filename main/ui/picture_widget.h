@@ -1,6 +1,7 @@
 #pragma once
 // The picture control: shows the 393 × 321 raster pixel for pixel, without
-// scaling, smoothing or frame, and reports the mouse over it.
+// smoothing or frame (on a high-density screen each pixel as a block of whole
+// screen pixels), and reports the mouse over it.
 #include <QWidget>
 
 #include "plot/raster.h"
@@ -11,6 +12,9 @@ class PictureWidget : public QWidget {
   Q_OBJECT
  public:
   explicit PictureWidget(const Raster& raster, QWidget* parent = nullptr);
+
+  // The picture pixel under a mouse position in the control.
+  static QPoint pixelAt(const QPointF& position);
 
  signals:
   // The mouse moved to picture pixel (x, y).

@@ -18,11 +18,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QWheelEvent>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 
 #include "functionlist/ui/tfuggvenyablak.h"
 #include "functionsets/ui/ttoltmentablak.h"
@@ -264,9 +266,12 @@ void Tfoablak::createControls() {
   BitBtn1 = makeButton(this, "BitBtn1", QStringLiteral("&Bezár"), {448, 360, 65, 25},
                        QStringLiteral("Kilép a programból"));
 
-  // The status bar: three sunken panels, not interactive.
-  StatusBar1 = new QWidget(this);
+  // The status bar: a real status bar (screen readers announce it as one)
+  // with three sunken panels side by side, not interactive. The panels keep
+  // their fixed places rather than the status bar's own spacing.
+  StatusBar1 = new QStatusBar(this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+  StatusBar1->setSizeGripEnabled(false);
   StatusBar1->setGeometry(0, 388, ClientWidth, 19);
   StatusBar1->setAttribute(Qt::WA_TransparentForMouseEvents);
   const int widths[3] = {266, 120, 50};
@@ -536,26 +541,41 @@ void Tfoablak::Sugo1Click() {
                                                      : QStringLiteral("Függvény törlése"));
 }
 
-QString Tfoablak::askPictureFileNameWithDialog() {
-  QFileDialog dialog(this, QStringLiteral("Függvény(ek) mentése képként"));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setNameFilter(QStringLiteral("Bitkép (*.bmp)"));
-  dialog.setDefaultSuffix(QStringLiteral("BMP"));
-  dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
+// The picture's save dialog: bitmap first and by default; a name typed
+// without an extension gets the extension of the chosen type.
+QFileDialog* Tfoablak::makePictureDialog(QWidget* parent) {
+  static const QString bitmap = QStringLiteral("Bitkép (*.bmp)");
+  static const QString png = QStringLiteral("PNG-kép (*.png)");
+  auto* dialog = new QFileDialog(parent, QStringLiteral("Függvény(ek) mentése képként"));
+  dialog->setAcceptMode(QFileDialog::AcceptSave);
+  dialog->setNameFilters({bitmap, png});
+  dialog->setDefaultSuffix(QStringLiteral("BMP"));
+  dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+  connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
+    dialog->setDefaultSuffix(filter == png ? QStringLiteral("png") : QStringLiteral("BMP"));
+  });
+  return dialog;
 }
 
-// Saving the picture as a bitmap file: exactly the 393 × 321 pixels it shows,
-// as a 24-bit Windows bitmap whatever the name's extension. Before the
-// picture was ever drawn there is nothing to save and nothing is written.
+QString Tfoablak::askPictureFileNameWithDialog() {
+  std::unique_ptr<QFileDialog> dialog(makePictureDialog(this));
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+  return dialog->selectedFiles().constFirst();
+}
+
+// Saving the picture: exactly the 393 × 321 pixels it shows, as a PNG when
+// the name ends in ".png" and as a 24-bit Windows bitmap under any other
+// name. Before the picture was ever drawn there is nothing to save and
+// nothing is written.
 void Tfoablak::FvkepmentExecute() {
   const QString path = askPictureFileName ? askPictureFileName() : askPictureFileNameWithDialog();
   if (path.isEmpty()) return;
   const graf::Raster& picture = cmd_.picture();
   if (!picture.exists()) return;
   QString reason;
-  if (!graf::ui::writePictureFile(path, graf::PictureFormat::Bitmap, picture, &reason)) {
+  const graf::PictureFormat format =
+      graf::pictureFormatFor(path.toStdString()).value_or(graf::PictureFormat::Bitmap);
+  if (!graf::ui::writePictureFile(path, format, picture, &reason)) {
     const QString text = QStringLiteral("A kép nem menthető ide: „%1”\n%2").arg(QDir::toNativeSeparators(path), reason);
     cmd_.ports().notifier.message(graf::MessageType::Error, text.toStdString());
   }

@@ -13,12 +13,14 @@
 
 class QAction;
 class QButtonGroup;
+class QFileDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
 class QRadioButton;
+class QStatusBar;
 class QTimer;
 class Tfuggvenyablak;
 class Ttoltmentablak;
@@ -110,7 +112,7 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   graf::ui::PictureWidget* Image1;
   QPushButton* Button10;
   QPushButton* BitBtn1;
-  QWidget* StatusBar1;
+  QStatusBar* StatusBar1;
   QTimer* Timer1;
   QMenu* PopupMenu1;
 
@@ -172,6 +174,7 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
 
   void FvkepmentExecute();
   QString askPictureFileNameWithDialog();
+  static QFileDialog* makePictureDialog(QWidget* parent);
   void ToltmentExecute();
   void KilepExecute();
   void AbrazolExecute();

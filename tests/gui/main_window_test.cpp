@@ -2,6 +2,7 @@
 // menu and shortcuts, the hints, the kind options, plotting, the refusals
 // with their message boxes, the clearing commands and the windows the menu
 // opens.
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "functionlist/ui/tfuggvenyablak.h"
@@ -237,6 +239,36 @@ TEST_F(MainWindow, HintsOfControlsAndMenuItemsGoToTheFirstPanel) {
   function->setActiveAction(w->Mindtor);
   EXPECT_EQ(panel(0), "Törli a beviteli mezőket és a függvényt is");
   function->close();
+}
+
+TEST_F(MainWindow, TheStatusBarIsOneForScreenReadersWithItsThreePanelsInPlace) {
+  QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(w->StatusBar1);
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->role(), QAccessible::StatusBar);
+  plot("1", "0");
+  // Panel i: its place within the bar, and what a screen reader reads from it.
+  const struct {
+    QRect geometry;
+    QString text;
+  } panels[] = {
+      {{0, 2, 266, 17}, panel(0)},
+      {{266, 2, 120, 17}, "Függvények száma: 1"},
+      {{386, 2, 50, 17}, ""},
+  };
+  ASSERT_EQ(bar->childCount(), 3);
+  for (int i = 0; i < 3; ++i) {
+    SCOPED_TRACE(i);
+    QAccessibleInterface* child = bar->child(i);
+    ASSERT_NE(child, nullptr);
+    auto* label = qobject_cast<QLabel*>(child->object());
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->geometry(), panels[i].geometry);
+    EXPECT_EQ(panel(i), panels[i].text);
+    EXPECT_EQ(child->text(QAccessible::Name), panels[i].text);
+  }
+  // A screen reader reads the hint of the moment from the first panel.
+  QTest::mouseMove(w->Button1);
+  EXPECT_EQ(bar->child(0)->text(QAccessible::Name), "Megmutatja a függvényt");
 }
 
 TEST_F(MainWindow, TypedFieldsArePlottedByF5AndByButton1) {

@@ -1,9 +1,13 @@
-// Saving the picture (Ctrl+S): the bitmap file read back, the name's
-// extension, a folder that cannot be written, and nothing before a picture.
+// Saving the picture (Ctrl+S): the bitmap and the PNG file read back, the
+// name's extension, the dialog's file types, a folder that cannot be written,
+// and nothing before a picture.
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QImage>
 #include <QPushButton>
+#include <memory>
 
 #include "tests/gui/gui_fixture.h"
 
@@ -39,8 +43,8 @@ TEST_F(PictureExport, NothingIsWrittenBeforeThePictureExists) {
 TEST_F(PictureExport, TheFileHoldsThePictureAsItShows) {
   plot("1", "0");
   QTest::mouseClick(w->Button11, Qt::LeftButton);  // axis numbers belong to what is shown
-  saveAs("kep.png");  // any extension: the data is a bitmap all the same
-  const QByteArray b = read("kep.png");
+  saveAs("kep.gif");  // any name but ".png": the data is a bitmap all the same
+  const QByteArray b = read("kep.gif");
   ASSERT_EQ(b.size(), 54 + 1180 * 321);
   EXPECT_EQ(b.left(2), QByteArray("BM"));
   EXPECT_EQ(u32(b, 18), 393u);
@@ -63,18 +67,60 @@ TEST_F(PictureExport, TheFileHoldsThePictureAsItShows) {
   EXPECT_TRUE(numberShown);
 }
 
+TEST_F(PictureExport, ANameEndingInPngGetsAPngOfTheSamePixels) {
+  plot("0.5", "-2");
+  key(Qt::Key_3, Qt::ControlModifier);
+  plot("-1", "2", "3");
+  QTest::mouseClick(w->Button11, Qt::LeftButton);  // the axis numbers too
+  for (const char* name : {"kep.png", "KEP2.PNG"}) {
+    SCOPED_TRACE(name);
+    saveAs(QString::fromLatin1(name));
+    const QByteArray b = read(QString::fromLatin1(name));
+    ASSERT_TRUE(b.startsWith("\x89PNG\r\n\x1a\n"));
+    QImage image;
+    ASSERT_TRUE(image.loadFromData(b, "png"));
+    ASSERT_EQ(image.size(), QSize(Raster::Width, Raster::Height));
+    int differences = 0;
+    for (int y = 0; y < Raster::Height; ++y)
+      for (int x = 0; x < Raster::Width; ++x) differences += image.pixel(x, y) != rasterPixel(x, y);
+    EXPECT_EQ(differences, 0);
+  }
+  // Replacing a file keeps nothing of the old one.
+  QFile old("regi.png");
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write(QByteArray(200000, 'x'));
+  old.close();
+  saveAs("regi.png");
+  EXPECT_EQ(read("regi.png"), read("kep.png"));
+}
+
+TEST_F(PictureExport, TheDialogOffersBitmapFirstAndPngAndNamesTheTypeTyped) {
+  std::unique_ptr<QFileDialog> dialog(Tfoablak::makePictureDialog(w));
+  EXPECT_EQ(dialog->windowTitle(), "Függvény(ek) mentése képként");
+  EXPECT_EQ(dialog->nameFilters(), (QStringList{"Bitkép (*.bmp)", "PNG-kép (*.png)"}));
+  EXPECT_EQ(dialog->defaultSuffix(), "BMP");
+  EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+  // The user picks a type in the dialog: a bare name gets its extension.
+  emit dialog->filterSelected("PNG-kép (*.png)");
+  EXPECT_EQ(dialog->defaultSuffix(), "png");
+  emit dialog->filterSelected("Bitkép (*.bmp)");
+  EXPECT_EQ(dialog->defaultSuffix(), "BMP");
+}
+
 TEST_F(PictureExport, AFolderThatCannotBeWrittenKeepsTheOldFileAndSaysSo) {
   plot("1", "0");
   QFile old("regi.bmp");
   ASSERT_TRUE(old.open(QIODevice::WriteOnly));
   old.write("old contents");
   old.close();
-  saveAs("nincs/ilyen/mappa/kep.bmp");
-  const auto seen = boxes.take();
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].title, "Error");
-  EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
-  EXPECT_TRUE(seen[0].text.contains("nincs/ilyen/mappa/kep.bmp")) << seen[0].text.toStdString();
+  for (const char* name : {"nincs/ilyen/mappa/kep.bmp", "nincs/ilyen/mappa/kep.png"}) {
+    saveAs(QString::fromLatin1(name));
+    const auto seen = boxes.take();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].title, "Error");
+    EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
+    EXPECT_TRUE(seen[0].text.contains(QString::fromLatin1(name))) << seen[0].text.toStdString();
+  }
   EXPECT_EQ(read("regi.bmp"), QByteArray("old contents"));
   EXPECT_EQ(st().FunctionCount, 1);
 
