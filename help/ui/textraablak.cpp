@@ -20,11 +20,13 @@ QLabel* centredLine(QWidget* parent, const char* objectName, const QString& text
   return label;
 }
 
-// The parabola y = vertex.y + (x - vertex.x)² / divisor over vertex.x ± halfWidth.
+// The upward parabola with its vertex at the given point, over vertex.x ±
+// halfWidth, rising 1/divisor pixel per square pixel (screen rows grow
+// downwards).
 QPainterPath parabola(QPointF vertex, int halfWidth, double divisor) {
   QPainterPath path;
   for (int x = -halfWidth; x <= halfWidth; ++x) {
-    const QPointF point(vertex.x() + x, vertex.y() + x * x / divisor);
+    const QPointF point(vertex.x() + x, vertex.y() - x * x / divisor);
     x == -halfWidth ? path.moveTo(point) : path.lineTo(point);
   }
   return path;
@@ -98,7 +100,7 @@ QPixmap Textraablak::drawGreetingPicture() {
   // The mouth, in the second-degree colour.
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(QColor(0x00, 0xA0, 0x00), 4, Qt::SolidLine, Qt::RoundCap));
-  p.drawPath(parabola(QPointF(100, 82), 35, 40.0));
+  p.drawPath(parabola(QPointF(100, 110), 35, 45.0));
   // The brows: first-degree lines in red and blue.
   p.setPen(QPen(QColor(0xFF, 0x00, 0x00), 3, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(QPointF(66, 42), QPointF(88, 38));
@@ -119,7 +121,7 @@ QPixmap Textraablak::drawSmallPicture() {
   p.fillRect(QRectF(2, 3, 20, 4), QColor(0x20, 0x50, 0xD0));
   p.setPen(QPen(QColor(0x00, 0xA0, 0x00), 1.5));
   p.setBrush(Qt::NoBrush);
-  p.drawPath(parabola(QPointF(12, 10), 8, 8.0));
+  p.drawPath(parabola(QPointF(12, 19), 8, 8.0));
   return pixmap;
 }
 
@@ -149,6 +151,7 @@ bool Textraablak::event(QEvent* event) {
         // Kept in front of its owner by the window manager.
         if (owner_ && owner_->windowHandle() && windowHandle())
           windowHandle()->setTransientParent(owner_->windowHandle());
+        // Centred on the screen each time it opens.
         graf::ui::centreOnScreen(this);
         Button1->setFocus();
       }

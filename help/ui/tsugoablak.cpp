@@ -4,7 +4,9 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -77,6 +79,16 @@ const char* const kShortcuts[] = {
     "Alt+F4 - Kilépés",
 };
 
+// The look of the platform, with as little space beside the tab titles as
+// five tabs side by side need.
+class CompactTabStyle : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    if (metric == PM_TabBarTabHSpace) return 10;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
+
 QLabel* makeLabel(QWidget* parent, const QString& objectName, const QString& text) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(objectName);
@@ -105,6 +117,10 @@ Tsugoablak::Tsugoablak(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Customi
   PageControl1 = new QTabWidget(this);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));
   PageControl1->setGeometry(0, CreditsHeight, NotebookWidth, NotebookHeight);
+  // Narrow tabs, so that all five fit side by side.
+  auto* tabStyle = new CompactTabStyle;
+  tabStyle->setParent(this);
+  PageControl1->tabBar()->setStyle(tabStyle);
 
   // 1. Plotting a function.
   addPage(QStringLiteral("Függvény ábrázolása"));
@@ -275,6 +291,7 @@ bool Tsugoablak::event(QEvent* event) {
     case QEvent::Show:
       if (!event->spontaneous()) {
         arrange();
+        // Centred on the screen each time it opens.
         graf::ui::centreOnScreen(this);
         Button1->setFocus();
       }
