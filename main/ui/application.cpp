@@ -2,6 +2,8 @@
 
 #include <QStatusTipEvent>
 
+#include "platform/clock_store.h"
+#include "platform/cpu_clock.h"
 #include "platform/help_viewer.h"
 
 #include <QApplication>
@@ -26,7 +28,46 @@
 
 namespace graf::ui {
 
-GrafolinApp::GrafolinApp() : commands_(state_, picture_, Ports{relay_, relay_, relay_, relay_}) {
+namespace {
+
+// Until the settings file is read at start, the settings keep the values a
+// fresh state holds.
+class DefaultSettings : public SettingsReader {
+ public:
+  bool readSettings() override { return true; }
+};
+
+}  // namespace
+
+// The start-up's view of the windows.
+class StartupWindows : public StartupWindowsPort {
+ public:
+  Tfoablak* main = nullptr;
+  Tinduloablak* splash = nullptr;
+  Telsofuttatasablak* firstRun = nullptr;
+
+  void showMainWindow() override { main->show(); }
+  void setMainWindowEnabled(bool enabled) override { main->setEnabled(enabled); }
+  void focusMainWindow() override {
+    main->raise();
+    main->activateWindow();
+  }
+  void setClockNote(const std::string& text) override { main->setStatusPanelText(2, QString::fromStdString(text)); }
+  void showFirstRunWindow() override {
+    firstRun->show();
+    firstRun->raise();
+    firstRun->activateWindow();
+  }
+  void hideFirstRunWindow() override { firstRun->hide(); }
+  // As "Függvényablak mutatása" shows it, with the action checked.
+  void showFunctionListWindow() override { main->action(QStringLiteral("Fvmutat"))->trigger(); }
+  int splashOpacity() const override { return qRound(splash->windowOpacity() * 255); }
+  void setSplashOpacity(int opacity) override { splash->setWindowOpacity(opacity / 255.0); }
+  void finishSplash() override { splash->finish(); }
+};
+
+GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
+    : commands_(state_, picture_, Ports{relay_, relay_, relay_, relay_}) {
   // The name the platform shows for the program. The display name is left to
   // follow it: set explicitly, it would be appended to every window caption.
   QApplication::setApplicationName(QStringLiteral("Grafolin"));
@@ -53,6 +94,24 @@ GrafolinApp::GrafolinApp() : commands_(state_, picture_, Ports{relay_, relay_, r
   elsofuttatasablak_ = std::make_unique<Telsofuttatasablak>();
   felulbiralasablak_ = std::make_unique<Tfelulbiralasablak>();
   egyezoszinekablak_ = std::make_unique<Tegyezoszinekablak>();
+
+  // The start-up and the clock windows.
+  if (!clockPlatform.store) ownStore_ = std::make_unique<platform::SettingsClockStore>();
+  if (!clockPlatform.meter) ownMeter_ = std::make_unique<platform::CycleCounterMeter>();
+  ClockStore& store = clockPlatform.store ? *clockPlatform.store : *ownStore_;
+  ClockMeter& meter = clockPlatform.meter ? *clockPlatform.meter : *ownMeter_;
+  settingsReader_ = std::make_unique<DefaultSettings>();
+  startupWindows_ = std::make_unique<StartupWindows>();
+  startupWindows_->main = foablak_.get();
+  startupWindows_->splash = induloablak_.get();
+  startupWindows_->firstRun = elsofuttatasablak_.get();
+  startup_ = std::make_unique<Startup>(state_, clock_, store, *settingsReader_, *startupWindows_);
+  clockCommands_ = std::make_unique<ClockCommands>(clock_, store, meter, notifier_);
+  elsofuttatasablak_->setClockCommands(clockCommands_.get());
+  felulbiralasablak_->setClockCommands(clockCommands_.get());
+  felulbiralasablak_->setSettingsWindow(beallitasablak_.get());
+  felulbiralasablak_->setSoundOn([this] { return state_.SoundOn == 1; });
+  induloablak_->setStartup(startup_.get());
 
   loadWindows_ = std::make_unique<LoadWindows>(*toltmentablak_, *betoltesablak_);
   relay_.list = fuggvenyablak_.get();
@@ -81,8 +140,16 @@ GrafolinApp::GrafolinApp() : commands_(state_, picture_, Ports{relay_, relay_, r
 
   // Closing the main window ends the program, whatever other window is open.
   connect(foablak_.get(), &Tfoablak::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-  // The main window appears as the event loop starts.
+  // The splash is up from the start, over the main window, which appears as
+  // the event loop starts; the main window stays disabled until the
+  // splash's timer has completed the start-up.
+  induloablak_->show();
   QTimer::singleShot(0, foablak_.get(), &QWidget::show);
+  QTimer::singleShot(0, induloablak_.get(), [splash = induloablak_.get()] {
+    if (splash->finished()) return;
+    splash->raise();
+    splash->activateWindow();
+  });
 }
 
 GrafolinApp::~GrafolinApp() {

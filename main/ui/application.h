@@ -13,6 +13,8 @@
 #include "plot/commands.h"
 #include "plot/plot_state.h"
 #include "plot/raster.h"
+#include "startup/ports.h"
+#include "startup/startup.h"
 
 class QWidget;
 class Tfoablak;
@@ -35,16 +37,28 @@ class InformationWindows;
 
 namespace graf::ui {
 
+class StartupWindows;
+
+// Where the clock is kept and how it is measured; the program's own store
+// and cycle counter where a test gives none.
+struct ClockPlatform {
+  ClockStore* store = nullptr;
+  ClockMeter* meter = nullptr;
+};
+
 class GrafolinApp : public QObject {
   Q_OBJECT
  public:
-  GrafolinApp();
+  explicit GrafolinApp(ClockPlatform clockPlatform = {});
   ~GrafolinApp() override;
 
   PlotState& state() { return state_; }
   Raster& picture() { return picture_; }
   Commands& commands() { return commands_; }
   platform::MessageBoxNotifier& notifier() { return notifier_; }
+  ClockState& clock() { return clock_; }
+  Startup& startup() { return *startup_; }
+  ClockCommands& clockCommands() { return *clockCommands_; }
 
   Tfoablak& mainWindow() { return *foablak_; }
   Tsugoablak& helpWindow() { return *sugoablak_; }
@@ -78,6 +92,15 @@ class GrafolinApp : public QObject {
   Commands commands_;
   platform::MessageBoxNotifier notifier_;
   RasterTextRenderer textRenderer_;
+
+  // The start-up and the processor clock.
+  ClockState clock_;
+  std::unique_ptr<ClockStore> ownStore_;
+  std::unique_ptr<ClockMeter> ownMeter_;
+  std::unique_ptr<SettingsReader> settingsReader_;
+  std::unique_ptr<StartupWindows> startupWindows_;
+  std::unique_ptr<Startup> startup_;
+  std::unique_ptr<ClockCommands> clockCommands_;
 
   std::unique_ptr<Tfoablak> foablak_;
   std::unique_ptr<Tsugoablak> sugoablak_;

@@ -1,9 +1,74 @@
 #include "startup/ui/telsofuttatasablak.h"
 
-#include "main/ui/ui_support.h"
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
 
-Telsofuttatasablak::Telsofuttatasablak(QWidget* parent) : QWidget(parent, Qt::Window) {
+#include "main/ui/ui_support.h"
+#include "startup/startup.h"
+
+Telsofuttatasablak::Telsofuttatasablak(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName(QStringLiteral("Telsofuttatasablak"));
   setWindowTitle(QStringLiteral("Első indítás"));
   setFont(graf::ui::programFont());
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(16, 12, 16, 12);
+  layout->setSpacing(4);
+  const auto line = [&](const char* name, const char* text) {
+    auto* label = new QLabel(QString::fromUtf8(text), this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(label);
+    return label;
+  };
+  Label1 = line("Label1", "Üdvözöllek!");
+  QFont larger = font();
+  larger.setPointSize(12);
+  larger.setBold(true);
+  Label1->setFont(larger);
+  layout->addSpacing(6);
+  Label2 = line("Label2", "Ezen a rendszeren most fut először a Grafolin,");
+  Label3 = line("Label3", "ezért kérlek kattints az OK gombra, hogy a számítógépedhez");
+  Label4 = line("Label4", "legyen beállítva a program, így nyújtson maximális teljesítményt.");
+  Label5 = line("Label5", "Ajánlatos, de nem szükséges minden futó alkalmazást bezárni a mérés idejére");
+  layout->addSpacing(8);
+
+  Button1 = new QPushButton(QStringLiteral("OK"), this);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setDefault(true);
+  Button1->setMinimumWidth(240);
+  layout->addWidget(Button1, 0, Qt::AlignHCenter);
+  connect(Button1, &QPushButton::clicked, this, &Telsofuttatasablak::Button1Click);
+
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Telsofuttatasablak::Button1Click() {
+  if (!commands_ || !isVisible()) return;
+  // The measurement takes about half a second.
+  setCursor(Qt::WaitCursor);
+  const bool stored = commands_->firstRunMeasure();
+  unsetCursor();
+  if (!stored) return;
+  closing_ = true;
+  close();
+  closing_ = false;
+}
+
+void Telsofuttatasablak::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (centred_) return;
+  centred_ = true;
+  graf::ui::centreOnScreen(this);
+}
+
+// Only OK closes the window: the window manager's close is refused.
+void Telsofuttatasablak::closeEvent(QCloseEvent* event) {
+  if (closing_)
+    event->accept();
+  else
+    event->ignore();
 }

@@ -1,9 +1,114 @@
 #include "startup/ui/tfelulbiralasablak.h"
 
-#include "main/ui/ui_support.h"
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHideEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
 
-Tfelulbiralasablak::Tfelulbiralasablak(QWidget* parent) : QWidget(parent, Qt::Window) {
+#include "main/ui/ui_support.h"
+#include "startup/startup.h"
+
+Tfelulbiralasablak::Tfelulbiralasablak(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("Tfelulbiralasablak"));
   setWindowTitle(QStringLiteral("Processzor órajelének felülbírálása"));
   setFont(graf::ui::programFont());
+
+  const auto label = [this](const char* name, const char* text) {
+    auto* l = new QLabel(QString::fromUtf8(text), this);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+  };
+  const QPixmap warning = style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(24, 24);
+  Image1 = label("Image1", "");
+  Image1->setPixmap(warning);
+  Image2 = label("Image2", "");
+  Image2->setPixmap(warning);
+
+  Label1 = label("Label1", "Órajel:");
+  Edit1 = new QLineEdit(this);
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit1->setFixedWidth(60);
+  Label2 = label("Label2", "MHz");
+  auto* row = new QHBoxLayout;
+  row->addWidget(Image1, 0, Qt::AlignTop);
+  row->addStretch();
+  row->addWidget(Label1);
+  row->addWidget(Edit1);
+  row->addWidget(Label2);
+  row->addStretch();
+  row->addWidget(Image2, 0, Qt::AlignTop);
+
+  Label3 = label("Label3", "FIGYELEM!");
+  QFont larger = font();
+  larger.setPointSize(12);
+  larger.setBold(true);
+  Label3->setFont(larger);
+  QPalette red = Label3->palette();
+  red.setColor(QPalette::WindowText, QColor(0xFF, 0, 0));
+  Label3->setPalette(red);
+  Label4 = label("Label4", "A felülbírálás csak akkor javasolt, ha a felismerés teljesen rossz!");
+  Label5 = label("Label5", "A megváltoztatott órajel befolyásolja a program működését!");
+  Label6 = label("Label6", "Használat csak saját felelősségre!");
+
+  Button1 = new QPushButton(QStringLiteral("Felülbírálás"), this);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setDefault(true);
+  connect(Button1, &QPushButton::clicked, this, &Tfelulbiralasablak::Button1Click);
+  connect(Edit1, &QLineEdit::returnPressed, this, &Tfelulbiralasablak::Button1Click);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(12, 8, 12, 10);
+  layout->addLayout(row);
+  layout->addSpacing(6);
+  for (QLabel* l : {Label3, Label4, Label5, Label6}) {
+    l->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(l);
+  }
+  layout->addSpacing(6);
+  layout->addWidget(Button1, 0, Qt::AlignHCenter);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Tfelulbiralasablak::Button1Click() {
+  if (!commands_ || !isVisible()) return;
+  const bool sound = soundOn_ && soundOn_();
+  if (commands_->overrideClock(Edit1->text().toStdString(), sound)) close();
+}
+
+void Tfelulbiralasablak::FormActivate() {
+  if (settingsWindow_) {
+    settingsWindow_->setWindowOpacity(DimmedOpacity / 255.0);
+    settingsWindow_->setEnabled(false);
+  }
+}
+
+bool Tfelulbiralasablak::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) FormActivate();
+  return QWidget::event(event);
+}
+
+void Tfelulbiralasablak::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  FormActivate();
+  // The field shows the clock of this run when the window opens (not at
+  // every activation, so that a message box over the window keeps the text).
+  if (commands_) Edit1->setText(QString::number(commands_->clock().CpuMhz));
+  Edit1->selectAll();
+  Edit1->setFocus();
+  if (centred_) return;
+  centred_ = true;
+  graf::ui::centreOnScreen(this);
+}
+
+// Closed by any means: the settings window is itself again.
+void Tfelulbiralasablak::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (event->spontaneous() || !settingsWindow_) return;
+  settingsWindow_->setWindowOpacity(1.0);
+  settingsWindow_->setEnabled(true);
 }

@@ -1,9 +1,60 @@
 #pragma once
-// The processor clock override window. Placeholder: an empty window with its caption.
+// The clock-override window, opened by a double-click on the clock in the
+// settings window: the user types a clock of their own. While it is open the
+// settings window is dimmed and disabled.
+#include <QPointer>
+#include <functional>
 #include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace graf {
+class ClockCommands;
+}
 
 class Tfelulbiralasablak : public QWidget {
   Q_OBJECT
  public:
+  // The settings window's opacity while this window is open, of 255.
+  static constexpr int DimmedOpacity = 100;
+
   explicit Tfelulbiralasablak(QWidget* parent = nullptr);
+
+  void setClockCommands(graf::ClockCommands* commands) { commands_ = commands; }
+  // The window that is dimmed and disabled while this one is open.
+  void setSettingsWindow(QWidget* window) { settingsWindow_ = window; }
+  // Tells whether SoundOn is 1 when a refusal is shown.
+  void setSoundOn(std::function<bool()> soundOn) { soundOn_ = std::move(soundOn); }
+
+  QLabel* Label1;  // "Órajel:"
+  QLineEdit* Edit1;
+  QLabel* Label2;  // "MHz"
+  QLabel* Label3;  // "FIGYELEM!"
+  QLabel* Label4;
+  QLabel* Label5;
+  QLabel* Label6;
+  QPushButton* Button1;  // "Felülbírálás"
+  QLabel* Image1;        // warning pictures in the upper corners
+  QLabel* Image2;
+
+ public slots:
+  // Stores the typed clock or refuses it, then closes; a store that cannot be
+  // written keeps the window open after its message.
+  void Button1Click();
+
+ protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  // Activation: the settings window dims and is disabled.
+  void FormActivate();
+
+  graf::ClockCommands* commands_ = nullptr;
+  QPointer<QWidget> settingsWindow_;
+  std::function<bool()> soundOn_;
+  bool centred_ = false;
 };

@@ -1,9 +1,47 @@
 #pragma once
-// The splash window of the start-up. Placeholder: hidden, with its caption (48 blanks, then "Indulás"); the program starts at once with the default settings.
+// The splash window of the start-up: a picture of 330 × 145 pixels under the
+// caption "Indulás" (pushed to the middle of the title bar by 48 blanks),
+// with no close button. While it is up the main window is disabled; every
+// 1500 ms its timer makes a start-up attempt until one completes.
 #include <QWidget>
+
+class QLabel;
+class QTimer;
+
+namespace graf {
+class Startup;
+}
 
 class Tinduloablak : public QWidget {
   Q_OBJECT
  public:
+  static constexpr int ClientWidth = 330;
+  static constexpr int ClientHeight = 145;
+
   explicit Tinduloablak(QWidget* parent = nullptr);
+
+  // The start-up that the timer drives. Until it is set, ticks do nothing.
+  void setStartup(graf::Startup* startup) { startup_ = startup; }
+
+  // Hides the splash for good and stops its timer: the start-up is over.
+  void finish();
+  bool finished() const { return finished_; }
+
+  QLabel* Image1;
+  QTimer* Timer1;
+
+ public slots:
+  // A tick of the timer. While a message box waits for the user the tick is
+  // let pass, so that start-up attempts never pile up behind it.
+  void Timer1Timer();
+
+ protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  graf::Startup* startup_ = nullptr;
+  bool finished_ = false;
+  bool centred_ = false;
 };

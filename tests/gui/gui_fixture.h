@@ -1,6 +1,7 @@
 #pragma once
 // A fresh program for each test: the application with all its windows, the
-// main window shown and active as after start, and every message box answered.
+// main window shown and active as after start (a clock of 2400 MHz in the
+// store, the splash's tick run at once), and every message box answered.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -13,18 +14,26 @@
 #include "main/ui/picture_widget.h"
 #include "main/ui/tfoablak.h"
 #include "main/ui/ui_support.h"
+#include "startup/clock.h"
+#include "startup/ui/tinduloablak.h"
 #include "tests/gui/message_boxes.h"
+#include "tests/support/fake_startup.h"
 
 namespace graf::testing {
 
 class GuiTest : public ::testing::Test {
  public:
   void SetUp() override {
-    app = std::make_unique<ui::GrafolinApp>();
+    clockStore.values[kClockValueName] = "2400";
+    app = std::make_unique<ui::GrafolinApp>(ui::ClockPlatform{&clockStore, &clockMeter});
     w = &app->mainWindow();
-    // The main window appears when the event loop runs.
+    // The main window appears when the event loop runs; the start-up then
+    // completes at the splash's first tick.
     ASSERT_FALSE(w->isVisible());
     ASSERT_TRUE(QTest::qWaitFor([this] { return w->isVisible(); }));
+    app->splashWindow().Timer1Timer();
+    ASSERT_TRUE(app->startup().completed());
+    ASSERT_TRUE(w->isEnabled());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
@@ -83,6 +92,8 @@ class GuiTest : public ::testing::Test {
   }
   QRgb faceColour() const { return w->palette().color(QPalette::Window).rgb(); }
 
+  FakeClockStore clockStore;
+  FakeClockMeter clockMeter;
   std::unique_ptr<ui::GrafolinApp> app;
   Tfoablak* w = nullptr;
   MessageBoxAnswerer boxes;
