@@ -186,6 +186,7 @@ Tsugoablak::Tsugoablak(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Customi
   DateLine = makeLabel(this, QStringLiteral("DateLine"), QStringLiteral("Készült: 2004  április - 2006. november"));
   Label17 = addMark(DateLine, QStringLiteral("Készült: 2004"), QStringLiteral("."), 0, 0.0);
   Label17->setObjectName(QStringLiteral("Label17"));
+  DateLine->setAccessibleName(QStringLiteral("Készült: 2004. április - 2006. november"));
   Label17->installEventFilter(this);
 
   arrange();

@@ -1,4 +1,5 @@
 // The help window, the notes window behind its dot, and their closing.
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPlainTextEdit>
@@ -184,19 +185,24 @@ TEST_F(HelpWindows, MarksSitInTheGapsOfTheirLines) {
     QString before;
     QString gap;
     bool raised;
+    // What a screen reader reads for the line.
+    QString spoken;
   };
   Tsugoablak& h = help();
   const Case cases[] = {
-      {"ax²", h.Square1, h.pageLines(0)[2], "- Másodfokú: ax", "   ", true},
-      {"a(x-b)²", h.Square2, h.pageLines(0)[3], "- Másodfokú 2: a(x-b)", "    ", true},
-      {"legend", h.Square3, h.pageLines(3)[4], "x^2 =  x", "", true},
-      {"full stop", h.Label17, h.DateLine, "Készült: 2004", "  ", false},
+      {"ax²", h.Square1, h.pageLines(0)[2], "- Másodfokú: ax", "   ", true, "- Másodfokú: ax²+bx+c"},
+      {"a(x-b)²", h.Square2, h.pageLines(0)[3], "- Másodfokú 2: a(x-b)", "    ", true, "- Másodfokú 2: a(x-b)²+c"},
+      {"legend", h.Square3, h.pageLines(3)[4], "x^2 =  x", "", true, "x^2 = x²"},
+      {"full stop", h.Label17, h.DateLine, "Készült: 2004", "  ", false, "Készült: 2004. április - 2006. november"},
   };
   openHelp();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(c.mark->text(), c.raised ? "2" : ".");
     EXPECT_EQ(c.mark->parentWidget(), c.line->parentWidget());
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(c.line);
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(reader->text(QAccessible::Name), c.spoken);
     const QFontMetrics lineMetrics(c.line->font());
     const QFontMetrics markMetrics(c.mark->font());
     const int textStart = c.line->x() + c.line->contentsRect().left();
