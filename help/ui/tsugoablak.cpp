@@ -131,12 +131,14 @@ Tsugoablak::Tsugoablak(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Customi
   addLine(0, QStringLiteral("- Abszolútértékes: a|x-b|+c"));
   addLine(0, QStringLiteral("2. Meg kell adni a változókat: a,b,c"));
   addLine(0, QStringLiteral("3. Mutasd a függvényt! gombra kattintani"));
-  gapsAbove_[0].push_back(kParagraphGap);
-  addLine(0, QStringLiteral("A Függvény törlése gombra kattintva kitörli a függvény(eke)t a memóriából és törli a kép-\n"
-                            "ernyőről is az(oka)t."));
-  gapsAbove_[0].push_back(kParagraphGap);
-  addLine(0, QStringLiteral("A Mindent töröl gombra kattintva kitörli a függvény(eke)t a memóriából és törli a képer-\n"
-                            "nyőről, törli a változókat, a nagyítást visszaállítja 1x-esre és középre."));
+  addLine(0,
+          QStringLiteral("A Függvény törlése gombra kattintva kitörli a függvény(eke)t a memóriából és törli a kép-\n"
+                         "ernyőről is az(oka)t."),
+          kParagraphGap);
+  addLine(0,
+          QStringLiteral("A Mindent töröl gombra kattintva kitörli a függvény(eke)t a memóriából és törli a képer-\n"
+                         "nyőről, törli a változókat, a nagyítást visszaállítja 1x-esre és középre."),
+          kParagraphGap);
   Square1 = addMark(quadratic, QStringLiteral("- Másodfokú: ax"), QStringLiteral("2"), 8, kSquareRaise);
   Square2 = addMark(quadratic2, QStringLiteral("- Másodfokú 2: a(x-b)"), QStringLiteral("2"), 8, kSquareRaise);
   Square1->setObjectName(QStringLiteral("Square1"));
@@ -153,15 +155,16 @@ Tsugoablak::Tsugoablak(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Customi
 
   // 4. Other notes and the legend.
   addPage(QStringLiteral("Egyéb"));
-  addLine(3, QStringLiteral("A program Windows XP-re készült, más rendszereken másképp nézhet ki és másképp "
-                            "működhet."), true);
-  gapsAbove_[3].push_back(kParagraphGap / 2);
-  addLine(3, QStringLiteral("Elnézést kérek a program esetleges hibáiért, és azért, hogy némelyik hibaüzenet "
-                            "angol nyelvű."), true);
-  gapsAbove_[3].push_back(kParagraphGap / 2);
-  addLine(3, QStringLiteral("A program folyamatosan fejlődik: a hibák javulnak, és új lehetőségek is jönnek."), true);
-  gapsAbove_[3].push_back(2 * kParagraphGap);
-  addLine(3, QStringLiteral("Jelmagyarázat:"));
+  addLine(3,
+          QStringLiteral("A program Windows XP-re készült, más rendszereken másképp nézhet ki és másképp működhet."),
+          0, true);
+  addLine(3,
+          QStringLiteral("Elnézést kérek a program esetleges hibáiért, és azért, hogy némelyik hibaüzenet angol "
+                         "nyelvű."),
+          kParagraphGap / 2, true);
+  addLine(3, QStringLiteral("A program folyamatosan fejlődik: a hibák javulnak, és új lehetőségek is jönnek."),
+          kParagraphGap / 2, true);
+  addLine(3, QStringLiteral("Jelmagyarázat:"), 2 * kParagraphGap);
   QLabel* legend = addLine(3, QStringLiteral("x^2 =  x"));
   Square3 = addMark(legend, legend->text(), QStringLiteral("2"), 8, kSquareRaise);
   Square3->setObjectName(QStringLiteral("Square3"));
@@ -199,12 +202,12 @@ QWidget* Tsugoablak::addPage(const QString& title) {
   return page;
 }
 
-QLabel* Tsugoablak::addLine(int page, const QString& text, bool wrap) {
+QLabel* Tsugoablak::addLine(int page, const QString& text, int gapAbove, bool wrap) {
   QLabel* label = makeLabel(PageControl1->widget(page), QString(), text);
   label->setObjectName(QStringLiteral("Page%1Line%2").arg(page + 1).arg(pageLines_[page].size() + 1));
   label->setWordWrap(wrap);
   pageLines_[page].push_back(label);
-  gapsAbove_[page].resize(pageLines_[page].size(), 0);
+  gapsAbove_[page].push_back(gapAbove);
   return label;
 }
 

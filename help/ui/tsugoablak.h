@@ -79,7 +79,8 @@ class Tsugoablak : public QWidget, public graf::HelpWindowPort {
   };
 
   QWidget* addPage(const QString& title);
-  QLabel* addLine(int page, const QString& text, bool wrap = false);
+  // A line of text at the foot of a page, below the given extra space.
+  QLabel* addLine(int page, const QString& text, int gapAbove = 0, bool wrap = false);
   QPlainTextEdit* addReadOnlyText(const QString& title, const QString& objectName, const QString& text);
   QLabel* addMark(QLabel* line, const QString& before, const QString& text, int pixelSize, double raise);
   // Places the lines of the pages, the date line and every mark from the
