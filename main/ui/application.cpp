@@ -163,6 +163,18 @@ GrafolinApp::~GrafolinApp() {
   extraablak_->setInformationWindows(nullptr);
 }
 
+void GrafolinApp::remeasureClock() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  clockCommands_->remeasure();
+  QApplication::restoreOverrideCursor();
+}
+
+void GrafolinApp::openClockOverride() {
+  felulbiralasablak_->show();
+  felulbiralasablak_->raise();
+  felulbiralasablak_->activateWindow();
+}
+
 void GrafolinApp::openHelp(const QString& topic) {
   if (helpHook) {
     helpHook(topic);

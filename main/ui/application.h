@@ -80,6 +80,15 @@ class GrafolinApp : public QObject {
   // The twelve windows, in the order of their creation.
   std::vector<QWidget*> windows() const;
 
+ public slots:
+  // The settings window's clock controls. "Új processzorom van" (Button8):
+  // measures the clock again and stores it; the clock of this run, and the
+  // settings window's clock label, stay as they are until the next start.
+  void remeasureClock();
+  // A double-click on the settings window's clock label (Label48): shows the
+  // clock-override window, which dims and disables the settings window.
+  void openClockOverride();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 

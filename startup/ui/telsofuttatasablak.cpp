@@ -60,6 +60,7 @@ void Telsofuttatasablak::Button1Click() {
 
 void Telsofuttatasablak::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  Button1->setFocus();
   if (centred_) return;
   centred_ = true;
   graf::ui::centreOnScreen(this);
