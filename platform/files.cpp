@@ -22,7 +22,9 @@ bool writeWholeFile(const QString& path, const QByteArray& data, QString* error)
   QSaveFile f(path);
   // Never fall back to writing over the old file in place.
   f.setDirectWriteFallback(false);
-  if (!f.open(QIODevice::WriteOnly)) {
+  // Unbuffered, so that a write the disk takes only in part (a full disk, a
+  // file-size limit) is seen here instead of being lost in a late flush.
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
     if (error) *error = reasonOf(f);
     return false;
   }

@@ -4,6 +4,7 @@
 // which the commands coordinate. One instance is owned by the application and
 // passed by reference; a fresh one holds the values of a program just started.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -27,6 +28,11 @@ inline constexpr Color DefaultColorAbsolute = 0xFF0000;    // Kék
 inline constexpr Color DefaultColorGrid = 0xC0C0C0;        // Ezüst
 inline constexpr Color DefaultColorSum = 0xFFFF00;         // Türkiz
 inline constexpr Color DefaultColorAuxLines = 0x00FFFF;    // Sárga
+
+// The stored form of the settings: one record of 91 bytes, read from and
+// written to "beallit.ini". Its fields are described in settings/settings_record.h.
+inline constexpr std::size_t SettingsRecordSize = 91;
+using SettingsRecord = std::array<std::uint8_t, SettingsRecordSize>;
 
 struct PlotState {
   // The function table: entries 1..50, entry 0 unused.
@@ -79,6 +85,23 @@ struct PlotState {
   std::uint8_t SettingsChanged = 0;
   std::uint8_t SettingsFileFound = 0;
   std::uint8_t MainWindowActivated = 0;
+  // The record the settings file is read into and written from; it lives
+  // for the whole run, and a write leaves in it what a shorter text does not
+  // cover.
+  SettingsRecord Record{};
+  // A failed write of the settings file is not retried by the activation
+  // that closing its error box brings, only by a later one.
+  bool SettingsWriteHeld = false;
+  // A damaged or unreadable settings file is reported once per run.
+  bool SettingsProblemReported = false;
+
+  // The quick view's own colours: copied from the colours in force at every
+  // activation of the main window, replaced by the settings window's choices.
+  Color PreviewColorLinear = DefaultColorLinear;
+  Color PreviewColorQuadratic = DefaultColorQuadratic;
+  Color PreviewColorQuadratic2 = DefaultColorQuadratic2;
+  Color PreviewColorAbsolute = DefaultColorAbsolute;
+  Color PreviewColorGrid = DefaultColorGrid;
 
   // Load progress, shared by the loading of a function set and the plot routine.
   std::uint8_t LoadMode = 0;

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "settings/settings_file.h"
+#include "settings/settings_record.h"
+#include "tests/support/fake_ui.h"
+
+namespace graf {
+namespace {
+
+// An in-memory settings file and main window that record what happens.
+class FakeSettingsIo : public SettingsFilePort, public SettingsMainPort {
+ public:
+  SettingsFileContent content;  // what the next read finds
+  std::vector<SettingsRecord> written;
+  std::string writeError;  // not empty: writes fail with this reason
+  std::vector<std::string>& log;
+  explicit FakeSettingsIo(std::vector<std::string>& sharedLog) : log(sharedLog) {}
+
+  std::string displayName() const override { return "/home/anna/beallit.ini"; }
+  SettingsFileContent read() override {
+    log.push_back("read");
+    return content;
+  }
+  bool write(const SettingsRecord& record, std::string& reason) override {
+    log.push_back("write");
+    if (!writeError.empty()) {
+      reason = writeError;
+      return false;
+    }
+    written.push_back(record);
+    content = {SettingsFileContent::Outcome::Opened, SettingsRecordSize, record, ""};
+    return true;
+  }
+  void setSwatchColors(Color a, Color b, Color c, Color d) override {
+    log.push_back("swatches " + std::to_string(a) + " " + std::to_string(b) + " " + std::to_string(c) + " " +
+                  std::to_string(d));
+  }
+  void setFunctionListShown(bool shown) override { log.push_back(shown ? "list shown" : "list hidden"); }
+  void runPlotCommand() override { log.push_back("plot"); }
+};
+
+class SettingsFileTest : public ::testing::Test {
+ protected:
+  PlotState st;
+  testing::FakeUi ui;
+  std::vector<std::string> log;
+  FakeSettingsIo io{log};
+  SettingsPorts ports{io, io, ui};
+
+  void opened(const std::optional<SettingsRecord>& record, std::uint64_t size = SettingsRecordSize) {
+    io.content = {SettingsFileContent::Outcome::Opened, size, record, ""};
+  }
+  static SettingsRecord recordOf(const PlotState& values) {
+    SettingsRecord r{};
+    fillRecord(values, r);
+    return r;
+  }
+};
+
+TEST_F(SettingsFileTest, NoFileGivesDefaultsSilently) {
+  st.ColorLinear = 7;
+  st.OptimizeOn = 0;
+  st.SampleStep = 0.5;
+  st.FunctionWindowOn = 1;
+  io.content = {SettingsFileContent::Outcome::Missing, 0, std::nullopt, ""};
+  ReadSettingsFile(st, ports);
+  EXPECT_EQ(st.SettingsFileFound, 0);
+  EXPECT_EQ(st.ColorLinear, DefaultColorLinear);
+  EXPECT_EQ(st.OptimizeOn, 1);
+  EXPECT_EQ(st.SampleStep, 0.5);      // kept
+  EXPECT_EQ(st.FunctionWindowOn, 1);  // kept
+  EXPECT_EQ(log, std::vector<std::string>{"read"});  // the swatches keep their colours
+  EXPECT_TRUE(ui.dialogs.empty());
+}
+
+TEST_F(SettingsFileTest, StoredValuesAreAssignedAndPainted) {
+  PlotState stored;
+  stored.ColorLinear = 0x808080;
+  stored.ColorQuadratic = 0xFFFFFF;
+  stored.ColorQuadratic2 = 0x00FFFF;
+  stored.ColorAbsolute = 0;
+  stored.SampleStep = 1.0;
+  stored.FunctionWindowOn = 1;
+  stored.OptimizeOn = 0;
+  stored.AuxLinesOn = 1;
+  opened(recordOf(stored));
+  ReadSettingsFile(st, ports);
+  EXPECT_EQ(st.SettingsFileFound, 1);
+  EXPECT_EQ(st.SampleStep, 1.0);
+  EXPECT_EQ(st.FunctionWindowOn, 1);
+  EXPECT_EQ(st.OptimizeOn, 0);
+  EXPECT_EQ(st.AuxLinesOn, 1);
+  EXPECT_EQ(st.Record, recordOf(stored));
+  EXPECT_EQ(log, (std::vector<std::string>{"read", "swatches 8421504 16777215 65535 0"}));
+  EXPECT_TRUE(ui.dialogs.empty());
+}
+
+// A file of 1 to 90 bytes opens but holds no record: the record stays as it
+// was, and an empty one gives the defaults, never a step of 0.
+TEST_F(SettingsFileTest, ShortFileIsReportedOnceAndGivesDefaults) {
+  st.SampleStep = 0.5;
+  opened(std::nullopt, 45);
+  ReadSettingsFile(st, ports);
+  EXPECT_EQ(st.SettingsFileFound, 1);
+  EXPECT_EQ(st.SampleStep, 0.5);
+  EXPECT_EQ(st.ColorGrid, DefaultColorGrid);
+  EXPECT_EQ(st.OptimizeOn, 1);
+  ASSERT_EQ(ui.dialogs.size(), 1u);
+  EXPECT_NE(ui.dialogs[0].find("Warning: "), std::string::npos);
+  EXPECT_NE(ui.dialogs[0].find("/home/anna/beallit.ini"), std::string::npos);
+  EXPECT_NE(ui.dialogs[0].find("45 bájt"), std::string::npos);
+
+  // The start-up reads again while it waits for the first run: no second box.
+  ReadSettingsFile(st, ports);
+  EXPECT_EQ(ui.dialogs.size(), 1u);
+}
+
+TEST_F(SettingsFileTest, DamagedFieldsAreNamedAndReplaced) {
+  st.SoundOn = 1;  // the beep sounds only when the file's own setting says so
+  SettingsRecord record = recordOf(PlotState{});
+  setFieldText(record, RecordField::Step, "0");
+  setFieldText(record, RecordField::GridColor, "-5");
+  setFieldText(record, RecordField::Sound, "1");
+  setFieldText(record, RecordField::QuickView, "7");
+  opened(record);
+  ReadSettingsFile(st, ports);
+  EXPECT_EQ(st.SampleStep, 0.1);
+  EXPECT_EQ(st.ColorGrid, DefaultColorGrid);
+  EXPECT_EQ(st.QuickViewMode, 0);
+  ASSERT_EQ(ui.dialogs.size(), 2u);
+  EXPECT_EQ(ui.dialogs[0], "beep");
+  EXPECT_NE(ui.dialogs[1].find("Hibás érték: pontosság, négyzetháló színe, gyorsnézet."), std::string::npos)
+      << ui.dialogs[1];
+}
+
+TEST_F(SettingsFileTest, UnreadableFileGivesDefaultsAndNamesTheReason) {
+  st.ColorSum = 1;
+  io.content = {SettingsFileContent::Outcome::Refused, 0, std::nullopt, "nem közönséges fájl"};
+  ReadSettingsFile(st, ports);
+  EXPECT_EQ(st.SettingsFileFound, 0);
+  EXPECT_EQ(st.ColorSum, DefaultColorSum);
+  ASSERT_EQ(ui.dialogs.size(), 1u);
+  EXPECT_NE(ui.dialogs[0].find("„/home/anna/beallit.ini”\nnem közönséges fájl"), std::string::npos);
+}
+
+TEST_F(SettingsFileTest, ActivationWithoutChangeOnlyCopiesThePreviewColours) {
+  st.ColorLinear = 1, st.ColorQuadratic = 2, st.ColorQuadratic2 = 3, st.ColorAbsolute = 4, st.ColorGrid = 5;
+  st.PlotShown = 1;
+  MainWindowActivate(st, ports);
+  EXPECT_EQ(st.MainWindowActivated, 1);
+  EXPECT_EQ(st.PreviewColorLinear, 1u);
+  EXPECT_EQ(st.PreviewColorQuadratic, 2u);
+  EXPECT_EQ(st.PreviewColorQuadratic2, 3u);
+  EXPECT_EQ(st.PreviewColorAbsolute, 4u);
+  EXPECT_EQ(st.PreviewColorGrid, 5u);
+  EXPECT_TRUE(log.empty());
+}
+
+TEST_F(SettingsFileTest, AcceptedChangeIsAppliedReplottedAndWritten) {
+  for (const bool plotShown : {true, false}) {
+    SCOPED_TRACE(plotShown);
+    log.clear();
+    io.written.clear();
+    st.SettingsChanged = 1;
+    st.SettingsFileFound = 0;
+    st.PlotShown = plotShown ? 1 : 0;
+    st.FunctionWindowOn = plotShown ? 1 : 0;
+    st.ColorAbsolute = 255;
+    MainWindowActivate(st, ports);
+    std::vector<std::string> expected = {plotShown ? "list shown" : "list hidden", "swatches 255 65280 32768 255"};
+    if (plotShown) expected.push_back("plot");
+    expected.push_back("write");
+    EXPECT_EQ(log, expected);
+    ASSERT_EQ(io.written.size(), 1u);
+    EXPECT_EQ(fieldText(io.written[0], RecordField::AbsoluteColor), "255");
+    EXPECT_EQ(st.SettingsChanged, 0);
+    EXPECT_EQ(st.SettingsFileFound, 1);
+  }
+}
+
+TEST_F(SettingsFileTest, FailedWriteIsReportedAndRetriedLater) {
+  st.SettingsChanged = 1;
+  io.writeError = "Nincs több hely az eszközön";
+  MainWindowActivate(st, ports);
+  ASSERT_EQ(ui.dialogs.size(), 1u);
+  EXPECT_EQ(ui.dialogs[0], "Error: A beállítások nem menthetők ide: „/home/anna/beallit.ini”\nNincs több hely az eszközön");
+  EXPECT_EQ(st.SettingsChanged, 1);
+  EXPECT_EQ(st.SettingsFileFound, 0);
+
+  // Closing the box activates the main window: no second attempt then.
+  log.clear();
+  MainWindowActivate(st, ports);
+  EXPECT_TRUE(log.empty());
+  EXPECT_EQ(ui.dialogs.size(), 1u);
+
+  // A later activation tries again.
+  io.writeError.clear();
+  MainWindowActivate(st, ports);
+  EXPECT_EQ(io.written.size(), 1u);
+  EXPECT_EQ(st.SettingsChanged, 0);
+  EXPECT_EQ(st.SettingsFileFound, 1);
+}
+
+// Written and read back: the values and the stored step survive.
+TEST_F(SettingsFileTest, WrittenSettingsReadBack) {
+  st.SampleStep = 0.5;
+  st.ColorSum = 0xFFFFFF;
+  st.OptimizeOn = 0;
+  st.QuickViewMode = 1;
+  st.SettingsChanged = 1;
+  MainWindowActivate(st, ports);
+  ASSERT_EQ(io.written.size(), 1u);
+
+  PlotState next;
+  next.SampleStep = 0.1;
+  ReadSettingsFile(next, SettingsPorts{io, io, ui});
+  EXPECT_EQ(next.SampleStep, 0.5);
+  EXPECT_EQ(next.ColorSum, 0xFFFFFFu);
+  EXPECT_EQ(next.OptimizeOn, 0);
+  EXPECT_EQ(next.QuickViewMode, 1);
+  EXPECT_EQ(next.SettingsFileFound, 1);
+}
+
+}  // namespace
+}  // namespace graf

@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "plot/plot_state.h"
+#include "settings/settings_record.h"
+
+namespace graf {
+namespace {
+
+// Writes a length byte and the text at an offset of an expected record.
+void put(SettingsRecord& record, std::size_t at, std::string_view text) {
+  record[at] = static_cast<std::uint8_t>(text.size());
+  for (std::size_t k = 0; k < text.size(); ++k) record[at + 1 + k] = static_cast<std::uint8_t>(text[k]);
+}
+
+void expectBytes(const SettingsRecord& actual, const SettingsRecord& expected) {
+  for (std::size_t k = 0; k < SettingsRecordSize; ++k)
+    EXPECT_EQ(int(actual[k]), int(expected[k])) << "offset " << k;
+}
+
+TEST(SettingsRecord, DefaultsWithFinestStepByteByByte) {
+  PlotState st;
+  st.SampleStep = 0.1;
+  SettingsRecord record{};
+  fillRecord(st, record);
+
+  SettingsRecord expected{};
+  put(expected, 0, "0.1");
+  put(expected, 4, "255");
+  put(expected, 15, "65280");
+  put(expected, 26, "32768");
+  put(expected, 37, "16711680");
+  put(expected, 48, "12632256");
+  put(expected, 59, "65535");
+  put(expected, 70, "16776960");
+  put(expected, 81, "0");
+  put(expected, 83, "0");
+  put(expected, 85, "0");
+  put(expected, 87, "1");
+  put(expected, 89, "0");
+  expectBytes(record, expected);
+}
+
+TEST(SettingsRecord, WhiteIsEightCharactersAndHalfStepReadsBack) {
+  PlotState st;
+  st.ColorGrid = 0xFFFFFF;
+  st.SampleStep = 0.5;
+  st.SoundOn = 1;
+  st.QuickViewMode = 2;
+  SettingsRecord record{};
+  fillRecord(st, record);
+  EXPECT_EQ(int(record[48]), 8);
+  EXPECT_EQ(std::string(record.begin() + 49, record.begin() + 57), "16777215");
+  EXPECT_EQ(fieldText(record, RecordField::Step), "0.5");
+
+  PlotState back;
+  back.SampleStep = 1.0;
+  EXPECT_TRUE(applyRecord(record, back).empty());
+  EXPECT_EQ(back.SampleStep, 0.5);
+  EXPECT_EQ(back.ColorGrid, 0xFFFFFFu);
+  EXPECT_EQ(back.SoundOn, 1);
+  EXPECT_EQ(back.QuickViewMode, 2);
+  EXPECT_EQ(back.OptimizeOn, 1);
+}
+
+TEST(SettingsRecord, ShorterTextLeavesOldCharactersBehindItsLength) {
+  PlotState st;
+  SettingsRecord record{};
+  fillRecord(st, record);  // absolute value blue: 16711680
+  st.ColorAbsolute = 255;
+  fillRecord(st, record);
+  EXPECT_EQ(int(record[37]), 3);
+  EXPECT_EQ(std::string(record.begin() + 38, record.begin() + 46), "25511680");
+  EXPECT_EQ(fieldText(record, RecordField::AbsoluteColor), "255");
+
+  PlotState back;
+  EXPECT_TRUE(applyRecord(record, back).empty());
+  EXPECT_EQ(back.ColorAbsolute, 255u);
+}
+
+TEST(SettingsRecord, StepTextIsCutToThreeCharacters) {
+  EXPECT_EQ(stepText(0.1), "0.1");
+  EXPECT_EQ(stepText(1.0), "1.0");
+  EXPECT_EQ(stepText(0.25), "0.2");
+  EXPECT_EQ(stepText(12.5), "12.");
+}
+
+// A record of the default texts with one field replaced.
+SettingsRecord recordWith(RecordField field, std::string_view text) {
+  PlotState st;
+  st.SampleStep = 0.5;
+  SettingsRecord record{};
+  fillRecord(st, record);
+  setFieldText(record, field, text);
+  return record;
+}
+
+// Damaged texts never reach the settings: each is replaced by the default of
+// its setting, the step by the step in force. Sound texts with blanks before
+// them are read.
+TEST(SettingsRecord, DamagedTextsAreReplaced) {
+  struct Case {
+    RecordField field;
+    std::string text;
+    bool replaced;
+  };
+  const Case cases[] = {
+      {RecordField::Step, "", true},        {RecordField::Step, "0", true},
+      {RecordField::Step, "0.0", true},     {RecordField::Step, "-.5", true},
+      {RecordField::Step, ".05", true},     {RecordField::Step, "2.0", true},
+      {RecordField::Step, "abc", true},     {RecordField::Step, "0,5", true},
+      {RecordField::Step, " .5", false},    {RecordField::Step, "0.2", false},
+      {RecordField::LinearColor, "", true}, {RecordField::LinearColor, "-1", true},
+      {RecordField::LinearColor, "16777216", true}, {RecordField::LinearColor, "9999999999", true},
+      {RecordField::LinearColor, "12a", true},      {RecordField::LinearColor, "0x10", true},
+      {RecordField::LinearColor, "1.5", true},      {RecordField::LinearColor, "  65535", false},
+      {RecordField::LinearColor, "0", false},       {RecordField::SumColor, "-16777215", true},
+      {RecordField::GridColor, "+8", false},        {RecordField::Sound, "2", true},
+      {RecordField::Sound, "a", true},      {RecordField::Sound, "", true},
+      {RecordField::Optimize, "", true},    {RecordField::Optimize, "0", false},
+      {RecordField::QuickView, "3", true},  {RecordField::QuickView, "-", true},
+      {RecordField::QuickView, "2", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(layoutOf(c.field).name) + " \"" + c.text + "\"");
+    PlotState st;
+    st.SampleStep = 1.0;  // the step in force
+    const auto replaced = applyRecord(recordWith(c.field, c.text), st);
+    if (c.replaced) {
+      EXPECT_EQ(replaced, std::vector<RecordField>{c.field});
+    } else {
+      EXPECT_TRUE(replaced.empty());
+    }
+    switch (c.field) {
+      case RecordField::Step:
+        EXPECT_EQ(st.SampleStep, c.replaced ? 1.0 : (c.text == "0.2" ? 0.2 : 0.5));
+        break;
+      case RecordField::LinearColor:
+        EXPECT_EQ(st.ColorLinear, c.replaced ? DefaultColorLinear : Color(std::stoi(c.text)));
+        break;
+      case RecordField::SumColor:
+        EXPECT_EQ(st.ColorSum, DefaultColorSum);
+        break;
+      case RecordField::GridColor:
+        EXPECT_EQ(st.ColorGrid, 8u);
+        break;
+      case RecordField::Sound:
+        EXPECT_EQ(st.SoundOn, 0);
+        break;
+      case RecordField::Optimize:
+        EXPECT_EQ(st.OptimizeOn, c.replaced ? 1 : 0);
+        break;
+      case RecordField::QuickView:
+        EXPECT_EQ(st.QuickViewMode, c.replaced ? 0 : 2);
+        break;
+      default:
+        FAIL();
+    }
+  }
+}
+
+TEST(SettingsRecord, LengthByteAboveCapacityIsDamage) {
+  SettingsRecord record = recordWith(RecordField::AuxLinesColor, "255");
+  record[59] = 11;  // would reach into the sum colour
+  record[81] = 2;   // sound: capacity 1
+  PlotState st;
+  EXPECT_EQ(applyRecord(record, st),
+            (std::vector<RecordField>{RecordField::AuxLinesColor, RecordField::Sound}));
+  EXPECT_EQ(st.ColorAuxLines, DefaultColorAuxLines);
+  EXPECT_EQ(fieldText(record, RecordField::AuxLinesColor), std::nullopt);
+}
+
+// An empty record (a file too short for one) gives every default and keeps the step.
+TEST(SettingsRecord, EmptyRecordGivesTheDefaults) {
+  PlotState st;
+  st.ColorLinear = 1;
+  st.ColorSum = 2;
+  st.SoundOn = 1;
+  st.OptimizeOn = 0;
+  st.QuickViewMode = 2;
+  st.FunctionWindowOn = 1;
+  st.SampleStep = 0.5;
+  EXPECT_EQ(applyRecord(SettingsRecord{}, st).size(), 13u);
+  EXPECT_EQ(st.ColorLinear, DefaultColorLinear);
+  EXPECT_EQ(st.ColorSum, DefaultColorSum);
+  EXPECT_EQ(st.SoundOn, 0);
+  EXPECT_EQ(st.OptimizeOn, 1);
+  EXPECT_EQ(st.QuickViewMode, 0);
+  EXPECT_EQ(st.FunctionWindowOn, 0);
+  EXPECT_EQ(st.SampleStep, 0.5);
+}
+
+}  // namespace
+}  // namespace graf
