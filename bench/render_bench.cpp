@@ -33,14 +33,14 @@ constexpr Color FaceColor = 0xF0F0F0;
 // varying from function to function, sampled every 0.1.
 PlotState fullTable(int zoom) {
   PlotState st;
-  st.ZoomFactor = zoom;
-  st.SampleStep = 0.1;
-  st.FunctionCount = graf::MaxFunctions;
+  st.view.ZoomFactor = zoom;
+  st.settings.SampleStep = 0.1;
+  st.table.FunctionCount = graf::MaxFunctions;
   for (int i = 1; i <= graf::MaxFunctions; ++i) {
-    st.FunctionKind[i] = 1.0 + (i - 1) % 4;
-    st.CoefA[i] = (i & 1) ? 100 : -100;
-    st.CoefB[i] = (i & 2) ? 100 : -100;
-    st.CoefC[i] = (i & 4) ? 100 : -100;
+    st.table.FunctionKind[i] = graf::Kinds[static_cast<std::size_t>((i - 1) % 4)].kind;
+    st.table.CoefA[i] = (i & 1) ? 100 : -100;
+    st.table.CoefB[i] = (i & 2) ? 100 : -100;
+    st.table.CoefC[i] = (i & 4) ? 100 : -100;
   }
   return st;
 }
@@ -54,41 +54,40 @@ struct Segment {
 // and every curve, worked out from the same public pieces render uses.
 std::vector<Segment> segmentsOf(const PlotState& st) {
   std::vector<Segment> out;
-  const int u = 4 * st.ZoomFactor;
+  const int u = 4 * st.view.ZoomFactor;
   auto add = [&](double x0, double y0, double x1, double y1, Color c) {
     out.push_back({x0, y0, x1, y1, c});
   };
   int x = 45;
   do {
     x += u;
-    add(x, 0, x, 365, st.ColorGrid);
+    add(x, 0, x, 365, st.settings.ColorGrid);
   } while (x < 365);
   int y = 0;
   do {
     y += u;
-    add(45, y, 365, y, st.ColorGrid);
+    add(45, y, 365, y, st.settings.ColorGrid);
   } while (y != 320);
-  add(41, 160 + st.PanY, 365, 160 + st.PanY, 0);
-  add(205 + st.PanX, 0, 205 + st.PanX, 320, 0);
+  add(41, 160 + st.view.PanY, 365, 160 + st.view.PanY, 0);
+  add(205 + st.view.PanX, 0, 205 + st.view.PanX, 320, 0);
   x = 45;
   do {
     x += u;
-    add(x, 161 + st.PanY, x, 158 + st.PanY, 0);
+    add(x, 161 + st.view.PanY, x, 158 + st.view.PanY, 0);
   } while (x != 365);
   y = 0;
   do {
     y += u;
-    add(204 + st.PanX, y, 207 + st.PanX, y, 0);
+    add(204 + st.view.PanX, y, 207 + st.view.PanX, y, 0);
   } while (y != 320);
 
-  const Color colors[] = {st.ColorLinear, st.ColorQuadratic, st.ColorQuadratic2, st.ColorAbsolute};
-  for (int i = 1; i <= st.FunctionCount; ++i) {
-    const double kind = st.FunctionKind[i], a = st.CoefA[i], b = st.CoefB[i], c = st.CoefC[i];
-    if (kind != 1.0 && kind != 2.0 && kind != 3.0 && kind != 4.0) continue;
-    const Color color = colors[static_cast<int>(kind) - 1];
+  for (int i = 1; i <= st.table.FunctionCount; ++i) {
+    const graf::Kind kind = st.table.FunctionKind[i];
+    const double a = st.table.CoefA[i], b = st.table.CoefB[i], c = st.table.CoefC[i];
+    const Color color = graf::kindColor(st.settings, kind);
     double t = -80.0;
     do {
-      const double tn = t + st.SampleStep;
+      const double tn = t + st.settings.SampleStep;
       add(graf::pixelColumn(st, tn), graf::pixelRow(st, graf::evaluate(kind, a, b, c, tn)),
           graf::pixelColumn(st, t), graf::pixelRow(st, graf::evaluate(kind, a, b, c, t)), color);
       t = tn;

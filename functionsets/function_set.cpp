@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "plot/numtext.h"
@@ -143,14 +144,6 @@ std::string textAt(const std::vector<std::uint8_t>& record, std::size_t at) {
                      record.begin() + static_cast<std::ptrdiff_t>(at + 1 + record[at]));
 }
 
-char kindDigit(double kind) {
-  if (kind == Linear) return '1';
-  if (kind == Quadratic) return '2';
-  if (kind == Quadratic2) return '3';
-  if (kind == AbsoluteValue) return '4';
-  return '0';
-}
-
 }  // namespace
 
 std::string decodeWindows1250(std::string_view bytes) {
@@ -201,7 +194,7 @@ std::string firstCharacters(std::string_view utf8, std::size_t count) {
   return std::string(utf8.substr(0, pos));
 }
 
-std::vector<std::uint8_t> encodeFunctionSet(const PlotState& state, std::string_view commentUtf8,
+std::vector<std::uint8_t> encodeFunctionSet(const FunctionTable& table, std::string_view commentUtf8,
                                             std::string* unencodable) {
   std::vector<std::uint8_t> record(kFunctionSetSize, 0);
 
@@ -209,16 +202,16 @@ std::vector<std::uint8_t> encodeFunctionSet(const PlotState& state, std::string_
   encodeWindows1250(firstCharacters(commentUtf8, kCommentCapacity), comment, unencodable);
   putText(record, kCommentAt, kCommentCapacity, comment);
 
-  const int count = std::min<int>(state.FunctionCount, MaxFunctions);
+  const int count = std::min<int>(table.FunctionCount, MaxFunctions);
   putText(record, kCountAt, kCountCapacity, std::to_string(count));
 
   for (int i = 1; i <= count; ++i) {
     const std::size_t k = static_cast<std::size_t>(i - 1);
-    const char kind[2] = {' ', kindDigit(state.FunctionKind[i])};
+    const char kind[2] = {' ', kindInfo(table.FunctionKind[i]).digit};
     putText(record, kKindAt + kKindEntry * k, 2, std::string_view(kind, 2));
-    putText(record, kAAt + kCoefficientEntry * k, kCoefficientCapacity, twoDecimals(state.CoefA[i]));
-    putText(record, kBAt + kCoefficientEntry * k, kCoefficientCapacity, twoDecimals(state.CoefB[i]));
-    putText(record, kCAt + kCoefficientEntry * k, kCoefficientCapacity, twoDecimals(state.CoefC[i]));
+    putText(record, kAAt + kCoefficientEntry * k, kCoefficientCapacity, twoDecimals(table.CoefA[i]));
+    putText(record, kBAt + kCoefficientEntry * k, kCoefficientCapacity, twoDecimals(table.CoefB[i]));
+    putText(record, kCAt + kCoefficientEntry * k, kCoefficientCapacity, twoDecimals(table.CoefC[i]));
   }
   return record;
 }
@@ -244,9 +237,9 @@ DecodeResult decodeFunctionSet(const std::vector<std::uint8_t>& bytes, FunctionS
     const std::size_t k = static_cast<std::size_t>(i - 1);
     const std::size_t kindAt = kKindAt + kKindEntry * k;
     if (bytes[kindAt] != 2) return {SetDefect::KindLength, i, 'K'};
-    const char digit = static_cast<char>(bytes[kindAt + 2]);
-    if (bytes[kindAt + 1] != ' ' || digit < '1' || digit > '4') return {SetDefect::KindText, i, 'K'};
-    set.kind[i] = digit - '0';
+    const std::optional<Kind> kind = kindOfFileText(textAt(bytes, kindAt));
+    if (!kind) return {SetDefect::KindText, i, 'K'};
+    set.kind[i] = *kind;
 
     const struct {
       char name;

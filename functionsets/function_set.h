@@ -65,7 +65,7 @@ struct FunctionSet {
   std::string comment;    // UTF-8
   std::string countText;  // as stored, e.g. "2"
   int count = 0;          // 1..50
-  std::array<double, MaxFunctions + 1> kind{};
+  std::array<Kind, MaxFunctions + 1> kind{};
   std::array<double, MaxFunctions + 1> a{};
   std::array<double, MaxFunctions + 1> b{};
   std::array<double, MaxFunctions + 1> c{};
@@ -74,12 +74,12 @@ struct FunctionSet {
   std::array<std::string, MaxFunctions + 1> cText;
 };
 
-// Builds the record of functions 1..FunctionCount of the state (at most 50)
-// with the comment cut to 50 characters. Kinds are written " 1" to " 4" (an
-// unknown kind as " 0", which no reader accepts); coefficients in the
+// Builds the record of functions 1..FunctionCount of the table (at most 50)
+// with the comment cut to 50 characters. Kinds are written " 1" to " 4";
+// coefficients in the
 // two-decimal form, cut to 10 characters. Characters that Windows-1250 cannot
 // hold are stored as "?" and reported as by encodeWindows1250.
-std::vector<std::uint8_t> encodeFunctionSet(const PlotState& state, std::string_view commentUtf8,
+std::vector<std::uint8_t> encodeFunctionSet(const FunctionTable& table, std::string_view commentUtf8,
                                             std::string* unencodable = nullptr);
 
 // What is wrong with a refused record: the first defect found, reading the

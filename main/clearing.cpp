@@ -33,29 +33,29 @@ void Commands::clearAll() {
   ui_.main.setFieldText(Field::A, "");
   ui_.main.setFieldText(Field::B, "");
   ui_.main.setFieldText(Field::C, "");
-  st_.ZoomFactor = 1;
+  st_.view.ZoomFactor = 1;
   ui_.main.setZoomLabel("1x");
-  st_.PanX = 0;
-  st_.PanY = 0;
-  st_.PanStepsX = 0;
-  st_.PanStepsY = 0;
-  st_.OriginX = 205;
-  st_.OriginY = 160;
+  st_.view.PanX = 0;
+  st_.view.PanY = 0;
+  st_.view.PanStepsX = 0;
+  st_.view.PanStepsY = 0;
+  st_.view.OriginX = 205;
+  st_.view.OriginY = 160;
 }
 
 // Removes every function from the table, the list and the picture; the
 // arrays keep their old entries above the count. Zoom and pan stay.
 void Commands::clearFunctions() {
   ui_.list.setSelectionLabel(kSelectionLabelReset);
-  st_.LoadMode = 0;
+  st_.load.LoadMode = false;
   ui_.load.setLoadStatus(kNothingLoaded);
   ui_.list.clearRows();
-  st_.ListedCount = 0;
-  st_.PictureCleared = 1;
+  st_.flags.ListedCount = 0;
+  st_.flags.PictureCleared = true;
   ui_.main.setCountPanel(countPanelText(0));
-  st_.FunctionCount = 0;
+  st_.table.FunctionCount = 0;
   ui_.main.setReadout("", "");
-  st_.PlotShown = 0;
+  st_.flags.PlotShown = false;
   ui_.main.setCaption("Függvényválasztás");
   clearPicture();
   ui_.main.setDeleteLastEnabled(false);
@@ -65,18 +65,18 @@ void Commands::deleteLastFunction() {
   ui_.list.setSelectionLabel(kSelectionLabelReset);
   // With nothing stored there is nothing to take back; the count must not
   // wrap around below zero.
-  if (st_.FunctionCount > 0) --st_.FunctionCount;
-  const int n = st_.FunctionCount;
+  if (st_.table.FunctionCount > 0) --st_.table.FunctionCount;
+  const int n = st_.table.FunctionCount;
   if (ui_.list.rowCount() > n) ui_.list.removeRow(n);
-  st_.ListedCount = n;
+  st_.flags.ListedCount = n;
   if (n == 0) {
     clearAll();
     return;
   }
-  selectKind(st_.FunctionKind[n]);
-  ui_.main.setFieldText(Field::A, refillText(st_.CoefA[n]));
-  ui_.main.setFieldText(Field::B, refillText(st_.CoefB[n]));
-  ui_.main.setFieldText(Field::C, refillText(st_.CoefC[n]));
+  selectKind(st_.table.FunctionKind[n]);
+  ui_.main.setFieldText(Field::A, refillText(st_.table.CoefA[n]));
+  ui_.main.setFieldText(Field::B, refillText(st_.table.CoefB[n]));
+  ui_.main.setFieldText(Field::C, refillText(st_.table.CoefC[n]));
   plotCommand();
 }
 

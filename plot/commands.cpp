@@ -16,22 +16,18 @@ struct RunScope {
   ~RunScope() { --depth; }
 };
 
-bool isKnownKind(double kind) {
-  return kind == Linear || kind == Quadratic || kind == Quadratic2 || kind == AbsoluteValue;
-}
-
 }  // namespace
 
 std::string countPanelText(int count) { return "Függvények száma: " + std::to_string(count); }
 
 void Commands::beepIfOn() {
-  if (st_.SoundOn == 1) ui_.notifier.beep();
+  if (st_.settings.SoundOn) ui_.notifier.beep();
 }
 
 void Commands::recomputeViewCentre() {
-  const double perStep = 8.0 / st_.ZoomFactor;
-  st_.ViewCentreY = st_.PanStepsY * perStep;
-  st_.ViewCentreX = st_.PanStepsX * perStep;
+  const double perStep = 8.0 / st_.view.ZoomFactor;
+  st_.view.ViewCentreY = st_.view.PanStepsY * perStep;
+  st_.view.ViewCentreX = st_.view.PanStepsX * perStep;
 }
 
 void Commands::clearPicture() {
@@ -40,7 +36,7 @@ void Commands::clearPicture() {
 }
 
 void Commands::render() {
-  graf::render(st_, pic_, st_.LoadMode == 1 ? &ui_.load : nullptr);
+  graf::render(st_, pic_, st_.load.LoadMode ? &ui_.load : nullptr);
   ui_.main.pictureChanged();
 }
 
@@ -56,19 +52,19 @@ void Commands::refuse(MessageType type, const char* text) {
 void Commands::plotRoutine() {
   RunScope scope(runDepth_);
   const auto endOfRun = [this] {
-    if (st_.LoadPlotCount > 1) st_.LoadMode = 0;
+    if (st_.load.LoadPlotCount > 1) st_.load.LoadMode = false;
   };
   const auto loadProgressStep = [this] {
-    if (st_.LoadMode != 1) return;
+    if (!st_.load.LoadMode) return;
     ui_.load.setProgressCaption("Számolás...");
-    if (st_.FunctionCount > 0)
-      st_.ProgressStep = static_cast<std::uint8_t>((100 - st_.ProgressPosition) / st_.FunctionCount);
-    if (st_.LoadPlotCount < 2) ++st_.LoadPlotCount;
+    if (st_.table.FunctionCount > 0)
+      st_.load.ProgressStep = static_cast<std::uint8_t>((100 - st_.load.ProgressPosition) / st_.table.FunctionCount);
+    if (st_.load.LoadPlotCount < 2) ++st_.load.LoadPlotCount;
   };
 
   bool duplicate = false;
-  if (st_.FunctionCount < MaxFunctions) {
-    ++st_.FunctionCount;
+  if (st_.table.FunctionCount < MaxFunctions) {
+    ++st_.table.FunctionCount;
   } else {
     // At the maximum nothing new is registered: the table keeps its 50
     // functions, the list its 50 rows, and the picture shows all of them.
@@ -82,7 +78,7 @@ void Commands::plotRoutine() {
     endOfRun();
     return;
   }
-  int s = st_.FunctionCount;
+  int s = st_.table.FunctionCount;
   recomputeViewCentre();
 
   const std::string textA = ui_.main.fieldText(Field::A);
@@ -100,8 +96,8 @@ void Commands::plotRoutine() {
 
   loadProgressStep();
 
-  st_.FunctionKind[s] = ui_.main.selectedKind();
-  if (st_.FunctionKind[s] == Linear) {
+  st_.table.FunctionKind[s] = ui_.main.selectedKind();
+  if (st_.table.FunctionKind[s] == Kind::Linear) {
     c = 0;
     textC.clear();
   }
@@ -112,21 +108,21 @@ void Commands::plotRoutine() {
     return;
   }
 
-  st_.CoefA[s] = a;
-  st_.CoefB[s] = b;
-  st_.CoefC[s] = c;
-  for (int i = 1; i <= st_.FunctionCount - 1; ++i) {
-    if (st_.FunctionKind[i] == st_.FunctionKind[s] && st_.CoefA[i] == a && st_.CoefB[i] == b &&
-        st_.CoefC[i] == c)
+  st_.table.CoefA[s] = a;
+  st_.table.CoefB[s] = b;
+  st_.table.CoefC[s] = c;
+  for (int i = 1; i <= st_.table.FunctionCount - 1; ++i) {
+    if (st_.table.FunctionKind[i] == st_.table.FunctionKind[s] && st_.table.CoefA[i] == a && st_.table.CoefB[i] == b &&
+        st_.table.CoefC[i] == c)
       duplicate = true;
   }
   if (duplicate) {
-    --st_.FunctionCount;
-    s = st_.FunctionCount;
+    --st_.table.FunctionCount;
+    s = st_.table.FunctionCount;
   }
 
   const auto outOfRange = [](double v) { return v > 100 || v < -100; };
-  if (outOfRange(st_.CoefA[s]) || outOfRange(st_.CoefB[s]) || outOfRange(st_.CoefC[s])) {
+  if (outOfRange(st_.table.CoefA[s]) || outOfRange(st_.table.CoefB[s]) || outOfRange(st_.table.CoefC[s])) {
     refuse(MessageType::Information, "Ezt még át kéne egyszer gondolni!");
   } else {
     ui_.main.setCaption("Íme a függvény");
@@ -136,32 +132,32 @@ void Commands::plotRoutine() {
 }
 
 void Commands::plotCommand() {
-  st_.PictureCleared = 0;
-  st_.PlotShown = 1;
+  st_.flags.PictureCleared = false;
+  st_.flags.PlotShown = true;
   clearPicture();
   plotRoutine();
-  ui_.main.setCountPanel(countPanelText(st_.FunctionCount));
-  if (st_.FunctionCount > 0) ui_.main.setDeleteLastEnabled(true);
-  if (st_.FunctionCount != st_.ListedCount) {
-    st_.ListedCount = st_.FunctionCount;
-    const int n = st_.FunctionCount;
+  ui_.main.setCountPanel(countPanelText(st_.table.FunctionCount));
+  if (st_.table.FunctionCount > 0) ui_.main.setDeleteLastEnabled(true);
+  if (st_.table.FunctionCount != st_.flags.ListedCount) {
+    st_.flags.ListedCount = st_.table.FunctionCount;
+    const int n = st_.table.FunctionCount;
     if (n > 0)
-      ui_.list.appendRow(FunctionRow(n, st_.FunctionKind[n], st_.CoefA[n], st_.CoefB[n], st_.CoefC[n]));
+      ui_.list.appendRow(FunctionRow(n, st_.table.FunctionKind[n], st_.table.CoefA[n], st_.table.CoefB[n], st_.table.CoefC[n]));
   }
 }
 
-void Commands::kindOption(double kind) {
-  if (kind == Linear) {
-    if (st_.LinearSelected == 0) ui_.main.setCFieldEnabled(false);
-    st_.LinearSelected = 1;
+void Commands::kindOption(Kind kind) {
+  if (kind == Kind::Linear) {
+    if (!st_.flags.LinearSelected) ui_.main.setCFieldEnabled(false);
+    st_.flags.LinearSelected = true;
   } else {
-    if (st_.LinearSelected == 1) ui_.main.setCFieldEnabled(true);
-    st_.LinearSelected = 0;
+    if (st_.flags.LinearSelected) ui_.main.setCFieldEnabled(true);
+    st_.flags.LinearSelected = false;
   }
 }
 
-void Commands::selectKind(double kind) {
-  if (!isKnownKind(kind) || ui_.main.selectedKind() == kind) return;
+void Commands::selectKind(Kind kind) {
+  if (ui_.main.selectedKind() == kind) return;
   ui_.main.selectKind(kind);
   kindOption(kind);
 }

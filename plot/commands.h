@@ -55,10 +55,10 @@ class Commands {
   // enabled, list row.
   void plotCommand();
   // The reaction of a kind option that has just become selected.
-  void kindOption(double kind);
+  void kindOption(Kind kind);
   // Selects a kind option as the user would: runs its reaction only when the
   // selection changes.
-  void selectKind(double kind);
+  void selectKind(Kind kind);
 
   // --- Rendering ---
   void clearPicture();

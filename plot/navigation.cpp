@@ -18,26 +18,26 @@ void Commands::redraw() {
 void Commands::panStep(PanDirection d) {
   switch (d) {
     case PanDirection::Up:
-      st_.PanStepsY += 1;
-      st_.OriginY += 32;
-      st_.PanY += 32;
+      st_.view.PanStepsY += 1;
+      st_.view.OriginY += 32;
+      st_.view.PanY += 32;
       break;
     case PanDirection::Down:
-      st_.PanStepsY -= 1;
-      st_.OriginY -= 32;
-      st_.PanY -= 32;
+      st_.view.PanStepsY -= 1;
+      st_.view.OriginY -= 32;
+      st_.view.PanY -= 32;
       break;
     case PanDirection::Left:
-      if (st_.PanX >= 160) return;
-      st_.PanStepsX -= 1;
-      st_.OriginX += 32;
-      st_.PanX += 32;
+      if (st_.view.PanX >= 160) return;
+      st_.view.PanStepsX -= 1;
+      st_.view.OriginX += 32;
+      st_.view.PanX += 32;
       break;
     case PanDirection::Right:
-      if (st_.PanX <= -160) return;
-      st_.PanStepsX += 1;
-      st_.OriginX -= 32;
-      st_.PanX -= 32;
+      if (st_.view.PanX <= -160) return;
+      st_.view.PanStepsX += 1;
+      st_.view.OriginX -= 32;
+      st_.view.PanX -= 32;
       break;
   }
   clearPicture();
@@ -46,12 +46,11 @@ void Commands::panStep(PanDirection d) {
 }
 
 void Commands::setPanHeld(PanDirection d, bool held) {
-  const std::uint8_t v = held ? 1 : 0;
   switch (d) {
-    case PanDirection::Up: st_.PanUpHeld = v; break;
-    case PanDirection::Down: st_.PanDownHeld = v; break;
-    case PanDirection::Left: st_.PanLeftHeld = v; break;
-    case PanDirection::Right: st_.PanRightHeld = v; break;
+    case PanDirection::Up: st_.view.PanUpHeld = held; break;
+    case PanDirection::Down: st_.view.PanDownHeld = held; break;
+    case PanDirection::Left: st_.view.PanLeftHeld = held; break;
+    case PanDirection::Right: st_.view.PanRightHeld = held; break;
   }
 }
 
@@ -59,43 +58,43 @@ void Commands::repeatTick() {
   // A tick that arrives while a redraw is still running (its message box is
   // open) is dropped: redraws never nest.
   if (busy()) return;
-  if (st_.FunctionCount == 0) return;
+  if (st_.table.FunctionCount == 0) return;
   if (!repeatSlowed_) {
     ui_.main.setRepeatInterval(200);
     repeatSlowed_ = true;
   }
-  if (st_.PanUpHeld) panStep(PanDirection::Up);
-  if (st_.PanDownHeld) panStep(PanDirection::Down);
-  if (st_.PanLeftHeld) panStep(PanDirection::Left);
-  if (st_.PanRightHeld) panStep(PanDirection::Right);
+  if (st_.view.PanUpHeld) panStep(PanDirection::Up);
+  if (st_.view.PanDownHeld) panStep(PanDirection::Down);
+  if (st_.view.PanLeftHeld) panStep(PanDirection::Left);
+  if (st_.view.PanRightHeld) panStep(PanDirection::Right);
 }
 
 void Commands::zoomStep() {
-  if (st_.PlotShown != 1) {
+  if (!st_.flags.PlotShown) {
     ui_.notifier.message(MessageType::Confirmation, "Mit nagyítsak?");
     return;
   }
   clearPicture();
-  st_.ZoomFactor = st_.ZoomFactor >= 2 ? st_.ZoomFactor * 2 : 2;
-  if (st_.ZoomFactor > 8) st_.ZoomFactor = 1;
-  ui_.main.setZoomLabel(zoomText(st_.ZoomFactor));
+  st_.view.ZoomFactor = st_.view.ZoomFactor >= 2 ? st_.view.ZoomFactor * 2 : 2;
+  if (st_.view.ZoomFactor > 8) st_.view.ZoomFactor = 1;
+  ui_.main.setZoomLabel(zoomText(st_.view.ZoomFactor));
   plotRoutine();
 }
 
 void Commands::wheelTurn(bool up, WheelModifiers mods) {
   if (busy()) return;
   // The turn operation, then the wheel-up or wheel-down operation.
-  st_.WheelScrolls = mods.exactlyCtrl() ? 0 : 1;
-  if (st_.FunctionCount == 0) return;
+  st_.view.WheelScrolls = !mods.exactlyCtrl();
+  if (st_.table.FunctionCount == 0) return;
   if (mods.exactlyCtrl()) {
-    st_.WheelScrolls = 0;
-    if (up && st_.ZoomFactor < 8) st_.ZoomFactor *= 2;
-    if (!up && st_.ZoomFactor > 1) st_.ZoomFactor /= 2;
-    ui_.main.setZoomLabel(zoomText(st_.ZoomFactor));
+    st_.view.WheelScrolls = false;
+    if (up && st_.view.ZoomFactor < 8) st_.view.ZoomFactor *= 2;
+    if (!up && st_.view.ZoomFactor > 1) st_.view.ZoomFactor /= 2;
+    ui_.main.setZoomLabel(zoomText(st_.view.ZoomFactor));
     redraw();
   }
-  if (st_.WheelScrolls == 1) {
-    if (st_.WheelVertical == 1)
+  if (st_.view.WheelScrolls) {
+    if (st_.view.WheelVertical)
       panStep(up ? PanDirection::Up : PanDirection::Down);
     else
       panStep(up ? PanDirection::Left : PanDirection::Right);
@@ -103,20 +102,20 @@ void Commands::wheelTurn(bool up, WheelModifiers mods) {
 }
 
 void Commands::centre() {
-  if (st_.FunctionCount == 0) return;
-  st_.OriginX = 205;
-  st_.OriginY = 160;
-  st_.PanStepsX = 0;
-  st_.PanStepsY = 0;
+  if (st_.table.FunctionCount == 0) return;
+  st_.view.OriginX = 205;
+  st_.view.OriginY = 160;
+  st_.view.PanStepsX = 0;
+  st_.view.PanStepsY = 0;
   clearPicture();
-  st_.PanX = 0;
-  st_.PanY = 0;
+  st_.view.PanX = 0;
+  st_.view.PanY = 0;
   plotRoutine();
 }
 
 void Commands::directionSwitch() {
-  st_.WheelVertical = st_.WheelVertical == 1 ? 0 : 1;
-  ui_.main.setWheelDirectionVertical(st_.WheelVertical == 1);
+  st_.view.WheelVertical = !st_.view.WheelVertical;
+  ui_.main.setWheelDirectionVertical(st_.view.WheelVertical);
 }
 
 }  // namespace graf

@@ -28,11 +28,11 @@ class MainWindowPort {
   virtual ~MainWindowPort() = default;
   virtual std::string fieldText(Field f) const = 0;
   virtual void setFieldText(Field f, const std::string& text) = 0;
-  // The selected kind option as a kind value 1.0 .. 4.0.
-  virtual double selectedKind() const = 0;
+  // The kind of the selected option.
+  virtual Kind selectedKind() const = 0;
   // Selects the option of a kind without running its reaction; the core runs
   // the reaction itself.
-  virtual void selectKind(double kind) = 0;
+  virtual void selectKind(Kind kind) = 0;
   // The C field and its label.
   virtual void setCFieldEnabled(bool enabled) = 0;
   virtual void setCaption(const std::string& text) = 0;

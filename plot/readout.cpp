@@ -7,65 +7,65 @@
 namespace graf {
 
 void Commands::mouseMove(int x, int y) {
-  if (st_.PlotShown != 1) {
+  if (!st_.flags.PlotShown) {
     ui_.main.setPictureCursor(PictureCursor::Arrow);
     return;
   }
-  st_.CursorX = x;
-  st_.CursorY = y;
+  st_.view.CursorX = x;
+  st_.view.CursorY = y;
   ui_.main.setPictureCursor(PictureCursor::Cross);
-  const double u = 4.0 * st_.ZoomFactor;
-  const double px = (x - 205) / u + st_.ViewCentreX;
-  const double py = (y - 160) / -u + st_.ViewCentreY;
-  st_.CursorYText = twoDecimals(py);
-  st_.CursorXText = twoDecimals(px);
-  ui_.main.setReadout(st_.CursorXText, st_.CursorYText);
+  const double u = 4.0 * st_.view.ZoomFactor;
+  const double px = (x - 205) / u + st_.view.ViewCentreX;
+  const double py = (y - 160) / -u + st_.view.ViewCentreY;
+  st_.view.CursorYText = twoDecimals(py);
+  st_.view.CursorXText = twoDecimals(px);
+  ui_.main.setReadout(st_.view.CursorXText, st_.view.CursorYText);
 }
 
 void Commands::pictureClick() {
-  if (st_.AuxLinesOn != 1 || st_.FunctionCount == 0) return;
-  pic_.setPenColor(st_.ColorAuxLines);
-  pic_.moveTo(st_.CursorX, 160 + st_.PanY);
-  pic_.lineTo(st_.CursorX, st_.CursorY);
-  pic_.moveTo(205 + st_.PanX, st_.CursorY);
-  pic_.lineTo(st_.CursorX, st_.CursorY);
+  if (!st_.settings.AuxLinesOn || st_.table.FunctionCount == 0) return;
+  pic_.setPenColor(st_.settings.ColorAuxLines);
+  pic_.moveTo(st_.view.CursorX, 160 + st_.view.PanY);
+  pic_.lineTo(st_.view.CursorX, st_.view.CursorY);
+  pic_.moveTo(205 + st_.view.PanX, st_.view.CursorY);
+  pic_.lineTo(st_.view.CursorX, st_.view.CursorY);
   pic_.setPenColor(0);
-  pic_.textOut(st_.CursorX + 1, st_.CursorY + 1, "(" + st_.CursorXText + ";" + st_.CursorYText + ")");
+  pic_.textOut(st_.view.CursorX + 1, st_.view.CursorY + 1, "(" + st_.view.CursorXText + ";" + st_.view.CursorYText + ")");
   ui_.main.pictureChanged();
 }
 
 void Commands::numberAxes() {
-  if (st_.PlotShown != 1) return;
-  const int step = 8 / st_.ZoomFactor;
+  if (!st_.flags.PlotShown) return;
+  const int step = 8 / st_.view.ZoomFactor;
   pic_.setPenColor(0);
   pic_.setBrushStyle(BrushStyle::Clear);
   const auto write = [&](int k, int x, int y) { pic_.textOut(x, y, std::to_string(k * step)); };
-  int v = st_.OriginY, k = 0;
+  int v = st_.view.OriginY, k = 0;
   do {
     v -= 32;
     k += 1;
-    write(k, st_.OriginX + 6, v - 6);
+    write(k, st_.view.OriginX + 6, v - 6);
   } while (v > 0);
-  v = st_.OriginY;
+  v = st_.view.OriginY;
   k = 0;
   do {
     v += 32;
     k -= 1;
-    write(k, st_.OriginX + 6, v - 6);
+    write(k, st_.view.OriginX + 6, v - 6);
   } while (v < 320);
-  v = st_.OriginX;
+  v = st_.view.OriginX;
   k = 0;
   do {
     v -= 32;
     k -= 1;
-    write(k, v - 3, st_.OriginY + 2);
+    write(k, v - 3, st_.view.OriginY + 2);
   } while (v > 50);
-  v = st_.OriginX;
+  v = st_.view.OriginX;
   k = 0;
   do {
     v += 32;
     k += 1;
-    write(k, v - 3, st_.OriginY + 2);
+    write(k, v - 3, st_.view.OriginY + 2);
   } while (v < 365);
   ui_.main.pictureChanged();
 }

@@ -8,11 +8,6 @@ namespace graf {
 
 class LoadPort;
 
-// f(x) of one function, evaluated in exactly this order for each kind:
-// Linear A·x + B; Quadratic A·(x·x) + B·x + C; Quadratic2 A·((x − B)·(x − B)) + C;
-// AbsoluteValue |x − B|·A + C. Any other kind value gives NaN.
-double evaluate(double kind, double a, double b, double c, double x);
-
 // Pixel column and row of a plot point, rounded to the nearest whole number
 // with halves to even: round(205 + u·x + PanX) and round(160 − u·y + PanY),
 // u = 4·ZoomFactor.
@@ -44,12 +39,12 @@ inline double roundHalfEven(double v) {
 
 template <class F>
 void sampleCurve(const PlotState& st, Raster& pic, F f) {
-  const double s = st.SampleStep;
+  const double s = st.settings.SampleStep;
   // A step that is not positive, or too small to move x, would never end.
   if (!(s > 0.0) || !(-80.0 + s > -80.0)) return;
-  const double u = 4.0 * st.ZoomFactor;
-  const auto column = [&](double x) { return roundHalfEven(205.0 + u * x + st.PanX); };
-  const auto row = [&](double y) { return roundHalfEven(160.0 - u * y + st.PanY); };
+  const double u = 4.0 * st.view.ZoomFactor;
+  const auto column = [&](double x) { return roundHalfEven(205.0 + u * x + st.view.PanX); };
+  const auto row = [&](double y) { return roundHalfEven(160.0 - u * y + st.view.PanY); };
   // Each segment runs from the point at x + s back to the point at x; the
   // point at x + s is the end of the next segment, so it is worked out once.
   // A segment whose two columns lie on the same side beyond the picture sets

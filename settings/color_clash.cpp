@@ -7,9 +7,9 @@ std::string colorClashMessage(const PlotState& st) {
     Color color;
     const char* name;
   } colors[] = {
-      {st.ColorLinear, "elsőfokú"},     {st.ColorQuadratic, "másodfokú"},   {st.ColorQuadratic2, "másodfokú2"},
-      {st.ColorAbsolute, "abszolútértékes"}, {st.ColorAuxLines, "segédvonal"}, {st.ColorGrid, "négyzetháló"},
-      {st.ColorSum, "összegfüggvény"},
+      {st.settings.ColorLinear, "elsőfokú"},     {st.settings.ColorQuadratic, "másodfokú"},   {st.settings.ColorQuadratic2, "másodfokú2"},
+      {st.settings.ColorAbsolute, "abszolútértékes"}, {st.settings.ColorAuxLines, "segédvonal"}, {st.settings.ColorGrid, "négyzetháló"},
+      {st.settings.ColorSum, "összegfüggvény"},
   };
   std::string message;
   for (const auto& c : colors) {
@@ -18,7 +18,7 @@ std::string colorClashMessage(const PlotState& st) {
     message += c.name;
   }
   if (!message.empty()) message += " színe egyezik a háttér színével;";
-  if (st.ColorQuadratic == st.ColorQuadratic2) message += " másodfokú és másodfokú 2 színe megegyezik";
+  if (st.settings.ColorQuadratic == st.settings.ColorQuadratic2) message += " másodfokú és másodfokú 2 színe megegyezik";
   return message;
 }
 

@@ -29,8 +29,8 @@ void PreviewPicture::line(double x0, double y0, double x1, double y1, Color pen)
 void drawPreview(PreviewPicture& picture, const PlotState& st) {
   constexpr int kLast = 204;  // the last grid line and tick lie outside the picture
   constexpr Color kBlack = 0;
-  for (int c = kUnit; c <= kLast; c += kUnit) picture.line(c, 0, c, PreviewPicture::Size, st.PreviewColorGrid);
-  for (int r = kUnit; r <= kLast; r += kUnit) picture.line(0, r, PreviewPicture::Size, r, st.PreviewColorGrid);
+  for (int c = kUnit; c <= kLast; c += kUnit) picture.line(c, 0, c, PreviewPicture::Size, st.settings.PreviewColorGrid);
+  for (int r = kUnit; r <= kLast; r += kUnit) picture.line(0, r, PreviewPicture::Size, r, st.settings.PreviewColorGrid);
 
   picture.line(0, kOrigin, PreviewPicture::Size, kOrigin, kBlack);
   picture.line(kOrigin, 0, kOrigin, PreviewPicture::Size, kBlack);
@@ -42,10 +42,10 @@ void drawPreview(PreviewPicture& picture, const PlotState& st) {
     double (*f)(double);
     Color pen;
   } samples[] = {
-      {linearSample, st.PreviewColorLinear},
-      {quadraticSample, st.PreviewColorQuadratic},
-      {quadratic2Sample, st.PreviewColorQuadratic2},
-      {absoluteSample, st.PreviewColorAbsolute},
+      {linearSample, st.settings.PreviewColorLinear},
+      {quadraticSample, st.settings.PreviewColorQuadratic},
+      {quadratic2Sample, st.settings.PreviewColorQuadratic2},
+      {absoluteSample, st.settings.PreviewColorAbsolute},
   };
   for (const auto& s : samples) {
     for (int k = 0; k < 500; ++k) {

@@ -11,14 +11,14 @@ namespace {
 // The colour rows the quick view shows, with the preview colour each sets.
 struct PreviewRow {
   Setting setting;
-  Color PlotState::*preview;
+  Color Settings::*preview;
 };
 constexpr PreviewRow kPreviewRows[] = {
-    {Setting::Linear, &PlotState::PreviewColorLinear},
-    {Setting::Quadratic, &PlotState::PreviewColorQuadratic},
-    {Setting::Quadratic2, &PlotState::PreviewColorQuadratic2},
-    {Setting::Absolute, &PlotState::PreviewColorAbsolute},
-    {Setting::Grid, &PlotState::PreviewColorGrid},
+    {Setting::Linear, &Settings::PreviewColorLinear},
+    {Setting::Quadratic, &Settings::PreviewColorQuadratic},
+    {Setting::Quadratic2, &Settings::PreviewColorQuadratic2},
+    {Setting::Absolute, &Settings::PreviewColorAbsolute},
+    {Setting::Grid, &Settings::PreviewColorGrid},
 };
 
 bool inPreview(Setting s) {
@@ -31,31 +31,31 @@ bool inPreview(Setting s) {
 
 void SettingsEditor::activate() {
   window_.setLabel(StateLabel::Clock, std::to_string(cpuMhz_) + " MHz");
-  window_.setAuxLinesCustomButtonVisible(st_.AuxLinesOn == 1);
-  if (st_.MainWindowActivated == 1) {
-    window_.setSampleColor(Setting::Linear, st_.ColorLinear);
-    window_.setSampleColor(Setting::Quadratic, st_.ColorQuadratic);
-    window_.setSampleColor(Setting::Quadratic2, st_.ColorQuadratic2);
-    window_.setSampleColor(Setting::Absolute, st_.ColorAbsolute);
-    window_.setSampleColor(Setting::Grid, st_.ColorGrid);
+  window_.setAuxLinesCustomButtonVisible(st_.settings.AuxLinesOn);
+  if (st_.settings.MainWindowActivated) {
+    window_.setSampleColor(Setting::Linear, st_.settings.ColorLinear);
+    window_.setSampleColor(Setting::Quadratic, st_.settings.ColorQuadratic);
+    window_.setSampleColor(Setting::Quadratic2, st_.settings.ColorQuadratic2);
+    window_.setSampleColor(Setting::Absolute, st_.settings.ColorAbsolute);
+    window_.setSampleColor(Setting::Grid, st_.settings.ColorGrid);
   }
-  window_.setSampleColor(Setting::Sum, st_.ColorSum);
-  if (st_.QuickViewMode == 2) showQuickViewIfHidden();
+  window_.setSampleColor(Setting::Sum, st_.settings.ColorSum);
+  if (st_.settings.QuickViewMode == 2) showQuickViewIfHidden();
   window_.focusSettingsWindow();
   window_.setLabel(StateLabel::Precision,
-                   precisionLabel(fieldText(st_.Record, RecordField::Step).value_or(""), false));
-  if (st_.OptimizeOn == 1) {
+                   precisionLabel(fieldText(st_.settings.Record, RecordField::Step).value_or(""), false));
+  if (st_.settings.OptimizeOn) {
     window_.setPrecisionPickerEnabled(false);
     window_.setLabel(StateLabel::Precision, precisionLabel("", true));
   }
-  window_.setLabel(StateLabel::Sound, switchLabel(st_.SoundOn == 1));
-  window_.setLabel(StateLabel::AuxLines, switchLabel(st_.AuxLinesOn == 1));
-  window_.setLabel(StateLabel::Optimize, switchLabel(st_.OptimizeOn == 1));
-  window_.setAuxLinesSample(st_.AuxLinesOn == 1, st_.ColorAuxLines);
-  window_.setLabel(StateLabel::FunctionWindow, switchLabel(st_.FunctionWindowOn == 1));
-  window_.setLabel(StateLabel::Source, settingsSourceLabel(st_.SettingsFileFound == 1));
-  window_.setLabel(StateLabel::QuickView, quickViewModeName(st_.QuickViewMode));
-  if (st_.MainWindowActivated == 1) changeFlags_.fill(false);
+  window_.setLabel(StateLabel::Sound, switchLabel(st_.settings.SoundOn));
+  window_.setLabel(StateLabel::AuxLines, switchLabel(st_.settings.AuxLinesOn));
+  window_.setLabel(StateLabel::Optimize, switchLabel(st_.settings.OptimizeOn));
+  window_.setAuxLinesSample(st_.settings.AuxLinesOn, st_.settings.ColorAuxLines);
+  window_.setLabel(StateLabel::FunctionWindow, switchLabel(st_.settings.FunctionWindowOn));
+  window_.setLabel(StateLabel::Source, settingsSourceLabel(st_.settings.SettingsFileFound));
+  window_.setLabel(StateLabel::QuickView, quickViewModeName(st_.settings.QuickViewMode));
+  if (st_.settings.MainWindowActivated) changeFlags_.fill(false);
 }
 
 void SettingsEditor::pickerChanged(Setting s) {
@@ -64,7 +64,7 @@ void SettingsEditor::pickerChanged(Setting s) {
     showQuickView();
   } else if (s == Setting::AuxLines) {
     const bool on = window_.pickerText(s) == "Be";
-    window_.setAuxLinesSample(on, st_.ColorAuxLines);
+    window_.setAuxLinesSample(on, st_.settings.ColorAuxLines);
     window_.setAuxLinesCustomButtonVisible(on);
   } else if (s == Setting::Optimize) {
     if (window_.pickerText(s) == "Ki") window_.setPrecisionPickerEnabled(true);
@@ -88,7 +88,7 @@ void SettingsEditor::showQuickViewIfHidden() {
 }
 
 void SettingsEditor::showQuickView() {
-  if (st_.QuickViewMode == 1 || st_.QuickViewMode == 2) {
+  if (st_.settings.QuickViewMode == 1 || st_.settings.QuickViewMode == 2) {
     if (window_.quickViewVisible()) {
       window_.focusQuickView();
       quickViewActivated();
@@ -111,20 +111,20 @@ void SettingsEditor::ok() {
   };
 
   if (changed(Setting::Step))
-    if (auto step = precisionStep(text(Setting::Step))) st_.SampleStep = *step;
-  color(Setting::Linear, ColorPicker::FamilyOrGrid, st_.ColorLinear);
-  color(Setting::Quadratic, ColorPicker::FamilyOrGrid, st_.ColorQuadratic);
-  color(Setting::Quadratic2, ColorPicker::FamilyOrGrid, st_.ColorQuadratic2);
-  color(Setting::Absolute, ColorPicker::FamilyOrGrid, st_.ColorAbsolute);
-  color(Setting::Grid, ColorPicker::FamilyOrGrid, st_.ColorGrid);
-  flag(Setting::Sound, st_.SoundOn);
-  color(Setting::AuxColor, ColorPicker::AuxLines, st_.ColorAuxLines);
-  flag(Setting::AuxLines, st_.AuxLinesOn);
-  flag(Setting::FunctionWindow, st_.FunctionWindowOn);
-  flag(Setting::Optimize, st_.OptimizeOn);
-  color(Setting::Sum, ColorPicker::Sum, st_.ColorSum);
+    if (auto step = precisionStep(text(Setting::Step))) st_.settings.SampleStep = *step;
+  color(Setting::Linear, ColorPicker::FamilyOrGrid, st_.settings.ColorLinear);
+  color(Setting::Quadratic, ColorPicker::FamilyOrGrid, st_.settings.ColorQuadratic);
+  color(Setting::Quadratic2, ColorPicker::FamilyOrGrid, st_.settings.ColorQuadratic2);
+  color(Setting::Absolute, ColorPicker::FamilyOrGrid, st_.settings.ColorAbsolute);
+  color(Setting::Grid, ColorPicker::FamilyOrGrid, st_.settings.ColorGrid);
+  flag(Setting::Sound, st_.settings.SoundOn);
+  color(Setting::AuxColor, ColorPicker::AuxLines, st_.settings.ColorAuxLines);
+  flag(Setting::AuxLines, st_.settings.AuxLinesOn);
+  flag(Setting::FunctionWindow, st_.settings.FunctionWindowOn);
+  flag(Setting::Optimize, st_.settings.OptimizeOn);
+  color(Setting::Sum, ColorPicker::Sum, st_.settings.ColorSum);
   if (changed(Setting::QuickView))
-    if (auto mode = quickViewModeValue(text(Setting::QuickView))) st_.QuickViewMode = *mode;
+    if (auto mode = quickViewModeValue(text(Setting::QuickView))) st_.settings.QuickViewMode = *mode;
 
   const std::string clash = colorClashMessage(st_);
   if (!clash.empty()) {
@@ -136,13 +136,13 @@ void SettingsEditor::ok() {
 
 void SettingsEditor::accept() {
   window_.enableMainWindow();
-  st_.SettingsChanged = 1;
+  st_.settings.SettingsChanged = true;
   window_.closeSettingsWindow();
 }
 
 void SettingsEditor::cancel() {
   window_.enableMainWindow();
-  st_.SettingsChanged = 0;
+  st_.settings.SettingsChanged = false;
   window_.closeSettingsWindow();
 }
 
@@ -178,12 +178,12 @@ void SettingsEditor::revisitClash() {
 }
 
 void SettingsEditor::quickViewActivated() {
-  st_.MainWindowActivated = 0;
+  st_.settings.MainWindowActivated = false;
   for (const PreviewRow& row : kPreviewRows) {
     if (!changed(row.setting)) continue;
     if (auto c = chosenColor(ColorPicker::FamilyOrGrid, window_.pickerText(row.setting),
                              window_.dialogColor(row.setting)))
-      st_.*row.preview = *c;
+      st_.settings.*row.preview = *c;
   }
   drawPreview(preview_, st_);
   window_.quickViewChanged();

@@ -7,14 +7,14 @@ namespace graf {
 namespace {
 
 void paintSwatches(const PlotState& st, SettingsMainPort& main) {
-  main.setSwatchColors(st.ColorLinear, st.ColorQuadratic, st.ColorQuadratic2, st.ColorAbsolute);
+  main.setSwatchColors(st.settings.ColorLinear, st.settings.ColorQuadratic, st.settings.ColorQuadratic2, st.settings.ColorAbsolute);
 }
 
 void report(PlotState& st, SettingsPorts ports, MessageType type, const std::string& text) {
   // Set first: a start-up attempt that runs again while the box is open
   // finds it set.
-  st.SettingsProblemReported = true;
-  if (st.SoundOn == 1) ports.notifier.beep();
+  st.settings.SettingsProblemReported = true;
+  if (st.settings.SoundOn) ports.notifier.beep();
   ports.notifier.message(type, text);
 }
 
@@ -25,20 +25,20 @@ std::string quoted(const std::string& name) { return "„" + name + "”"; }
 void ReadSettingsFile(PlotState& st, SettingsPorts ports) {
   const SettingsFileContent content = ports.file.read();
   if (content.outcome != SettingsFileContent::Outcome::Opened) {
-    st.SettingsFileFound = 0;
+    st.settings.SettingsFileFound = false;
     applyDefaults(st);
-    if (content.outcome == SettingsFileContent::Outcome::Refused && !st.SettingsProblemReported)
+    if (content.outcome == SettingsFileContent::Outcome::Refused && !st.settings.SettingsProblemReported)
       report(st, ports, MessageType::Warning,
              "A beállításokat tartalmazó fájl nem olvasható: " + quoted(ports.file.displayName()) + "\n" +
                  content.reason + "\nA program az alapértelmezett beállításokkal indul.");
     return;
   }
 
-  st.SettingsFileFound = 1;
-  if (content.lastRecord) st.Record = *content.lastRecord;
-  const std::vector<RecordField> replaced = applyRecord(st.Record, st);
+  st.settings.SettingsFileFound = true;
+  if (content.lastRecord) st.settings.Record = *content.lastRecord;
+  const std::vector<RecordField> replaced = applyRecord(st.settings.Record, st);
   paintSwatches(st, ports.main);
-  if (st.SettingsProblemReported) return;
+  if (st.settings.SettingsProblemReported) return;
 
   const std::string head = "A beállításokat tartalmazó fájl hibás: " + quoted(ports.file.displayName()) + "\n";
   if (!content.lastRecord) {
@@ -55,32 +55,32 @@ void ReadSettingsFile(PlotState& st, SettingsPorts ports) {
 }
 
 void MainWindowActivate(PlotState& st, SettingsPorts ports) {
-  st.MainWindowActivated = 1;
-  st.PreviewColorLinear = st.ColorLinear;
-  st.PreviewColorQuadratic = st.ColorQuadratic;
-  st.PreviewColorQuadratic2 = st.ColorQuadratic2;
-  st.PreviewColorAbsolute = st.ColorAbsolute;
-  st.PreviewColorGrid = st.ColorGrid;
-  if (st.SettingsChanged != 1) return;
-  if (st.SettingsWriteHeld) {
-    st.SettingsWriteHeld = false;
+  st.settings.MainWindowActivated = true;
+  st.settings.PreviewColorLinear = st.settings.ColorLinear;
+  st.settings.PreviewColorQuadratic = st.settings.ColorQuadratic;
+  st.settings.PreviewColorQuadratic2 = st.settings.ColorQuadratic2;
+  st.settings.PreviewColorAbsolute = st.settings.ColorAbsolute;
+  st.settings.PreviewColorGrid = st.settings.ColorGrid;
+  if (!st.settings.SettingsChanged) return;
+  if (st.settings.SettingsWriteHeld) {
+    st.settings.SettingsWriteHeld = false;
     return;
   }
 
-  ports.main.setFunctionListShown(st.FunctionWindowOn == 1);
+  ports.main.setFunctionListShown(st.settings.FunctionWindowOn);
   paintSwatches(st, ports.main);
-  fillRecord(st, st.Record);
-  if (st.PlotShown == 1) ports.main.runPlotCommand();
+  fillRecord(st, st.settings.Record);
+  if (st.flags.PlotShown) ports.main.runPlotCommand();
 
   std::string reason;
-  if (!ports.file.write(st.Record, reason)) {
-    st.SettingsWriteHeld = true;
+  if (!ports.file.write(st.settings.Record, reason)) {
+    st.settings.SettingsWriteHeld = true;
     ports.notifier.message(MessageType::Error, "A beállítások nem menthetők ide: " +
                                                    quoted(ports.file.displayName()) + "\n" + reason);
     return;
   }
-  st.SettingsFileFound = 1;
-  st.SettingsChanged = 0;
+  st.settings.SettingsFileFound = true;
+  st.settings.SettingsChanged = false;
 }
 
 }  // namespace graf

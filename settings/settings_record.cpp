@@ -109,19 +109,19 @@ std::optional<std::uint8_t> parseMode(std::string_view text) {
 }
 
 void fillRecord(const PlotState& st, SettingsRecord& record) {
-  setFieldText(record, RecordField::Step, stepText(st.SampleStep));
-  setFieldText(record, RecordField::LinearColor, colorText(st.ColorLinear));
-  setFieldText(record, RecordField::QuadraticColor, colorText(st.ColorQuadratic));
-  setFieldText(record, RecordField::Quadratic2Color, colorText(st.ColorQuadratic2));
-  setFieldText(record, RecordField::AbsoluteColor, colorText(st.ColorAbsolute));
-  setFieldText(record, RecordField::GridColor, colorText(st.ColorGrid));
-  setFieldText(record, RecordField::AuxLinesColor, colorText(st.ColorAuxLines));
-  setFieldText(record, RecordField::SumColor, colorText(st.ColorSum));
-  setFieldText(record, RecordField::Sound, switchText(st.SoundOn == 1));
-  setFieldText(record, RecordField::AuxLines, switchText(st.AuxLinesOn == 1));
-  setFieldText(record, RecordField::FunctionWindow, switchText(st.FunctionWindowOn == 1));
-  setFieldText(record, RecordField::Optimize, switchText(st.OptimizeOn == 1));
-  setFieldText(record, RecordField::QuickView, modeText(st.QuickViewMode));
+  setFieldText(record, RecordField::Step, stepText(st.settings.SampleStep));
+  setFieldText(record, RecordField::LinearColor, colorText(st.settings.ColorLinear));
+  setFieldText(record, RecordField::QuadraticColor, colorText(st.settings.ColorQuadratic));
+  setFieldText(record, RecordField::Quadratic2Color, colorText(st.settings.ColorQuadratic2));
+  setFieldText(record, RecordField::AbsoluteColor, colorText(st.settings.ColorAbsolute));
+  setFieldText(record, RecordField::GridColor, colorText(st.settings.ColorGrid));
+  setFieldText(record, RecordField::AuxLinesColor, colorText(st.settings.ColorAuxLines));
+  setFieldText(record, RecordField::SumColor, colorText(st.settings.ColorSum));
+  setFieldText(record, RecordField::Sound, switchText(st.settings.SoundOn));
+  setFieldText(record, RecordField::AuxLines, switchText(st.settings.AuxLinesOn));
+  setFieldText(record, RecordField::FunctionWindow, switchText(st.settings.FunctionWindowOn));
+  setFieldText(record, RecordField::Optimize, switchText(st.settings.OptimizeOn));
+  setFieldText(record, RecordField::QuickView, modeText(st.settings.QuickViewMode));
 }
 
 std::vector<RecordField> applyRecord(const SettingsRecord& record, PlotState& st) {
@@ -143,36 +143,36 @@ std::vector<RecordField> applyRecord(const SettingsRecord& record, PlotState& st
     read(field, parseSwitch, fallback, [&](bool on) { target = on ? 1 : 0; });
   };
 
-  color(RecordField::LinearColor, st.ColorLinear, DefaultColorLinear);
-  color(RecordField::QuadraticColor, st.ColorQuadratic, DefaultColorQuadratic);
-  color(RecordField::Quadratic2Color, st.ColorQuadratic2, DefaultColorQuadratic2);
-  color(RecordField::AbsoluteColor, st.ColorAbsolute, DefaultColorAbsolute);
-  read(RecordField::Step, parseStep, st.SampleStep, [&](double s) { st.SampleStep = s; });
-  color(RecordField::GridColor, st.ColorGrid, DefaultColorGrid);
-  flag(RecordField::Sound, st.SoundOn, false);
-  color(RecordField::AuxLinesColor, st.ColorAuxLines, DefaultColorAuxLines);
-  flag(RecordField::AuxLines, st.AuxLinesOn, false);
-  flag(RecordField::FunctionWindow, st.FunctionWindowOn, false);
-  color(RecordField::SumColor, st.ColorSum, DefaultColorSum);
-  flag(RecordField::Optimize, st.OptimizeOn, true);
-  read(RecordField::QuickView, parseMode, std::uint8_t{0}, [&](std::uint8_t m) { st.QuickViewMode = m; });
+  color(RecordField::LinearColor, st.settings.ColorLinear, DefaultColorLinear);
+  color(RecordField::QuadraticColor, st.settings.ColorQuadratic, DefaultColorQuadratic);
+  color(RecordField::Quadratic2Color, st.settings.ColorQuadratic2, DefaultColorQuadratic2);
+  color(RecordField::AbsoluteColor, st.settings.ColorAbsolute, DefaultColorAbsolute);
+  read(RecordField::Step, parseStep, st.settings.SampleStep, [&](double s) { st.settings.SampleStep = s; });
+  color(RecordField::GridColor, st.settings.ColorGrid, DefaultColorGrid);
+  flag(RecordField::Sound, st.settings.SoundOn, false);
+  color(RecordField::AuxLinesColor, st.settings.ColorAuxLines, DefaultColorAuxLines);
+  flag(RecordField::AuxLines, st.settings.AuxLinesOn, false);
+  flag(RecordField::FunctionWindow, st.settings.FunctionWindowOn, false);
+  color(RecordField::SumColor, st.settings.ColorSum, DefaultColorSum);
+  flag(RecordField::Optimize, st.settings.OptimizeOn, true);
+  read(RecordField::QuickView, parseMode, std::uint8_t{0}, [&](std::uint8_t m) { st.settings.QuickViewMode = m; });
 
   std::sort(replaced.begin(), replaced.end());
   return replaced;
 }
 
 void applyDefaults(PlotState& st) {
-  st.ColorLinear = DefaultColorLinear;
-  st.ColorQuadratic = DefaultColorQuadratic;
-  st.ColorQuadratic2 = DefaultColorQuadratic2;
-  st.ColorAbsolute = DefaultColorAbsolute;
-  st.ColorGrid = DefaultColorGrid;
-  st.ColorSum = DefaultColorSum;
-  st.ColorAuxLines = DefaultColorAuxLines;
-  st.SoundOn = 0;
-  st.AuxLinesOn = 0;
-  st.OptimizeOn = 1;
-  st.QuickViewMode = 0;
+  st.settings.ColorLinear = DefaultColorLinear;
+  st.settings.ColorQuadratic = DefaultColorQuadratic;
+  st.settings.ColorQuadratic2 = DefaultColorQuadratic2;
+  st.settings.ColorAbsolute = DefaultColorAbsolute;
+  st.settings.ColorGrid = DefaultColorGrid;
+  st.settings.ColorSum = DefaultColorSum;
+  st.settings.ColorAuxLines = DefaultColorAuxLines;
+  st.settings.SoundOn = false;
+  st.settings.AuxLinesOn = false;
+  st.settings.OptimizeOn = true;
+  st.settings.QuickViewMode = 0;
 }
 
 }  // namespace graf

@@ -225,7 +225,7 @@ bool Ttoltmentablak::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Ttoltmentablak::FormActivate() {
-  const int count = cmd_.state().FunctionCount;
+  const int count = cmd_.state().table.FunctionCount;
   if (count > 0) {
     Label1->setText(QStringLiteral("Mentendő függvények: %1").arg(count));
     Button1->setEnabled(true);
@@ -253,7 +253,7 @@ void Ttoltmentablak::Button1Click() {
   // lacks is stored as "?", and the user is told so before choosing a name.
   const std::string comment = Edit1->text().toStdString();
   std::string unencodable;
-  graf::encodeFunctionSet(cmd_.state(), comment, &unencodable);
+  graf::encodeFunctionSet(cmd_.state().table, comment, &unencodable);
   if (!unencodable.empty())
     cmd_.ports().notifier.message(
         graf::MessageType::Information,
@@ -272,7 +272,7 @@ void Ttoltmentablak::Button1Click() {
   }
   SetFileName = path;
 
-  const std::vector<std::uint8_t> record = graf::encodeFunctionSet(cmd_.state(), comment);
+  const std::vector<std::uint8_t> record = graf::encodeFunctionSet(cmd_.state().table, comment);
   QString reason;
   if (!platform::writeWholeFile(path, QByteArray(reinterpret_cast<const char*>(record.data()),
                                                  static_cast<qsizetype>(record.size())),

@@ -21,8 +21,8 @@ class PortRelay : public MainWindowPort, public Notifier, public FunctionListPor
   void setFieldText(Field f, const std::string& text) override {
     if (main) main->setFieldText(f, text);
   }
-  double selectedKind() const override { return main ? main->selectedKind() : Linear; }
-  void selectKind(double kind) override {
+  Kind selectedKind() const override { return main ? main->selectedKind() : Kind::Linear; }
+  void selectKind(Kind kind) override {
     if (main) main->selectKind(kind);
   }
   void setCFieldEnabled(bool enabled) override {

@@ -114,23 +114,7 @@ Tfoablak::Tfoablak(graf::Commands& cmd, QWidget* parent)
   createActions();
   createMenu();
 
-  // The start values of the view and the flags.
-  graf::PlotState& st = cmd_.state();
-  st.OriginX = 205;
-  st.OriginY = 160;
-  st.WheelVertical = 1;
-  st.WheelScrolls = 1;
-  st.LoadMode = 0;
-  st.ListedCount = 0;
-  setCountPanel(graf::countPanelText(0));
-  st.FunctionCount = 0;
-  st.SettingsChanged = 0;
-  st.PlotShown = 0;
-  st.PanStepsX = 0;
-  st.PanStepsY = 0;
-  st.PanY = 0;
-  st.LinearSelected = 1;
-  st.ZoomFactor = 1;
+  setCountPanel(graf::countPanelText(cmd_.state().table.FunctionCount));
 
   // Wheel turns over any control of the window reach the window.
   new ApplicationEventHook(this, [this](QObject* watched, QEvent* event) {
@@ -151,6 +135,7 @@ void Tfoablak::createControls() {
   auto* optionStyle = new CompactOptionStyle;
   optionStyle->setParent(this);
   const struct {
+    graf::Kind kind;
     QRadioButton*& button;
     graf::ui::Swatch*& swatch;
     const char* name;
@@ -159,27 +144,25 @@ void Tfoablak::createControls() {
     const char* hint;
     const char* swatchHint;
     int width;
-    graf::Color color;
   } kinds[] = {
-      {RadioButton1, Shape2, "RadioButton1", "Shape2", "&Elsőfokú", "f(x): ax+b", "Az elsőfokú függvény színe", 65,
-       0x0000FF},
-      {RadioButton2, Shape3, "RadioButton2", "Shape3", "&Másodfokú", "f(x): ax^2+bx+c", "A másodfokú függvény színe",
-       73, 0x00FF00},
-      {RadioButton3, Shape4, "RadioButton3", "Shape4", "Másodfokú &2", "f(x): a(x-b)^2+c",
-       "A másodfokú függvény 2. fajtájának színe", 81, 0x008000},
-      {RadioButton4, Shape5, "RadioButton4", "Shape5", "&Abszolútértékes", "f(x): alx-bl+c",
-       "Az abszolútértékes függvény színe", 97, 0xFF0000},
+      {graf::Kind::Linear, RadioButton1, Shape2, "RadioButton1", "Shape2", "&Elsőfokú", "f(x): ax+b",
+       "Az elsőfokú függvény színe", 65},
+      {graf::Kind::Quadratic, RadioButton2, Shape3, "RadioButton2", "Shape3", "&Másodfokú", "f(x): ax^2+bx+c",
+       "A másodfokú függvény színe", 73},
+      {graf::Kind::Quadratic2, RadioButton3, Shape4, "RadioButton3", "Shape4", "Másodfokú &2", "f(x): a(x-b)^2+c",
+       "A másodfokú függvény 2. fajtájának színe", 81},
+      {graf::Kind::AbsoluteValue, RadioButton4, Shape5, "RadioButton4", "Shape5", "&Abszolútértékes",
+       "f(x): alx-bl+c", "Az abszolútértékes függvény színe", 97},
   };
   int top = 32;
-  int id = 1;
   for (const auto& k : kinds) {
     k.button = new QRadioButton(QString::fromUtf8(k.caption), this);
     k.button->setObjectName(QString::fromLatin1(k.name));
     k.button->setGeometry(16, top, k.width, 17);
     k.button->setStatusTip(QString::fromUtf8(k.hint));
     k.button->setStyle(optionStyle);
-    kindGroup_->addButton(k.button, id++);
-    k.swatch = new graf::ui::Swatch(k.color, this);
+    kindGroup_->addButton(k.button, graf::kindNumber(k.kind));
+    k.swatch = new graf::ui::Swatch(graf::kindColor(cmd_.state().settings, k.kind), this);
     k.swatch->setObjectName(QString::fromLatin1(k.swatchName));
     k.swatch->setGeometry(0, top, 17, 17);
     k.swatch->setStatusTip(QString::fromUtf8(k.swatchHint));
@@ -421,15 +404,14 @@ void Tfoablak::setStatusPanelText(int index, const QString& text) {
   if (QLabel* panel = statusPanel(index)) panel->setText(text);
 }
 
-void Tfoablak::setSwatchColor(int kind, graf::Color color) {
-  graf::ui::Swatch* swatches[] = {Shape2, Shape3, Shape4, Shape5};
-  if (kind >= 1 && kind <= 4) swatches[kind - 1]->setColor(color);
+graf::ui::Swatch* Tfoablak::swatch(graf::Kind kind) const {
+  graf::ui::Swatch* const swatches[] = {Shape2, Shape3, Shape4, Shape5};
+  return swatches[graf::kindNumber(kind) - 1];
 }
 
-graf::Color Tfoablak::swatchColor(int kind) const {
-  const graf::ui::Swatch* swatches[] = {Shape2, Shape3, Shape4, Shape5};
-  return kind >= 1 && kind <= 4 ? swatches[kind - 1]->color() : 0;
-}
+void Tfoablak::setSwatchColor(graf::Kind kind, graf::Color color) { swatch(kind)->setColor(color); }
+
+graf::Color Tfoablak::swatchColor(graf::Kind kind) const { return swatch(kind)->color(); }
 
 QAction* Tfoablak::action(const QString& name) const { return findChild<QAction*>(name); }
 
@@ -450,14 +432,13 @@ void Tfoablak::setFieldText(graf::Field f, const std::string& text) {
   field(f)->setText(QString::fromStdString(text));
 }
 
-double Tfoablak::selectedKind() const {
-  const int id = kindGroup_->checkedId();
-  return id >= 1 && id <= 4 ? static_cast<double>(id) : graf::Linear;
+graf::Kind Tfoablak::selectedKind() const {
+  return graf::kindOfNumber(kindGroup_->checkedId()).value_or(graf::Kind::Linear);
 }
 
-void Tfoablak::selectKind(double kind) {
-  QAbstractButton* button = kindGroup_->button(static_cast<int>(kind));
-  if (!button || static_cast<double>(static_cast<int>(kind)) != kind) return;
+void Tfoablak::selectKind(graf::Kind kind) {
+  QAbstractButton* button = kindGroup_->button(graf::kindNumber(kind));
+  if (!button) return;
   selectingKind_ = true;
   button->setChecked(true);
   selectingKind_ = false;
@@ -503,10 +484,10 @@ void Tfoablak::pictureChanged() { Image1->update(); }
 
 // --- Reactions ---
 
-void Tfoablak::RadioButton1Click() { cmd_.kindOption(graf::Linear); }
-void Tfoablak::RadioButton2Click() { cmd_.kindOption(graf::Quadratic); }
-void Tfoablak::RadioButton3Click() { cmd_.kindOption(graf::Quadratic2); }
-void Tfoablak::RadioButton4Click() { cmd_.kindOption(graf::AbsoluteValue); }
+void Tfoablak::RadioButton1Click() { cmd_.kindOption(graf::Kind::Linear); }
+void Tfoablak::RadioButton2Click() { cmd_.kindOption(graf::Kind::Quadratic); }
+void Tfoablak::RadioButton3Click() { cmd_.kindOption(graf::Kind::Quadratic2); }
+void Tfoablak::RadioButton4Click() { cmd_.kindOption(graf::Kind::AbsoluteValue); }
 
 void Tfoablak::Button1Click() { cmd_.plotCommand(); }
 void Tfoablak::Button3Click() { cmd_.clearAll(); }
@@ -537,7 +518,7 @@ void Tfoablak::FormMouseWheel(bool up, graf::WheelModifiers modifiers) { cmd_.wh
 void Tfoablak::DisplayHint(const QString& hint) { setStatusPanelText(0, hint); }
 
 void Tfoablak::Sugo1Click() {
-  emit helpRequested(cmd_.state().FunctionCount == 0 ? QStringLiteral("Függvény ábrázolása")
+  emit helpRequested(cmd_.state().table.FunctionCount == 0 ? QStringLiteral("Függvény ábrázolása")
                                                      : QStringLiteral("Függvény törlése"));
 }
 

@@ -53,9 +53,9 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   QString statusPanelText(int index) const;
   void setStatusPanelText(int index, const QString& text);
 
-  // The colour swatch beside kind option 1..4.
-  void setSwatchColor(int kind, graf::Color color);
-  graf::Color swatchColor(int kind) const;
+  // The colour swatch beside the option of a kind.
+  void setSwatchColor(graf::Kind kind, graf::Color color);
+  graf::Color swatchColor(graf::Kind kind) const;
 
   // A menu action by its name ("Abrazol", "Utfvtorles", ...).
   QAction* action(const QString& name) const;
@@ -63,8 +63,8 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   // graf::MainWindowPort
   std::string fieldText(graf::Field f) const override;
   void setFieldText(graf::Field f, const std::string& text) override;
-  double selectedKind() const override;
-  void selectKind(double kind) override;
+  graf::Kind selectedKind() const override;
+  void selectKind(graf::Kind kind) override;
   void setCFieldEnabled(bool enabled) override;
   void setCaption(const std::string& text) override;
   void setCountPanel(const std::string& text) override;
@@ -202,6 +202,7 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   void createActions();
   void createMenu();
   QLabel* statusPanel(int index) const;
+  graf::ui::Swatch* swatch(graf::Kind kind) const;
   QLineEdit* field(graf::Field f) const;
   // Shows a window that the user works in alone, disabling the main window;
   // the main window is enabled again when that window hides.

@@ -18,17 +18,18 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 struct Fn {
-  double kind, a, b, c;
+  Kind kind;
+  double a, b, c;
 };
 
 PlotState stateWith(const std::vector<Fn>& fns) {
   PlotState st;
-  st.FunctionCount = static_cast<std::uint8_t>(fns.size());
+  st.table.FunctionCount = static_cast<std::uint8_t>(fns.size());
   for (std::size_t k = 0; k < fns.size(); ++k) {
-    st.FunctionKind[k + 1] = fns[k].kind;
-    st.CoefA[k + 1] = fns[k].a;
-    st.CoefB[k + 1] = fns[k].b;
-    st.CoefC[k + 1] = fns[k].c;
+    st.table.FunctionKind[k + 1] = fns[k].kind;
+    st.table.CoefA[k + 1] = fns[k].a;
+    st.table.CoefB[k + 1] = fns[k].b;
+    st.table.CoefC[k + 1] = fns[k].c;
   }
   return st;
 }
@@ -42,8 +43,8 @@ void put(Bytes& record, std::size_t at, std::string_view text) {
 // f(x) = 2x − 1 (Linear) and f(x) = 0.5(x − 1)^2 + 3 (Quadratic2) with the
 // 12-character comment "Két függvény".
 TEST(FunctionSet, WorkedRecord) {
-  const PlotState st = stateWith({{Linear, 2, -1, 0}, {Quadratic2, 0.5, 1, 3}});
-  const Bytes record = encodeFunctionSet(st, "Két függvény");
+  const PlotState st = stateWith({{Kind::Linear, 2, -1, 0}, {Kind::Quadratic2, 0.5, 1, 3}});
+  const Bytes record = encodeFunctionSet(st.table, "Két függvény");
 
   Bytes expected(1854, 0);
   put(expected, 0, "K\xE9t f\xFCggv\xE9ny");
@@ -65,13 +66,13 @@ TEST(FunctionSet, WorkedRecord) {
   EXPECT_EQ(set.comment, "Két függvény");
   EXPECT_EQ(set.countText, "2");
   EXPECT_EQ(set.bText[1], "-1.00");
-  EXPECT_EQ(set.kind[2], Quadratic2);
+  EXPECT_EQ(set.kind[2], Kind::Quadratic2);
 }
 
 void expectRoundTrip(const std::vector<Fn>& fns, const std::string& comment) {
   const PlotState st = stateWith(fns);
   FunctionSet set;
-  ASSERT_TRUE(decodeFunctionSet(encodeFunctionSet(st, comment), set).ok()) << fns.size();
+  ASSERT_TRUE(decodeFunctionSet(encodeFunctionSet(st.table, comment), set).ok()) << fns.size();
   EXPECT_EQ(set.comment, comment);
   EXPECT_EQ(set.count, static_cast<int>(fns.size()));
   EXPECT_EQ(set.countText, std::to_string(fns.size()));
@@ -89,21 +90,21 @@ void expectRoundTrip(const std::vector<Fn>& fns, const std::string& comment) {
 
 // Coefficients with at most two decimals come back as the very same doubles.
 TEST(FunctionSet, RoundTrips) {
-  expectRoundTrip({{AbsoluteValue, -100, 100, 0.01}}, "");
-  expectRoundTrip({{Quadratic, 1.5, -12, 100}, {Linear, 25, 0, 0}}, "Őszi ŰRHAJÓ € „jel”");
+  expectRoundTrip({{Kind::AbsoluteValue, -100, 100, 0.01}}, "");
+  expectRoundTrip({{Kind::Quadratic, 1.5, -12, 100}, {Kind::Linear, 25, 0, 0}}, "Őszi ŰRHAJÓ € „jel”");
   std::vector<Fn> fifty;
-  const double kinds[] = {Linear, Quadratic, Quadratic2, AbsoluteValue};
+  const Kind kinds[] = {Kind::Linear, Kind::Quadratic, Kind::Quadratic2, Kind::AbsoluteValue};
   for (int i = 1; i <= 50; ++i) {
-    const double kind = kinds[i % 4];
+    const Kind kind = kinds[i % 4];
     // k/100.0 is the double nearest to the two-decimal number, as a read is.
     fifty.push_back({kind, (i * 397 % 20001 - 10000) / 100.0, (i * 7919 % 20001 - 10000) / 100.0,
-                     kind == Linear ? 0.0 : (i * 104729 % 20001 - 10000) / 100.0});
+                     kind == Kind::Linear ? 0.0 : (i * 104729 % 20001 - 10000) / 100.0});
   }
   expectRoundTrip(fifty, std::string(50, 'x'));
 }
 
 TEST(FunctionSet, CoefficientsAreStoredWithTwoDecimals) {
-  const Bytes record = encodeFunctionSet(stateWith({{Quadratic, 0.125, -0.125, 2.675}}), "");
+  const Bytes record = encodeFunctionSet(stateWith({{Kind::Quadratic, 0.125, -0.125, 2.675}}).table, "");
   FunctionSet set;
   ASSERT_TRUE(decodeFunctionSet(record, set).ok());
   EXPECT_EQ(set.aText[1], "0.13");
@@ -115,7 +116,7 @@ TEST(FunctionSet, CoefficientsAreStoredWithTwoDecimals) {
 }
 
 TEST(FunctionSet, UntouchedCommentIsFortyWindows1250Bytes) {
-  const Bytes record = encodeFunctionSet(stateWith({{Linear, 1, 0, 0}}), kInitialComment);
+  const Bytes record = encodeFunctionSet(stateWith({{Kind::Linear, 1, 0, 0}}).table, kInitialComment);
   const std::string expected = "Megjegyz\xE9s a f\xFCggv\xE9ny(ek) azonos\xEDt\xE1s\xE1hoz";
   ASSERT_EQ(expected.size(), 40u);
   ASSERT_EQ(record[0], 40);
@@ -127,7 +128,7 @@ TEST(FunctionSet, CommentIsCutToFiftyCharacters) {
   std::string longComment;
   for (int k = 0; k < 60; ++k) longComment += "ő";  // two bytes each in UTF-8
   FunctionSet set;
-  const Bytes record = encodeFunctionSet(stateWith({{Linear, 1, 0, 0}}), longComment);
+  const Bytes record = encodeFunctionSet(stateWith({{Kind::Linear, 1, 0, 0}}).table, longComment);
   ASSERT_EQ(record[0], 50);
   EXPECT_EQ(record[50], 0xF5);
   ASSERT_TRUE(decodeFunctionSet(record, set).ok());
@@ -137,7 +138,7 @@ TEST(FunctionSet, CommentIsCutToFiftyCharacters) {
 // The window learns which typed characters could not be stored.
 TEST(FunctionSet, UnencodableCommentCharactersAreReplacedAndReported) {
   std::string bad;
-  const Bytes record = encodeFunctionSet(stateWith({{Linear, 1, 0, 0}}), "x→y→z😀 ő", &bad);
+  const Bytes record = encodeFunctionSet(stateWith({{Kind::Linear, 1, 0, 0}}).table, "x→y→z😀 ő", &bad);
   EXPECT_EQ(bad, "→😀");
   ASSERT_EQ(record[0], 8);
   EXPECT_EQ(std::string(record.begin() + 1, record.begin() + 9), "x?y?z? \xF5");
@@ -191,8 +192,7 @@ TEST(FunctionSet, EveryWindows1250CharacterRoundTrips) {
 // Every malformed record is refused with its defect and leaves the previous
 // set as it was; the filler is never looked at.
 TEST(FunctionSet, RefusesMalformedRecords) {
-  const Bytes good = encodeFunctionSet(
-      stateWith({{Linear, 2, -1, 0}, {Quadratic2, 0.5, 1, 3}, {AbsoluteValue, 1, 2, 3}}), "ok");
+  const Bytes good = encodeFunctionSet(stateWith({{Kind::Linear, 2, -1, 0}, {Kind::Quadratic2, 0.5, 1, 3}, {Kind::AbsoluteValue, 1, 2, 3}}).table, "ok");
   const auto text = [](std::size_t at, std::string s) {
     return [at, s](Bytes& r) { put(r, at, s); };
   };
@@ -260,7 +260,7 @@ TEST(FunctionSet, RefusesMalformedRecords) {
 }
 
 TEST(FunctionSet, StoredTextsAreKeptAsTheyAre) {
-  Bytes record = encodeFunctionSet(stateWith({{Quadratic, 1, 2, 3}}), "");
+  Bytes record = encodeFunctionSet(stateWith({{Kind::Quadratic, 1, 2, 3}}).table, "");
   put(record, 51, "01");
   put(record, 204, "  1.5e1");
   FunctionSet set;

@@ -34,7 +34,7 @@ class LoadSave : public CoreTest {
   FakeSaveLoad window;
 
   std::vector<std::uint8_t> save(const char* comment = kInitialComment) {
-    return encodeFunctionSet(st, comment);
+    return encodeFunctionSet(st.table, comment);
   }
   bool load(const std::vector<std::uint8_t>& bytes) {
     beginLoadAttempt(st);
@@ -45,9 +45,9 @@ class LoadSave : public CoreTest {
 };
 
 TEST_F(LoadSave, SaveThenLoadGivesTheSameTableListPictureAndFields) {
-  plot(Linear, "2", "-1");
-  plot(Quadratic2, "0.5", "1", "3");
-  plot(AbsoluteValue, "-1.25", "4", "7");
+  plot(Kind::Linear, "2", "-1");
+  plot(Kind::Quadratic2, "0.5", "1", "3");
+  plot(Kind::AbsoluteValue, "-1.25", "4", "7");
   const auto bytes = save("Három függvény");
   const auto tableBefore = table();
   const auto rowsBefore = ui.rows;
@@ -55,19 +55,19 @@ TEST_F(LoadSave, SaveThenLoadGivesTheSameTableListPictureAndFields) {
 
   cmd.zoomStep();
   cmd.panStep(PanDirection::Up);
-  plot(Linear, "9", "9");
+  plot(Kind::Linear, "9", "9");
   ASSERT_TRUE(load(bytes));
 
   EXPECT_EQ(table(), tableBefore);
   EXPECT_EQ(ui.rows, rowsBefore);
-  EXPECT_EQ(st.ListedCount, 3);
+  EXPECT_EQ(st.flags.ListedCount, 3);
   EXPECT_EQ(std::vector<Color>(pic.data(), pic.data() + Raster::Width * Raster::Height), pictureBefore);
-  EXPECT_EQ(ui.kind, AbsoluteValue);
+  EXPECT_EQ(ui.kind, Kind::AbsoluteValue);
   EXPECT_EQ(ui.fields[0], "-1.25");
   EXPECT_EQ(ui.fields[1], "4.00");
   EXPECT_EQ(ui.fields[2], "7.00");
-  EXPECT_EQ(st.ZoomFactor, 1);
-  EXPECT_EQ(st.PanY, 0);
+  EXPECT_EQ(st.view.ZoomFactor, 1);
+  EXPECT_EQ(st.view.PanY, 0);
   EXPECT_EQ(window.comment, "Három függvény");
   EXPECT_EQ(ui.loadStatus, "Betöltött függvények: 3");
   EXPECT_TRUE(window.ackEnabled);
@@ -78,26 +78,26 @@ TEST_F(LoadSave, SaveThenLoadGivesTheSameTableListPictureAndFields) {
   // 50 div 3 = 16 per function read (48), then (100 − 48) div 4 = 13 per
   // function drawn: the plot run has counted a fourth function by then.
   EXPECT_EQ(ui.progress, (std::vector<int>{16, 32, 48, 61, 74, 87}));
-  EXPECT_EQ(st.LoadMode, 1);
+  EXPECT_TRUE(st.load.LoadMode);
   cmd.panStep(PanDirection::Down);
-  EXPECT_EQ(st.LoadMode, 0);
+  EXPECT_FALSE(st.load.LoadMode);
 }
 
 TEST_F(LoadSave, ALinearLastFunctionDisablesTheCField) {
-  plot(Quadratic, "1", "0", "0");
-  plot(Linear, "2", "-1");
+  plot(Kind::Quadratic, "1", "0", "0");
+  plot(Kind::Linear, "2", "-1");
   const auto bytes = save();
-  choose(Quadratic);
+  choose(Kind::Quadratic);
   ASSERT_TRUE(ui.cEnabled);
   ASSERT_TRUE(load(bytes));
-  EXPECT_EQ(ui.kind, Linear);
+  EXPECT_EQ(ui.kind, Kind::Linear);
   EXPECT_FALSE(ui.cEnabled);
   EXPECT_EQ(ui.fields[0], "2.00");
   EXPECT_EQ(ui.fields[1], "-1.00");
 }
 
 TEST_F(LoadSave, FiftyFunctionsLoadWithOneMaximumMessage) {
-  for (int i = 1; i <= 50; ++i) plot(i % 2 ? Linear : Quadratic, std::to_string(i), "1", "2");
+  for (int i = 1; i <= 50; ++i) plot(i % 2 ? Kind::Linear : Kind::Quadratic, std::to_string(i), "1", "2");
   const auto bytes = save();
   const auto before = table();
   cmd.clearAll();
@@ -105,14 +105,14 @@ TEST_F(LoadSave, FiftyFunctionsLoadWithOneMaximumMessage) {
   EXPECT_EQ(ui.dialogs, std::vector<std::string>{"Information: Függvényábrázolási maximum elérve!"});
   EXPECT_EQ(table(), before);
   EXPECT_EQ(ui.rows.size(), 50u);
-  EXPECT_EQ(ui.rows[49], FunctionRow(50, Quadratic, 50, 1, 2));
+  EXPECT_EQ(ui.rows[49], FunctionRow(50, Kind::Quadratic, 50, 1, 2));
 }
 
 TEST_F(LoadSave, ADamagedFileChangesNothing) {
-  plot(Linear, "1", "2");
+  plot(Kind::Linear, "1", "2");
   auto bytes = save();
   bytes[51 + 1] = 'x';  // the count text
-  st.SoundOn = 1;
+  st.settings.SoundOn = true;
   const auto before = table();
   EXPECT_FALSE(load(bytes));
   EXPECT_FALSE(load(std::vector<std::uint8_t>(1853, 0)));
@@ -120,13 +120,13 @@ TEST_F(LoadSave, ADamagedFileChangesNothing) {
                                                   "Error: A függvényeket tartalmazó fájl hibás!"}));
   EXPECT_EQ(table(), before);
   EXPECT_EQ(ui.rows.size(), 1u);
-  EXPECT_EQ(st.PlotShown, 1);
+  EXPECT_TRUE(st.flags.PlotShown);
   EXPECT_TRUE(window.log.empty()) << "the progress window never opened";
   EXPECT_TRUE(window.saveEnabled);
 }
 
 TEST_F(LoadSave, AHandMadeFirstDegreeFunctionWithACIsStoredOnce) {
-  plot(Linear, "2", "-1");
+  plot(Kind::Linear, "2", "-1");
   auto bytes = save();
   bytes[1304] = 4;  // C text of function 1: "5.00"
   std::copy_n("5.00", 4, bytes.begin() + 1305);

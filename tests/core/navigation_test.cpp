@@ -9,63 +9,63 @@ class Navigation : public CoreTest {
  protected:
   // The stored relations between the pan values and their companions.
   void expectViewInStep() {
-    EXPECT_EQ(st.OriginX, 205 + st.PanX);
-    EXPECT_EQ(st.OriginY, 160 + st.PanY);
-    EXPECT_EQ(st.PanStepsX, -st.PanX / 32);
-    EXPECT_EQ(st.PanStepsY, st.PanY / 32);
-    EXPECT_EQ(st.PanX % 32, 0);
-    EXPECT_EQ(st.PanY % 32, 0);
-    EXPECT_GE(st.PanX, -160);
-    EXPECT_LE(st.PanX, 160);
+    EXPECT_EQ(st.view.OriginX, 205 + st.view.PanX);
+    EXPECT_EQ(st.view.OriginY, 160 + st.view.PanY);
+    EXPECT_EQ(st.view.PanStepsX, -st.view.PanX / 32);
+    EXPECT_EQ(st.view.PanStepsY, st.view.PanY / 32);
+    EXPECT_EQ(st.view.PanX % 32, 0);
+    EXPECT_EQ(st.view.PanY % 32, 0);
+    EXPECT_GE(st.view.PanX, -160);
+    EXPECT_LE(st.view.PanX, 160);
   }
 };
 
 TEST_F(Navigation, HorizontalStepsStopAtTheBoundsWithoutARedraw) {
-  plot(Linear, "1", "0");
+  plot(Kind::Linear, "1", "0");
   for (int i = 0; i < 5; ++i) cmd.panStep(PanDirection::Left);
-  EXPECT_EQ(st.PanX, 160);
-  EXPECT_EQ(st.OriginX, 365);
+  EXPECT_EQ(st.view.PanX, 160);
+  EXPECT_EQ(st.view.OriginX, 365);
   const int changes = ui.pictureChanges;
   cmd.panStep(PanDirection::Left);
-  EXPECT_EQ(st.PanX, 160);
+  EXPECT_EQ(st.view.PanX, 160);
   EXPECT_EQ(ui.pictureChanges, changes);
   expectViewInStep();
 
   for (int i = 0; i < 11; ++i) cmd.panStep(PanDirection::Right);
-  EXPECT_EQ(st.PanX, -160);
-  EXPECT_EQ(st.PanStepsX, 5);
+  EXPECT_EQ(st.view.PanX, -160);
+  EXPECT_EQ(st.view.PanStepsX, 5);
   expectViewInStep();
 
   for (int i = 0; i < 12; ++i) cmd.panStep(PanDirection::Down);
-  EXPECT_EQ(st.PanY, -384);  // no vertical bound
-  EXPECT_EQ(st.OriginY, -224);
+  EXPECT_EQ(st.view.PanY, -384);  // no vertical bound
+  EXPECT_EQ(st.view.OriginY, -224);
   expectViewInStep();
   EXPECT_EQ(ui.caption, "Íme a függvény");
 }
 
 TEST_F(Navigation, ViewCentreFollowsTheStepsAndTheZoom) {
-  plot(Linear, "1", "0");
+  plot(Kind::Linear, "1", "0");
   cmd.panStep(PanDirection::Right);
   cmd.panStep(PanDirection::Right);
-  EXPECT_EQ(st.ViewCentreX, 16);
+  EXPECT_EQ(st.view.ViewCentreX, 16);
   cmd.zoomStep();
-  EXPECT_EQ(st.ViewCentreX, 8);
-  EXPECT_EQ(st.OriginX, 141);  // the origin keeps its pixel
+  EXPECT_EQ(st.view.ViewCentreX, 8);
+  EXPECT_EQ(st.view.OriginX, 141);  // the origin keeps its pixel
   cmd.zoomStep();
   cmd.zoomStep();
-  EXPECT_EQ(st.ViewCentreX, 2);
+  EXPECT_EQ(st.view.ViewCentreX, 2);
 }
 
 TEST_F(Navigation, ZoomButtonCyclesAndRefusesWithoutAPlot) {
   cmd.zoomStep();
   EXPECT_EQ(ui.dialogs, std::vector<std::string>{"Confirm: Mit nagyítsak?"});
-  EXPECT_EQ(st.ZoomFactor, 1);
-  plot(Linear, "1", "0");
+  EXPECT_EQ(st.view.ZoomFactor, 1);
+  plot(Kind::Linear, "1", "0");
   std::vector<int> seen;
   std::vector<std::string> labels;
   for (int i = 0; i < 4; ++i) {
     cmd.zoomStep();
-    seen.push_back(st.ZoomFactor);
+    seen.push_back(st.view.ZoomFactor);
     labels.push_back(ui.zoomLabel);
   }
   EXPECT_EQ(seen, (std::vector<int>{2, 4, 8, 1}));
@@ -75,71 +75,71 @@ TEST_F(Navigation, ZoomButtonCyclesAndRefusesWithoutAPlot) {
 TEST_F(Navigation, RepeatTickActsOnHeldButtonsOnlyOnceAFunctionIsStored) {
   cmd.setPanHeld(PanDirection::Up, true);
   cmd.repeatTick();
-  EXPECT_EQ(st.PanY, 0);
+  EXPECT_EQ(st.view.PanY, 0);
   EXPECT_EQ(ui.repeatInterval, 50);
 
-  plot(Linear, "1", "0");
+  plot(Kind::Linear, "1", "0");
   cmd.setPanHeld(PanDirection::Left, true);
   cmd.repeatTick();
   EXPECT_EQ(ui.repeatInterval, 200);
-  EXPECT_EQ(st.PanY, 32);
-  EXPECT_EQ(st.PanX, 32);
+  EXPECT_EQ(st.view.PanY, 32);
+  EXPECT_EQ(st.view.PanX, 32);
   cmd.setPanHeld(PanDirection::Up, false);
   cmd.setPanHeld(PanDirection::Left, false);
   cmd.repeatTick();
-  EXPECT_EQ(st.PanY, 32);
-  EXPECT_EQ(st.PanX, 32);
+  EXPECT_EQ(st.view.PanY, 32);
+  EXPECT_EQ(st.view.PanX, 32);
   expectViewInStep();
 }
 
 TEST_F(Navigation, TicksAndWheelTurnsDuringARedrawsMessageBoxAreDropped) {
-  plot(Linear, "1", "0");
+  plot(Kind::Linear, "1", "0");
   cmd.setPanHeld(PanDirection::Up, true);
   int nestedPanY = -1;
   // While the refusal's message box is open, a tick and a wheel notch arrive.
   ui.onMessage = [&] {
     cmd.repeatTick();
     cmd.wheelTurn(true, {});
-    nestedPanY = st.PanY;
+    nestedPanY = st.view.PanY;
   };
-  plot(Linear, "x", "0");
+  plot(Kind::Linear, "x", "0");
   EXPECT_EQ(nestedPanY, 0);
   ui.onMessage = nullptr;
   cmd.repeatTick();  // once the box is closed, ticks act again
-  EXPECT_EQ(st.PanY, 32);
+  EXPECT_EQ(st.view.PanY, 32);
 }
 
 TEST_F(Navigation, WheelZoomsWithCtrlAloneAndPansOtherwise) {
   cmd.wheelTurn(true, {.ctrl = true});
-  EXPECT_EQ(st.ZoomFactor, 1);  // nothing stored: nothing happens
-  plot(Linear, "1", "0");
+  EXPECT_EQ(st.view.ZoomFactor, 1);  // nothing stored: nothing happens
+  plot(Kind::Linear, "1", "0");
 
   cmd.wheelTurn(true, {.ctrl = true});
-  EXPECT_EQ(st.ZoomFactor, 2);
-  EXPECT_EQ(st.WheelScrolls, 0);
+  EXPECT_EQ(st.view.ZoomFactor, 2);
+  EXPECT_FALSE(st.view.WheelScrolls);
   for (int i = 0; i < 3; ++i) cmd.wheelTurn(true, {.ctrl = true});
-  EXPECT_EQ(st.ZoomFactor, 8);
+  EXPECT_EQ(st.view.ZoomFactor, 8);
   EXPECT_EQ(ui.zoomLabel, "8x");
   for (int i = 0; i < 4; ++i) cmd.wheelTurn(false, {.ctrl = true});
-  EXPECT_EQ(st.ZoomFactor, 1);
-  EXPECT_EQ(st.PanY, 0);
+  EXPECT_EQ(st.view.ZoomFactor, 1);
+  EXPECT_EQ(st.view.PanY, 0);
 
   cmd.wheelTurn(true, {.ctrl = true, .shift = true});
-  EXPECT_EQ(st.PanY, 32);
+  EXPECT_EQ(st.view.PanY, 32);
   cmd.wheelTurn(true, {.ctrl = true, .mouseButton = true});
-  EXPECT_EQ(st.PanY, 64);
+  EXPECT_EQ(st.view.PanY, 64);
   cmd.wheelTurn(false, {});
-  EXPECT_EQ(st.PanY, 32);
-  EXPECT_EQ(st.ZoomFactor, 1);
-  EXPECT_EQ(st.WheelScrolls, 1);
+  EXPECT_EQ(st.view.PanY, 32);
+  EXPECT_EQ(st.view.ZoomFactor, 1);
+  EXPECT_TRUE(st.view.WheelScrolls);
 
   cmd.directionSwitch();
   EXPECT_FALSE(ui.wheelVertical);
   cmd.wheelTurn(false, {});
-  EXPECT_EQ(st.PanX, -32);  // wheel down moves the view right
+  EXPECT_EQ(st.view.PanX, -32);  // wheel down moves the view right
   cmd.wheelTurn(true, {});
   cmd.wheelTurn(true, {});
-  EXPECT_EQ(st.PanX, 32);
+  EXPECT_EQ(st.view.PanX, 32);
   cmd.directionSwitch();
   EXPECT_TRUE(ui.wheelVertical);
   expectViewInStep();
@@ -148,14 +148,14 @@ TEST_F(Navigation, WheelZoomsWithCtrlAloneAndPansOtherwise) {
 TEST_F(Navigation, CentreKeepsTheZoom) {
   cmd.centre();  // nothing stored: nothing happens
   EXPECT_EQ(ui.pictureChanges, 0);
-  plot(Linear, "1", "0");
+  plot(Kind::Linear, "1", "0");
   cmd.panStep(PanDirection::Up);
   cmd.panStep(PanDirection::Right);
   cmd.zoomStep();
   cmd.centre();
-  EXPECT_EQ(st.ZoomFactor, 2);
-  EXPECT_EQ(st.PanX, 0);
-  EXPECT_EQ(st.PanY, 0);
+  EXPECT_EQ(st.view.ZoomFactor, 2);
+  EXPECT_EQ(st.view.PanX, 0);
+  EXPECT_EQ(st.view.PanY, 0);
   expectViewInStep();
   EXPECT_EQ(pic.pixel(205, 100), 0u);  // the y axis is back at column 205
 }

@@ -14,54 +14,54 @@ const char* const kMaximum = "Information: Függvényábrázolási maximum elér
 using PlotRequest = CoreTest;
 
 TEST_F(PlotRequest, StoresDrawsAndListsANewFunction) {
-  plot(Linear, "2", "3");
+  plot(Kind::Linear, "2", "3");
   EXPECT_EQ(table(), std::vector<std::string>{"1:2:3:0"});
   EXPECT_EQ(ui.caption, "Íme a függvény");
   EXPECT_EQ(ui.countPanel, "Függvények száma: 1");
   EXPECT_TRUE(ui.deleteLastEnabled);
   EXPECT_EQ(ui.rows.size(), 1u);
-  EXPECT_EQ(st.ListedCount, 1);
-  EXPECT_EQ(st.PlotShown, 1);
+  EXPECT_EQ(st.flags.ListedCount, 1);
+  EXPECT_TRUE(st.flags.PlotShown);
   EXPECT_TRUE(ui.dialogs.empty());
   // 2x + 3 at x = 0 lies at row 160 − 4·3 = 148, on a white background.
-  EXPECT_EQ(pic.pixel(205, 148), st.ColorLinear);
+  EXPECT_EQ(pic.pixel(205, 148), st.settings.ColorLinear);
   EXPECT_EQ(pic.pixel(0, 0), 0xFFFFFFu);
 }
 
 TEST_F(PlotRequest, EqualFunctionsAreStoredOnce) {
-  plot(Linear, "2", "3");
-  plot(Linear, "2", "3");
-  EXPECT_EQ(st.FunctionCount, 1);
+  plot(Kind::Linear, "2", "3");
+  plot(Kind::Linear, "2", "3");
+  EXPECT_EQ(st.table.FunctionCount, 1);
   EXPECT_EQ(ui.rows.size(), 1u);
 
-  plot(Quadratic, "1.50", "0", "1");
-  plot(Quadratic, "1.5", "0", "1");  // the same number
+  plot(Kind::Quadratic, "1.50", "0", "1");
+  plot(Kind::Quadratic, "1.5", "0", "1");  // the same number
   EXPECT_EQ(table(), (std::vector<std::string>{"1:2:3:0", "2:1.5:0:1"}));
 
-  plot(AbsoluteValue, "1.5", "0", "1");  // same coefficients, another kind
-  EXPECT_EQ(st.FunctionCount, 3);
+  plot(Kind::AbsoluteValue, "1.5", "0", "1");  // same coefficients, another kind
+  EXPECT_EQ(st.table.FunctionCount, 3);
   EXPECT_EQ(ui.rows.size(), 3u);
 }
 
 TEST_F(PlotRequest, LinearIgnoresCButChecksItsLetters) {
-  plot(Linear, "1", "2", "7");
+  plot(Kind::Linear, "1", "2", "7");
   EXPECT_EQ(table(), std::vector<std::string>{"1:1:2:0"});
-  plot(Linear, "", "", "7");
+  plot(Kind::Linear, "", "", "7");
   EXPECT_EQ(ui.dialogs, std::vector<std::string>{kNothing});
   ui.dialogs.clear();
-  plot(Linear, "1", "5", "x");
+  plot(Kind::Linear, "1", "5", "x");
   EXPECT_EQ(ui.dialogs, std::vector<std::string>{kLetters});
   EXPECT_EQ(table(), std::vector<std::string>{"1:1:2:0"});
 }
 
 TEST_F(PlotRequest, EmptyFieldNextToANumberReadsAsZero) {
-  plot(Linear, "", "3");
+  plot(Kind::Linear, "", "3");
   EXPECT_EQ(table(), std::vector<std::string>{"1:0:3:0"});
 }
 
 TEST_F(PlotRequest, RangeBoundsThemselvesAreAccepted) {
-  plot(Quadratic, "100", "-100", "100");
-  EXPECT_EQ(st.FunctionCount, 1);
+  plot(Kind::Quadratic, "100", "-100", "100");
+  EXPECT_EQ(st.table.FunctionCount, 1);
   EXPECT_TRUE(ui.dialogs.empty());
 }
 
@@ -69,7 +69,7 @@ TEST_F(PlotRequest, RangeBoundsThemselvesAreAccepted) {
 // the fields show function 1 again, the picture shows it, one message.
 struct Refusal {
   const char* name;
-  double kind;
+  Kind kind;
   const char* a;
   const char* b;
   const char* c;
@@ -82,41 +82,41 @@ class Refusals : public CoreTest, public ::testing::WithParamInterface<Refusal> 
 
 TEST_P(Refusals, TakeTheFunctionBackAndSayWhy) {
   const Refusal& r = GetParam();
-  plot(Quadratic, "1.5", "-2", "0.25");
+  plot(Kind::Quadratic, "1.5", "-2", "0.25");
   choose(r.kind);
   ui.type(r.a, r.b, r.c);
   cmd.plotCommand();
   EXPECT_EQ(ui.dialogs, std::vector<std::string>{r.message});
   EXPECT_EQ(table(), std::vector<std::string>{"2:1.5:-2:0.25"});
-  EXPECT_EQ(ui.kind, Quadratic);
+  EXPECT_EQ(ui.kind, Kind::Quadratic);
   EXPECT_EQ(ui.fields[0], "1.50");
   EXPECT_EQ(ui.fields[1], "-2.00");
   EXPECT_EQ(ui.fields[2], "0.25");
   EXPECT_EQ(ui.countPanel, "Függvények száma: 1");
   EXPECT_EQ(ui.rows.size(), 1u);
-  EXPECT_EQ(st.ListedCount, 1);
-  EXPECT_EQ(pic.pixel(205, 160), st.ColorQuadratic);  // f(0) = 0.25 rounds onto the axis row
+  EXPECT_EQ(st.flags.ListedCount, 1);
+  EXPECT_EQ(pic.pixel(205, 160), st.settings.ColorQuadratic);  // f(0) = 0.25 rounds onto the axis row
 }
 
 INSTANTIATE_TEST_SUITE_P(
     PlotRequest, Refusals,
-    ::testing::Values(Refusal{"DecimalComma", Linear, "1,5", "2", "", kLetters},
-                      Refusal{"TrailingBlank", Linear, "5 ", "2", "", kLetters},
-                      Refusal{"LoneSign", AbsoluteValue, "1", "-", "2", kLetters},
-                      Refusal{"AllEmpty", Quadratic2, "", "", "", kNothing},
-                      Refusal{"LinearWithOnlyC", Linear, "", "", "7", kNothing},
-                      Refusal{"JustAboveRange", Linear, "100.01", "2", "", kRange},
-                      Refusal{"BelowRangeInC", Quadratic2, "1", "2", "-100.5", kRange},
-                      Refusal{"BeyondDoubleRange", Linear, "1e400", "0", "", kRange},
-                      Refusal{"BeyondDoubleRangeNegative", Quadratic, "1", "-1e400", "0", kRange}),
+    ::testing::Values(Refusal{"DecimalComma", Kind::Linear, "1,5", "2", "", kLetters},
+                      Refusal{"TrailingBlank", Kind::Linear, "5 ", "2", "", kLetters},
+                      Refusal{"LoneSign", Kind::AbsoluteValue, "1", "-", "2", kLetters},
+                      Refusal{"AllEmpty", Kind::Quadratic2, "", "", "", kNothing},
+                      Refusal{"LinearWithOnlyC", Kind::Linear, "", "", "7", kNothing},
+                      Refusal{"JustAboveRange", Kind::Linear, "100.01", "2", "", kRange},
+                      Refusal{"BelowRangeInC", Kind::Quadratic2, "1", "2", "-100.5", kRange},
+                      Refusal{"BeyondDoubleRange", Kind::Linear, "1e400", "0", "", kRange},
+                      Refusal{"BeyondDoubleRangeNegative", Kind::Quadratic, "1", "-1e400", "0", kRange}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PlotRequest, TheNestedRedrawHappensBeforeTheMessage) {
-  plot(Linear, "1", "0");
-  plot(Linear, "2", "0");
-  st.SoundOn = 1;
+  plot(Kind::Linear, "1", "0");
+  plot(Kind::Linear, "2", "0");
+  st.settings.SoundOn = true;
   ui.log.clear();
-  plot(Linear, "abc", "0");
+  plot(Kind::Linear, "abc", "0");
   // The deletion refills the fields and runs the plot command (whose run sets
   // the caption) before the outer run beeps and shows its message.
   const std::vector<std::string> expected = {"field 0=2.00", "field 1=0.00", "field 2=0.00",
@@ -127,20 +127,20 @@ TEST_F(PlotRequest, TheNestedRedrawHappensBeforeTheMessage) {
 }
 
 TEST_F(PlotRequest, BeepOnlyWithSoundOnAndNeverForTheMaximum) {
-  plot(Linear, "x", "1");  // first refusal: sound off
+  plot(Kind::Linear, "x", "1");  // first refusal: sound off
   EXPECT_EQ(ui.dialogs, std::vector<std::string>{kLetters});
-  st.SoundOn = 1;
+  st.settings.SoundOn = true;
   ui.dialogs.clear();
-  plot(Linear, "", "");
+  plot(Kind::Linear, "", "");
   EXPECT_EQ(ui.dialogs, (std::vector<std::string>{"beep", kNothing}));
 }
 
 TEST_F(PlotRequest, ARefusedFirstFunctionEndsInClearAll) {
   cmd.wheelTurn(true, {});  // nothing stored: the wheel does nothing
-  plot(Quadratic, "2", "1", "500");
+  plot(Kind::Quadratic, "2", "1", "500");
   EXPECT_EQ(ui.dialogs, std::vector<std::string>{kRange});
-  EXPECT_EQ(st.FunctionCount, 0);
-  EXPECT_EQ(st.PlotShown, 0);
+  EXPECT_EQ(st.table.FunctionCount, 0);
+  EXPECT_FALSE(st.flags.PlotShown);
   EXPECT_EQ(ui.fields[0], "");
   EXPECT_EQ(ui.fields[1], "");
   EXPECT_EQ(ui.fields[2], "");
@@ -153,15 +153,15 @@ TEST_F(PlotRequest, ARefusedFirstFunctionEndsInClearAll) {
 
 TEST_F(PlotRequest, KindOptionsEnableTheCFieldOnlyOnAChange) {
   EXPECT_FALSE(ui.cEnabled);
-  choose(Quadratic);
+  choose(Kind::Quadratic);
   EXPECT_TRUE(ui.cEnabled);
-  choose(Quadratic2);
+  choose(Kind::Quadratic2);
   EXPECT_TRUE(ui.cEnabled);
-  choose(Linear);
+  choose(Kind::Linear);
   EXPECT_FALSE(ui.cEnabled);
-  choose(Linear);
+  choose(Kind::Linear);
   EXPECT_FALSE(ui.cEnabled);
-  EXPECT_EQ(st.LinearSelected, 1);
+  EXPECT_TRUE(st.flags.LinearSelected);
 }
 
 // Stores 50 different functions.
@@ -175,7 +175,7 @@ void fill50(CoreTest& t, FakeUi& ui, Commands& cmd) {
 
 TEST_F(PlotRequest, AtTheMaximumTheTablePictureAndListStayInStep) {
   fill50(*this, ui, cmd);
-  ASSERT_EQ(st.FunctionCount, 50);
+  ASSERT_EQ(st.table.FunctionCount, 50);
   ASSERT_TRUE(ui.dialogs.empty());
   const auto before = table();
 
@@ -186,60 +186,60 @@ TEST_F(PlotRequest, AtTheMaximumTheTablePictureAndListStayInStep) {
 
   // A new function at the maximum is not stored and no row is added.
   ui.dialogs.clear();
-  plot(Linear, "0", "-7");
+  plot(Kind::Linear, "0", "-7");
   EXPECT_EQ(ui.dialogs, std::vector<std::string>{kMaximum});
   EXPECT_EQ(table(), before);
   EXPECT_EQ(ui.rows.size(), 50u);
-  EXPECT_EQ(st.ListedCount, 50);
+  EXPECT_EQ(st.flags.ListedCount, 50);
   EXPECT_EQ(ui.countPanel, "Függvények száma: 50");
 
   // Even letters in the fields only bring the maximum message.
   ui.dialogs.clear();
-  plot(Linear, "abc", "");
+  plot(Kind::Linear, "abc", "");
   EXPECT_EQ(ui.dialogs, std::vector<std::string>{kMaximum});
   EXPECT_EQ(table(), before);
 
   // The picture shows the functions, moved 32 pixels down by the pan step:
   // x + 1 passes (20, 21) at pixel (285, 108); every one passes (0, 1) at (205, 188).
-  EXPECT_EQ(pic.pixel(285, 108), st.ColorLinear);
-  EXPECT_EQ(pic.pixel(205, 188), st.ColorLinear);
+  EXPECT_EQ(pic.pixel(285, 108), st.settings.ColorLinear);
+  EXPECT_EQ(pic.pixel(205, 188), st.settings.ColorLinear);
 }
 
 TEST_F(PlotRequest, ARedrawRegistersTypedFunctionsWithoutARow) {
-  plot(Linear, "1", "0");
+  plot(Kind::Linear, "1", "0");
   ui.type("2", "0");
   cmd.panStep(PanDirection::Up);  // the redraw stores 2x
-  EXPECT_EQ(st.FunctionCount, 2);
+  EXPECT_EQ(st.table.FunctionCount, 2);
   EXPECT_EQ(ui.rows.size(), 1u);
   EXPECT_EQ(ui.countPanel, "Függvények száma: 1");
 
   ui.type("3", "0");
   cmd.plotCommand();  // 3x: only the newest gets a row
-  EXPECT_EQ(st.FunctionCount, 3);
+  EXPECT_EQ(st.table.FunctionCount, 3);
   ASSERT_EQ(ui.rows.size(), 2u);
-  EXPECT_EQ(st.ListedCount, 3);
+  EXPECT_EQ(st.flags.ListedCount, 3);
 }
 
 TEST_F(PlotRequest, LoadModeFillsTheBarAndEndsWithTheNextRun) {
   // The state a load of three functions leaves before its plot request.
   for (int i = 1; i <= 3; ++i) {
-    st.FunctionKind[i] = Linear;
-    st.CoefA[i] = i;
+    st.table.FunctionKind[i] = Kind::Linear;
+    st.table.CoefA[i] = i;
   }
-  st.FunctionCount = 3;
-  st.ListedCount = 3;
-  st.LoadMode = 1;
-  st.ProgressStep = 50 / 3;
-  st.ProgressPosition = 48;
-  st.LoadPlotCount = 0;
+  st.table.FunctionCount = 3;
+  st.flags.ListedCount = 3;
+  st.load.LoadMode = true;
+  st.load.ProgressStep = 50 / 3;
+  st.load.ProgressPosition = 48;
+  st.load.LoadPlotCount = 0;
   ui.type("3.00", "0.00", "0.00");
   cmd.plotCommand();
   EXPECT_EQ(ui.progressCaption, "Számolás...");
   EXPECT_EQ(ui.progress, (std::vector<int>{61, 74, 87}));
-  EXPECT_EQ(st.FunctionCount, 3);
-  EXPECT_EQ(st.LoadMode, 1);
+  EXPECT_EQ(st.table.FunctionCount, 3);
+  EXPECT_TRUE(st.load.LoadMode);
   cmd.panStep(PanDirection::Down);
-  EXPECT_EQ(st.LoadMode, 0);
+  EXPECT_FALSE(st.load.LoadMode);
 }
 
 }  // namespace

@@ -15,11 +15,11 @@ class PreviewTest : public ::testing::Test {
   PlotState st;
   PreviewPicture pic;
   void SetUp() override {
-    st.PreviewColorGrid = Grid;
-    st.PreviewColorLinear = Lin;
-    st.PreviewColorQuadratic = Quad;
-    st.PreviewColorQuadratic2 = Quad2;
-    st.PreviewColorAbsolute = Abs;
+    st.settings.PreviewColorGrid = Grid;
+    st.settings.PreviewColorLinear = Lin;
+    st.settings.PreviewColorQuadratic = Quad;
+    st.settings.PreviewColorQuadratic2 = Quad2;
+    st.settings.PreviewColorAbsolute = Abs;
     drawPreview(pic, st);
   }
 };
@@ -83,7 +83,7 @@ TEST_F(PreviewTest, YellowGridAndRepeatedDrawing) {
   drawPreview(pic, st);
   EXPECT_TRUE(std::equal(before.begin(), before.end(), pic.data()));
 
-  st.PreviewColorGrid = 0x00FFFF;  // Sárga
+  st.settings.PreviewColorGrid = 0x00FFFF;  // Sárga
   drawPreview(pic, st);
   for (int x = 0; x < PreviewPicture::Size; ++x) {
     const Color expected = x == 100 ? Black : (x % 4 == 0 && x > 0) ? 0x00FFFF : White;

@@ -11,7 +11,7 @@ TEST_F(Readout, NothingIsReadBeforeTheFirstPlot) {
   cmd.mouseMove(245, 120);
   EXPECT_EQ(ui.cursor, PictureCursor::Arrow);
   EXPECT_EQ(ui.readoutX + ui.readoutY, "");
-  plot(Linear, "1", "0");
+  plot(Kind::Linear, "1", "0");
   cmd.mouseMove(245, 120);
   EXPECT_EQ(ui.cursor, PictureCursor::Cross);
 }
@@ -36,25 +36,25 @@ TEST_F(Readout, PixelsReadAsPlotCoordinates) {
   };
   for (const ReadCase& c : cases) {
     st = PlotState{};
-    plot(Linear, "1", "0");
+    plot(Kind::Linear, "1", "0");
     for (int i = 0; i < c.zoomSteps; ++i) cmd.zoomStep();
     for (int i = 0; i < c.rightSteps; ++i) cmd.panStep(PanDirection::Right);
     for (int i = 0; i < c.upSteps; ++i) cmd.panStep(PanDirection::Up);
     cmd.mouseMove(c.x, c.y);
-    EXPECT_EQ(ui.readoutX, c.expectX) << c.x << "," << c.y << " zoom " << st.ZoomFactor;
-    EXPECT_EQ(ui.readoutY, c.expectY) << c.x << "," << c.y << " zoom " << st.ZoomFactor;
-    EXPECT_EQ(st.CursorX, c.x);
-    EXPECT_EQ(st.CursorY, c.y);
+    EXPECT_EQ(ui.readoutX, c.expectX) << c.x << "," << c.y << " zoom " << st.view.ZoomFactor;
+    EXPECT_EQ(ui.readoutY, c.expectY) << c.x << "," << c.y << " zoom " << st.view.ZoomFactor;
+    EXPECT_EQ(st.view.CursorX, c.x);
+    EXPECT_EQ(st.view.CursorY, c.y);
   }
 }
 
 TEST_F(Readout, ClickMarksThePointWithAuxiliaryLinesAndItsCoordinates) {
-  plot(Linear, "0", "-10");  // a line on row 200, out of the way
+  plot(Kind::Linear, "0", "-10");  // a line on row 200, out of the way
   cmd.mouseMove(245, 120);
   cmd.pictureClick();
   EXPECT_TRUE(text.entries.empty()) << "auxiliary lines are off";
 
-  st.AuxLinesOn = 1;
+  st.settings.AuxLinesOn = true;
   cmd.pictureClick();
   ASSERT_EQ(text.entries.size(), 1u);
   EXPECT_EQ(text.entries[0].text, "(10.00;10.00)");
@@ -64,10 +64,10 @@ TEST_F(Readout, ClickMarksThePointWithAuxiliaryLinesAndItsCoordinates) {
   EXPECT_EQ(text.entries[0].background, 0xFFFFFFu);
   // The vertical line from the x axis up to the point, the horizontal one
   // from the y axis to it; the point itself is left out of both.
-  EXPECT_EQ(pic.pixel(245, 159), st.ColorAuxLines);
-  EXPECT_EQ(pic.pixel(245, 121), st.ColorAuxLines);
-  EXPECT_EQ(pic.pixel(207, 120), st.ColorAuxLines);
-  EXPECT_EQ(pic.pixel(244, 120), st.ColorAuxLines);
+  EXPECT_EQ(pic.pixel(245, 159), st.settings.ColorAuxLines);
+  EXPECT_EQ(pic.pixel(245, 121), st.settings.ColorAuxLines);
+  EXPECT_EQ(pic.pixel(207, 120), st.settings.ColorAuxLines);
+  EXPECT_EQ(pic.pixel(244, 120), st.settings.ColorAuxLines);
 
   // After a numbering the brush is clear, so the text is transparent.
   cmd.numberAxes();
@@ -91,7 +91,7 @@ std::vector<std::string> textsAt(const std::vector<RecordingText::Entry>& entrie
 TEST_F(Readout, NumberingAtOneTimes) {
   cmd.numberAxes();
   EXPECT_TRUE(text.entries.empty()) << "no plot yet";
-  plot(Linear, "1", "0");
+  plot(Kind::Linear, "1", "0");
   cmd.numberAxes();
   ASSERT_EQ(text.entries.size(), 20u);
   EXPECT_EQ(textsAt(text.entries, 0, 5),
@@ -106,7 +106,7 @@ TEST_F(Readout, NumberingAtOneTimes) {
 }
 
 TEST_F(Readout, NumberingAtEightTimesAndWithTheOriginBelowThePicture) {
-  plot(Linear, "1", "0");
+  plot(Kind::Linear, "1", "0");
   for (int i = 0; i < 3; ++i) cmd.zoomStep();
   cmd.numberAxes();
   ASSERT_EQ(text.entries.size(), 20u);

@@ -12,16 +12,16 @@ namespace {
 TEST(Render, LinearConstantAtRow120) {
   PlotState st;
   Raster pic;
-  st.FunctionCount = 1;
-  st.FunctionKind[1] = Linear;
-  st.CoefA[1] = 0;
-  st.CoefB[1] = 10;
+  st.table.FunctionCount = 1;
+  st.table.FunctionKind[1] = Kind::Linear;
+  st.table.CoefA[1] = 0;
+  st.table.CoefB[1] = 10;
   clearPicture(st, pic, 0xF0F0F0);
   render(st, pic, nullptr);
   EXPECT_EQ(pic.pixel(205, 160), 0u);
-  EXPECT_EQ(pic.pixel(49, 0), st.ColorGrid);
+  EXPECT_EQ(pic.pixel(49, 0), st.settings.ColorGrid);
   EXPECT_EQ(pic.pixel(45, 102), 0xFFFFFFu);
-  for (int x = 0; x < Raster::Width; ++x) EXPECT_EQ(pic.pixel(x, 120), st.ColorLinear) << x;
+  for (int x = 0; x < Raster::Width; ++x) EXPECT_EQ(pic.pixel(x, 120), st.settings.ColorLinear) << x;
 }
 
 }  // namespace
@@ -33,13 +33,13 @@ namespace {
 constexpr Color White = 0xFFFFFF;
 
 // A fresh state with one stored function.
-PlotState withFunction(double kind, double a, double b, double c) {
+PlotState withFunction(Kind kind, double a, double b, double c) {
   PlotState st;
-  st.FunctionCount = 1;
-  st.FunctionKind[1] = kind;
-  st.CoefA[1] = a;
-  st.CoefB[1] = b;
-  st.CoefC[1] = c;
+  st.table.FunctionCount = 1;
+  st.table.FunctionKind[1] = kind;
+  st.table.CoefA[1] = a;
+  st.table.CoefB[1] = b;
+  st.table.CoefC[1] = c;
   return st;
 }
 
@@ -58,13 +58,13 @@ bool samePicture(const Raster& a, const Raster& b) {
 // (205, 160); (205, 160) itself comes from the segment for x = −1, which
 // starts there. The curve is the whole diagonal through the origin.
 TEST(Render, IdentityLineIsTheDiagonal) {
-  PlotState st = withFunction(Linear, 1, 0, 0);
-  st.SampleStep = 1.0;
+  PlotState st = withFunction(Kind::Linear, 1, 0, 0);
+  st.settings.SampleStep = 1.0;
   const Raster pic = rendered(st);
   for (int x = 0; x < Raster::Width; ++x) {
     for (int y = 0; y < Raster::Height; ++y) {
       const bool onCurve = x + y == 365;  // row 160 − 4·x' at column 205 + 4·x'
-      EXPECT_EQ(pic.pixel(x, y) == st.ColorLinear, onCurve) << x << "," << y;
+      EXPECT_EQ(pic.pixel(x, y) == st.settings.ColorLinear, onCurve) << x << "," << y;
     }
   }
 }
@@ -73,14 +73,14 @@ TEST(Render, IdentityLineIsTheDiagonal) {
 // picture, at (45, 160): that pixel keeps the colour of the grid row 160
 // while the pixel next to it along the curve is set.
 TEST(Render, FirstSamplePointIsLeftOut) {
-  PlotState st = withFunction(Linear, 1, 0, 0);
-  st.SampleStep = 1.0;
-  st.PanX = 160;
-  st.PanY = -320;
+  PlotState st = withFunction(Kind::Linear, 1, 0, 0);
+  st.settings.SampleStep = 1.0;
+  st.view.PanX = 160;
+  st.view.PanY = -320;
   const Raster pic = rendered(st);
-  EXPECT_EQ(pic.pixel(45, 160), st.ColorGrid);
-  EXPECT_EQ(pic.pixel(46, 159), st.ColorLinear);
-  EXPECT_EQ(pic.pixel(49, 156), st.ColorLinear);
+  EXPECT_EQ(pic.pixel(45, 160), st.settings.ColorGrid);
+  EXPECT_EQ(pic.pixel(46, 159), st.settings.ColorLinear);
+  EXPECT_EQ(pic.pixel(49, 156), st.settings.ColorLinear);
 }
 
 // Vertical grid lines at columns 45 + k·u up to 365, horizontal ones at rows
@@ -92,7 +92,7 @@ TEST(Render, GridLinesPerZoom) {
   };
   for (const Case c : {Case{1, 80}, Case{2, 40}, Case{4, 20}, Case{8, 10}}) {
     PlotState st;
-    st.ZoomFactor = c.zoom;
+    st.view.ZoomFactor = c.zoom;
     const Raster pic = rendered(st);
     const int u = 4 * c.zoom;
     std::vector<int> columns, rows, wantColumns, wantRows;
@@ -109,46 +109,32 @@ TEST(Render, GridLinesPerZoom) {
   }
 }
 
-// A kind value other than 1.0 .. 4.0 draws nothing, but in load mode it still
-// moves the progress bar.
-TEST(Render, UnknownKindDrawsNothing) {
-  PlotState empty;
-  const Raster base = rendered(empty);
-  for (double kind : {0.0, 5.0, 1.5, -1.0, std::nan("")}) {
-    PlotState st = withFunction(kind, 1, 0, 0);
-    st.LoadMode = 1;
-    st.ProgressStep = 7;
-    const Raster pic = rendered(st);
-    EXPECT_TRUE(samePicture(pic, base)) << kind;
-    EXPECT_EQ(st.ProgressPosition, 7) << kind;
-  }
-}
-
 // Curves whose pixels all fall outside the picture, some with pixel
 // coordinates far beyond any integer range: the picture is that of no
 // function at all.
 TEST(Render, CurveOutsideThePictureDrawsNothing) {
   struct Case {
-    double kind, a, b, c;
+    Kind kind;
+  double a, b, c;
     int panY;
   };
   const Case cases[] = {
-      {Linear, 0, 1e6, 0, 0},              // far above
-      {Linear, 0, -1e300, 0, 0},           // astronomically far below
-      {Quadratic, 0, 0, 1e18, 0},
-      {Quadratic, 1e306, 0, 1e306, 0},     // infinite for |x| above about 13
-      {AbsoluteValue, 1e300, 1000, 1e300, 0},
-      {Quadratic2, 1, 0, 100, -32 * 1000},  // panned far down
-      {Linear, 100, 0, 0, -32 * 1000000},
+      {Kind::Linear, 0, 1e6, 0, 0},              // far above
+      {Kind::Linear, 0, -1e300, 0, 0},           // astronomically far below
+      {Kind::Quadratic, 0, 0, 1e18, 0},
+      {Kind::Quadratic, 1e306, 0, 1e306, 0},     // infinite for |x| above about 13
+      {Kind::AbsoluteValue, 1e300, 1000, 1e300, 0},
+      {Kind::Quadratic2, 1, 0, 100, -32 * 1000},  // panned far down
+      {Kind::Linear, 100, 0, 0, -32 * 1000000},
   };
   for (const Case& c : cases) {
     PlotState empty;
-    empty.PanY = c.panY;
+    empty.view.PanY = c.panY;
     const Raster base = rendered(empty);
     PlotState st = withFunction(c.kind, c.a, c.b, c.c);
-    st.PanY = c.panY;
+    st.view.PanY = c.panY;
     const Raster pic = rendered(st);
-    EXPECT_TRUE(samePicture(pic, base)) << c.kind << " " << c.a << " " << c.b << " " << c.c;
+    EXPECT_TRUE(samePicture(pic, base)) << kindNumber(c.kind) << " " << c.a << " " << c.b << " " << c.c;
   }
 }
 
@@ -185,14 +171,15 @@ namespace {
 // match pixel for pixel, however it spares itself the invisible ones.
 std::vector<Color> everySegment(const PlotState& st, const Raster& background) {
   std::vector<Color> out(background.data(), background.data() + Raster::Width * Raster::Height);
-  for (int i = 1; i <= st.FunctionCount; ++i) {
-    const double k = st.FunctionKind[i], a = st.CoefA[i], b = st.CoefB[i], c = st.CoefC[i];
-    const Color color = k == Linear ? st.ColorLinear
-                        : k == Quadratic ? st.ColorQuadratic
-                        : k == Quadratic2 ? st.ColorQuadratic2
-                                          : st.ColorAbsolute;
+  for (int i = 1; i <= st.table.FunctionCount; ++i) {
+    const Kind k = st.table.FunctionKind[i];
+    const double a = st.table.CoefA[i], b = st.table.CoefB[i], c = st.table.CoefC[i];
+    const Color color = k == Kind::Linear ? st.settings.ColorLinear
+                        : k == Kind::Quadratic ? st.settings.ColorQuadratic
+                        : k == Kind::Quadratic2 ? st.settings.ColorQuadratic2
+                                          : st.settings.ColorAbsolute;
     for (double x = -80.0; x < 80.0;) {
-      const double xn = x + st.SampleStep;
+      const double xn = x + st.settings.SampleStep;
       drawLine(out.data(), Raster::Width, Raster::Height, pixelColumn(st, xn),
                pixelRow(st, evaluate(k, a, b, c, xn)), pixelColumn(st, x),
                pixelRow(st, evaluate(k, a, b, c, x)), color);
@@ -207,23 +194,23 @@ TEST(Render, CurvesMatchTheirSegmentsDrawnInFull) {
     for (int panX : {-160, 0, 96})
       for (double step : {0.1, 0.5, 1.0}) {
         PlotState st;
-        st.ZoomFactor = zoom;
-        st.PanX = panX;
-        st.PanY = -64;
-        st.SampleStep = step;
-        st.FunctionCount = 12;
+        st.view.ZoomFactor = zoom;
+        st.view.PanX = panX;
+        st.view.PanY = -64;
+        st.settings.SampleStep = step;
+        st.table.FunctionCount = 12;
         for (int i = 1; i <= 12; ++i) {
-          st.FunctionKind[i] = 1.0 + (i - 1) % 4;
-          st.CoefA[i] = (i % 3 - 1) * 0.37 * i;
-          st.CoefB[i] = i * 1.5 - 9;
-          st.CoefC[i] = 20 - 3.25 * i;
+          st.table.FunctionKind[i] = graf::Kinds[static_cast<std::size_t>((i - 1) % 4)].kind;
+          st.table.CoefA[i] = (i % 3 - 1) * 0.37 * i;
+          st.table.CoefB[i] = i * 1.5 - 9;
+          st.table.CoefC[i] = 20 - 3.25 * i;
         }
         Raster pic, background;
         clearPicture(st, pic, 0xF0F0F0);
-        st.FunctionCount = 0;
+        st.table.FunctionCount = 0;
         render(st, pic, nullptr);  // grid, axes and ticks only
         background = pic;
-        st.FunctionCount = 12;
+        st.table.FunctionCount = 12;
         clearPicture(st, pic, 0xF0F0F0);
         render(st, pic, nullptr);
         const auto expected = everySegment(st, background);

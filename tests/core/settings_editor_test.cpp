@@ -73,24 +73,24 @@ class SettingsEditorTest : public ::testing::Test {
   SettingsEditor editor{st, window};
   SettingsEditorTest() {
     window.editor = &editor;
-    st.MainWindowActivated = 1;
+    st.settings.MainWindowActivated = true;
   }
   // The user types or picks a text in a picker.
   void pick(Setting s, const std::string& text) {
     window.pickers[s] = text;
     editor.pickerChanged(s);
   }
-  void storeStepText(const std::string& text) { setFieldText(st.Record, RecordField::Step, text); }
+  void storeStepText(const std::string& text) { setFieldText(st.settings.Record, RecordField::Step, text); }
 };
 
 TEST_F(SettingsEditorTest, ActivationLabels) {
-  st.SettingsFileFound = 1;
-  st.OptimizeOn = 0;
-  st.SoundOn = 1;
-  st.FunctionWindowOn = 1;
-  st.QuickViewMode = 1;
-  st.ColorLinear = 0x808080;
-  st.ColorSum = 0x123456;
+  st.settings.SettingsFileFound = true;
+  st.settings.OptimizeOn = false;
+  st.settings.SoundOn = true;
+  st.settings.FunctionWindowOn = true;
+  st.settings.QuickViewMode = 1;
+  st.settings.ColorLinear = 0x808080;
+  st.settings.ColorSum = 0x123456;
   storeStepText("0.5");
   editor.setCpuMhz(2400);
   editor.activate();
@@ -120,7 +120,7 @@ TEST_F(SettingsEditorTest, PrecisionLabel) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.stored);
     storeStepText(c.stored);
-    st.OptimizeOn = c.optimize;
+    st.settings.OptimizeOn = c.optimize;
     window.precisionEnabled = true;
     editor.activate();
     EXPECT_EQ(window.labels[StateLabel::Precision], c.label);
@@ -130,13 +130,13 @@ TEST_F(SettingsEditorTest, PrecisionLabel) {
 }
 
 TEST_F(SettingsEditorTest, OkWithNothingTouchedAssignsNothingAndMarksForWriting) {
-  st.ColorLinear = 0x808080;
-  st.SampleStep = 0.5;
+  st.settings.ColorLinear = 0x808080;
+  st.settings.SampleStep = 0.5;
   editor.activate();
   editor.ok();
-  EXPECT_EQ(st.ColorLinear, 0x808080u);
-  EXPECT_EQ(st.SampleStep, 0.5);
-  EXPECT_EQ(st.SettingsChanged, 1);
+  EXPECT_EQ(st.settings.ColorLinear, 0x808080u);
+  EXPECT_EQ(st.settings.SampleStep, 0.5);
+  EXPECT_EQ(st.settings.SettingsChanged, 1);
   EXPECT_FALSE(window.open);
   EXPECT_TRUE(window.mainEnabled);
 }
@@ -156,68 +156,68 @@ TEST_F(SettingsEditorTest, OkAssignsWhatTheChangedPickersName) {
   pick(Setting::Optimize, "Ki");
   pick(Setting::QuickView, "Mindig");
   window.pickers[Setting::Absolute] = "Sárga";  // changed without its flag: not read
-  st.ColorSum = 0;
+  st.settings.ColorSum = 0;
   editor.ok();
-  EXPECT_EQ(st.SampleStep, 1.0);
-  EXPECT_EQ(st.ColorLinear, 0x808080u);
-  EXPECT_EQ(st.ColorQuadratic, DefaultColorQuadratic);
-  EXPECT_EQ(st.ColorQuadratic2, DefaultColorQuadratic2);
-  EXPECT_EQ(st.ColorAbsolute, DefaultColorAbsolute);
-  EXPECT_EQ(st.ColorGrid, DefaultColorGrid);
-  EXPECT_EQ(st.ColorAuxLines, 0u);
-  EXPECT_EQ(st.ColorSum, 0xFFFF00u);
-  EXPECT_EQ(st.SoundOn, 1);
-  EXPECT_EQ(st.AuxLinesOn, 1);
-  EXPECT_EQ(st.FunctionWindowOn, 1);
-  EXPECT_EQ(st.OptimizeOn, 0);
-  EXPECT_EQ(st.QuickViewMode, 2);
-  EXPECT_EQ(st.SettingsChanged, 1);
+  EXPECT_EQ(st.settings.SampleStep, 1.0);
+  EXPECT_EQ(st.settings.ColorLinear, 0x808080u);
+  EXPECT_EQ(st.settings.ColorQuadratic, DefaultColorQuadratic);
+  EXPECT_EQ(st.settings.ColorQuadratic2, DefaultColorQuadratic2);
+  EXPECT_EQ(st.settings.ColorAbsolute, DefaultColorAbsolute);
+  EXPECT_EQ(st.settings.ColorGrid, DefaultColorGrid);
+  EXPECT_EQ(st.settings.ColorAuxLines, 0u);
+  EXPECT_EQ(st.settings.ColorSum, 0xFFFF00u);
+  EXPECT_EQ(st.settings.SoundOn, 1);
+  EXPECT_EQ(st.settings.AuxLinesOn, 1);
+  EXPECT_EQ(st.settings.FunctionWindowOn, 1);
+  EXPECT_EQ(st.settings.OptimizeOn, 0);
+  EXPECT_EQ(st.settings.QuickViewMode, 2);
+  EXPECT_EQ(st.settings.SettingsChanged, 1);
 }
 
 TEST_F(SettingsEditorTest, CancelAssignsNothing) {
-  st.SettingsChanged = 1;
+  st.settings.SettingsChanged = true;
   editor.activate();
   pick(Setting::Linear, "Kék");
   editor.cancel();
-  EXPECT_EQ(st.ColorLinear, DefaultColorLinear);
-  EXPECT_EQ(st.SettingsChanged, 0);
+  EXPECT_EQ(st.settings.ColorLinear, DefaultColorLinear);
+  EXPECT_EQ(st.settings.SettingsChanged, 0);
   EXPECT_FALSE(window.open);
   EXPECT_FALSE(editor.changed(Setting::Linear));
 }
 
 TEST_F(SettingsEditorTest, DefaultsRestoreEverythingAndClose) {
-  st.ColorLinear = st.ColorQuadratic = st.ColorQuadratic2 = st.ColorAbsolute = 1;
-  st.ColorGrid = st.ColorSum = st.ColorAuxLines = 2;
-  st.SoundOn = st.AuxLinesOn = st.FunctionWindowOn = 1;
-  st.OptimizeOn = 0;
-  st.QuickViewMode = 2;
-  st.SampleStep = 1.0;
+  st.settings.ColorLinear = st.settings.ColorQuadratic = st.settings.ColorQuadratic2 = st.settings.ColorAbsolute = 1;
+  st.settings.ColorGrid = st.settings.ColorSum = st.settings.ColorAuxLines = 2;
+  st.settings.SoundOn = st.settings.AuxLinesOn = st.settings.FunctionWindowOn = true;
+  st.settings.OptimizeOn = false;
+  st.settings.QuickViewMode = 2;
+  st.settings.SampleStep = 1.0;
   for (auto& [s, text] : window.pickers) text = "x";
   editor.activate();
   editor.restoreDefaults();
   PlotState defaults;
   applyDefaults(defaults);
-  EXPECT_EQ(st.ColorLinear, DefaultColorLinear);
-  EXPECT_EQ(st.ColorQuadratic, DefaultColorQuadratic);
-  EXPECT_EQ(st.ColorQuadratic2, DefaultColorQuadratic2);
-  EXPECT_EQ(st.ColorAbsolute, DefaultColorAbsolute);
-  EXPECT_EQ(st.ColorGrid, DefaultColorGrid);
-  EXPECT_EQ(st.ColorSum, DefaultColorSum);
-  EXPECT_EQ(st.ColorAuxLines, DefaultColorAuxLines);
-  EXPECT_EQ(st.SoundOn, 0);
-  EXPECT_EQ(st.AuxLinesOn, 0);
-  EXPECT_EQ(st.FunctionWindowOn, 0);
-  EXPECT_EQ(st.OptimizeOn, 1);
-  EXPECT_EQ(st.QuickViewMode, 0);
-  EXPECT_EQ(st.SampleStep, 0.1);
-  EXPECT_EQ(st.SettingsChanged, 1);
+  EXPECT_EQ(st.settings.ColorLinear, DefaultColorLinear);
+  EXPECT_EQ(st.settings.ColorQuadratic, DefaultColorQuadratic);
+  EXPECT_EQ(st.settings.ColorQuadratic2, DefaultColorQuadratic2);
+  EXPECT_EQ(st.settings.ColorAbsolute, DefaultColorAbsolute);
+  EXPECT_EQ(st.settings.ColorGrid, DefaultColorGrid);
+  EXPECT_EQ(st.settings.ColorSum, DefaultColorSum);
+  EXPECT_EQ(st.settings.ColorAuxLines, DefaultColorAuxLines);
+  EXPECT_EQ(st.settings.SoundOn, 0);
+  EXPECT_EQ(st.settings.AuxLinesOn, 0);
+  EXPECT_EQ(st.settings.FunctionWindowOn, 0);
+  EXPECT_EQ(st.settings.OptimizeOn, 1);
+  EXPECT_EQ(st.settings.QuickViewMode, 0);
+  EXPECT_EQ(st.settings.SampleStep, 0.1);
+  EXPECT_EQ(st.settings.SettingsChanged, 1);
   EXPECT_FALSE(window.open);
   EXPECT_EQ(window.pickers[Setting::Sum], "Türkiz");
   EXPECT_EQ(window.pickers[Setting::Optimize], "Be");
 }
 
 TEST_F(SettingsEditorTest, CustomColourThroughTheRowsDialog) {
-  st.QuickViewMode = 1;
+  st.settings.QuickViewMode = 1;
   editor.activate();
   window.dialogs[Setting::Sum] = 0x010203;
   editor.customColorConfirmed(Setting::Sum, 0x010203);
@@ -228,14 +228,14 @@ TEST_F(SettingsEditorTest, CustomColourThroughTheRowsDialog) {
   window.dialogs[Setting::Grid] = 0x0A0B0C;
   editor.customColorConfirmed(Setting::Grid, 0x0A0B0C);
   EXPECT_TRUE(window.quickView);
-  EXPECT_EQ(st.PreviewColorGrid, 0x0A0B0Cu);
+  EXPECT_EQ(st.settings.PreviewColorGrid, 0x0A0B0Cu);
   editor.ok();
-  EXPECT_EQ(st.ColorSum, 0x010203u);
-  EXPECT_EQ(st.ColorGrid, 0x0A0B0Cu);
+  EXPECT_EQ(st.settings.ColorSum, 0x010203u);
+  EXPECT_EQ(st.settings.ColorGrid, 0x0A0B0Cu);
 }
 
 TEST_F(SettingsEditorTest, AuxLinesSwitchShowsItsCustomButton) {
-  st.ColorAuxLines = 0xFF0000;
+  st.settings.ColorAuxLines = 0xFF0000;
   editor.activate();
   EXPECT_FALSE(window.auxButton);
   pick(Setting::AuxLines, "Be");
@@ -248,7 +248,7 @@ TEST_F(SettingsEditorTest, AuxLinesSwitchShowsItsCustomButton) {
 }
 
 TEST_F(SettingsEditorTest, OptimisationOffEnablesThePrecisionPicker) {
-  st.OptimizeOn = 1;
+  st.settings.OptimizeOn = true;
   editor.activate();
   EXPECT_FALSE(window.precisionEnabled);
   pick(Setting::Optimize, "Be");
@@ -263,16 +263,16 @@ TEST_F(SettingsEditorTest, ClashKeepsTheWindowOpenUntilIgnored) {
   editor.customColorConfirmed(Setting::Linear, 0xFFFFFF);
   editor.ok();
   EXPECT_EQ(window.clash, "elsőfokú színe egyezik a háttér színével;");
-  EXPECT_EQ(st.ColorLinear, 0xFFFFFFu);  // assigned, not yet accepted
+  EXPECT_EQ(st.settings.ColorLinear, 0xFFFFFFu);  // assigned, not yet accepted
   EXPECT_TRUE(window.open);
   EXPECT_FALSE(window.mainEnabled);
-  EXPECT_EQ(st.SettingsChanged, 0);
+  EXPECT_EQ(st.settings.SettingsChanged, 0);
 
   editor.ignoreClash();
   EXPECT_EQ(window.clash, "");
   EXPECT_FALSE(window.open);
   EXPECT_TRUE(window.mainEnabled);
-  EXPECT_EQ(st.SettingsChanged, 1);
+  EXPECT_EQ(st.settings.SettingsChanged, 1);
 }
 
 TEST_F(SettingsEditorTest, RevisitAndCancelKeepTheClashInMemoryOnly) {
@@ -284,8 +284,8 @@ TEST_F(SettingsEditorTest, RevisitAndCancelKeepTheClashInMemoryOnly) {
   EXPECT_EQ(window.clash, "");
   EXPECT_TRUE(window.open);
   editor.cancel();
-  EXPECT_EQ(st.ColorQuadratic2, DefaultColorQuadratic);
-  EXPECT_EQ(st.SettingsChanged, 0);
+  EXPECT_EQ(st.settings.ColorQuadratic2, DefaultColorQuadratic);
+  EXPECT_EQ(st.settings.SettingsChanged, 0);
 }
 
 // A second OK that passes closes the window and its warning together.
@@ -305,43 +305,43 @@ TEST_F(SettingsEditorTest, QuickViewFollowsItsMode) {
     SCOPED_TRACE(mode);
     window.quickView = false;
     window.log.clear();
-    st.QuickViewMode = static_cast<std::uint8_t>(mode);
-    st.MainWindowActivated = 1;
+    st.settings.QuickViewMode = static_cast<std::uint8_t>(mode);
+    st.settings.MainWindowActivated = true;
     editor.activate();
     EXPECT_EQ(window.quickView, mode == 2);
     pick(Setting::Linear, "Kék");
     EXPECT_EQ(window.quickView, mode != 0);
     EXPECT_EQ(window.log.back(), "focus settings");
-    EXPECT_EQ(st.PreviewColorLinear, mode != 0 ? 0xFF0000u : DefaultColorLinear);
-    st.PreviewColorLinear = DefaultColorLinear;
+    EXPECT_EQ(st.settings.PreviewColorLinear, mode != 0 ? 0xFF0000u : DefaultColorLinear);
+    st.settings.PreviewColorLinear = DefaultColorLinear;
   }
 }
 
 // The settings window activated again after the quick view keeps its flags;
 // after an activation of the main window it clears them.
 TEST_F(SettingsEditorTest, FlagsSurviveTheQuickViewOnly) {
-  st.QuickViewMode = 1;
+  st.settings.QuickViewMode = 1;
   editor.activate();
   pick(Setting::Grid, "Sárga");
-  EXPECT_EQ(st.MainWindowActivated, 0);
+  EXPECT_EQ(st.settings.MainWindowActivated, 0);
   editor.activate();
   EXPECT_TRUE(editor.changed(Setting::Grid));
-  st.MainWindowActivated = 1;
+  st.settings.MainWindowActivated = true;
   editor.activate();
   EXPECT_FALSE(editor.changed(Setting::Grid));
 }
 
 TEST_F(SettingsEditorTest, QuickViewColoursFromThePickers) {
-  st.QuickViewMode = 1;
+  st.settings.QuickViewMode = 1;
   editor.activate();
   pick(Setting::Grid, "Sárga");
-  EXPECT_EQ(st.PreviewColorGrid, 0x00FFFFu);
+  EXPECT_EQ(st.settings.PreviewColorGrid, 0x00FFFFu);
   EXPECT_EQ(editor.preview().pixel(4, 198), 0x00FFFFu);
   pick(Setting::Grid, "Fekete");  // unknown here: the preview keeps its colour
-  EXPECT_EQ(st.PreviewColorGrid, 0x00FFFFu);
+  EXPECT_EQ(st.settings.PreviewColorGrid, 0x00FFFFu);
   pick(Setting::Absolute, "Egyéni");  // a dialog never confirmed gives black
-  EXPECT_EQ(st.PreviewColorAbsolute, 0u);
-  EXPECT_EQ(st.PreviewColorLinear, DefaultColorLinear);  // no flag, no change
+  EXPECT_EQ(st.settings.PreviewColorAbsolute, 0u);
+  EXPECT_EQ(st.settings.PreviewColorLinear, DefaultColorLinear);  // no flag, no change
   editor.cancel();
   EXPECT_EQ(window.log.back(), "hide quick view");
 }

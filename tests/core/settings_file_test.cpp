@@ -61,39 +61,39 @@ class SettingsFileTest : public ::testing::Test {
 };
 
 TEST_F(SettingsFileTest, NoFileGivesDefaultsSilently) {
-  st.ColorLinear = 7;
-  st.OptimizeOn = 0;
-  st.SampleStep = 0.5;
-  st.FunctionWindowOn = 1;
+  st.settings.ColorLinear = 7;
+  st.settings.OptimizeOn = false;
+  st.settings.SampleStep = 0.5;
+  st.settings.FunctionWindowOn = true;
   io.content = {SettingsFileContent::Outcome::Missing, 0, std::nullopt, ""};
   ReadSettingsFile(st, ports);
-  EXPECT_EQ(st.SettingsFileFound, 0);
-  EXPECT_EQ(st.ColorLinear, DefaultColorLinear);
-  EXPECT_EQ(st.OptimizeOn, 1);
-  EXPECT_EQ(st.SampleStep, 0.5);      // kept
-  EXPECT_EQ(st.FunctionWindowOn, 1);  // kept
+  EXPECT_EQ(st.settings.SettingsFileFound, 0);
+  EXPECT_EQ(st.settings.ColorLinear, DefaultColorLinear);
+  EXPECT_EQ(st.settings.OptimizeOn, 1);
+  EXPECT_EQ(st.settings.SampleStep, 0.5);      // kept
+  EXPECT_EQ(st.settings.FunctionWindowOn, 1);  // kept
   EXPECT_EQ(log, std::vector<std::string>{"read"});  // the swatches keep their colours
   EXPECT_TRUE(ui.dialogs.empty());
 }
 
 TEST_F(SettingsFileTest, StoredValuesAreAssignedAndPainted) {
   PlotState stored;
-  stored.ColorLinear = 0x808080;
-  stored.ColorQuadratic = 0xFFFFFF;
-  stored.ColorQuadratic2 = 0x00FFFF;
-  stored.ColorAbsolute = 0;
-  stored.SampleStep = 1.0;
-  stored.FunctionWindowOn = 1;
-  stored.OptimizeOn = 0;
-  stored.AuxLinesOn = 1;
+  stored.settings.ColorLinear = 0x808080;
+  stored.settings.ColorQuadratic = 0xFFFFFF;
+  stored.settings.ColorQuadratic2 = 0x00FFFF;
+  stored.settings.ColorAbsolute = 0;
+  stored.settings.SampleStep = 1.0;
+  stored.settings.FunctionWindowOn = true;
+  stored.settings.OptimizeOn = false;
+  stored.settings.AuxLinesOn = true;
   opened(recordOf(stored));
   ReadSettingsFile(st, ports);
-  EXPECT_EQ(st.SettingsFileFound, 1);
-  EXPECT_EQ(st.SampleStep, 1.0);
-  EXPECT_EQ(st.FunctionWindowOn, 1);
-  EXPECT_EQ(st.OptimizeOn, 0);
-  EXPECT_EQ(st.AuxLinesOn, 1);
-  EXPECT_EQ(st.Record, recordOf(stored));
+  EXPECT_EQ(st.settings.SettingsFileFound, 1);
+  EXPECT_EQ(st.settings.SampleStep, 1.0);
+  EXPECT_EQ(st.settings.FunctionWindowOn, 1);
+  EXPECT_EQ(st.settings.OptimizeOn, 0);
+  EXPECT_EQ(st.settings.AuxLinesOn, 1);
+  EXPECT_EQ(st.settings.Record, recordOf(stored));
   EXPECT_EQ(log, (std::vector<std::string>{"read", "swatches 8421504 16777215 65535 0"}));
   EXPECT_TRUE(ui.dialogs.empty());
 }
@@ -101,13 +101,13 @@ TEST_F(SettingsFileTest, StoredValuesAreAssignedAndPainted) {
 // A file of 1 to 90 bytes opens but holds no record: the record stays as it
 // was, and an empty one gives the defaults, never a step of 0.
 TEST_F(SettingsFileTest, ShortFileIsReportedOnceAndGivesDefaults) {
-  st.SampleStep = 0.5;
+  st.settings.SampleStep = 0.5;
   opened(std::nullopt, 45);
   ReadSettingsFile(st, ports);
-  EXPECT_EQ(st.SettingsFileFound, 1);
-  EXPECT_EQ(st.SampleStep, 0.5);
-  EXPECT_EQ(st.ColorGrid, DefaultColorGrid);
-  EXPECT_EQ(st.OptimizeOn, 1);
+  EXPECT_EQ(st.settings.SettingsFileFound, 1);
+  EXPECT_EQ(st.settings.SampleStep, 0.5);
+  EXPECT_EQ(st.settings.ColorGrid, DefaultColorGrid);
+  EXPECT_EQ(st.settings.OptimizeOn, 1);
   ASSERT_EQ(ui.dialogs.size(), 1u);
   EXPECT_NE(ui.dialogs[0].find("Warning: "), std::string::npos);
   EXPECT_NE(ui.dialogs[0].find("/home/anna/beallit.ini"), std::string::npos);
@@ -119,7 +119,7 @@ TEST_F(SettingsFileTest, ShortFileIsReportedOnceAndGivesDefaults) {
 }
 
 TEST_F(SettingsFileTest, DamagedFieldsAreNamedAndReplaced) {
-  st.SoundOn = 1;  // the beep sounds only when the file's own setting says so
+  st.settings.SoundOn = true;  // the beep sounds only when the file's own setting says so
   SettingsRecord record = recordOf(PlotState{});
   setFieldText(record, RecordField::Step, "0");
   setFieldText(record, RecordField::GridColor, "-5");
@@ -127,9 +127,9 @@ TEST_F(SettingsFileTest, DamagedFieldsAreNamedAndReplaced) {
   setFieldText(record, RecordField::QuickView, "7");
   opened(record);
   ReadSettingsFile(st, ports);
-  EXPECT_EQ(st.SampleStep, 0.1);
-  EXPECT_EQ(st.ColorGrid, DefaultColorGrid);
-  EXPECT_EQ(st.QuickViewMode, 0);
+  EXPECT_EQ(st.settings.SampleStep, 0.1);
+  EXPECT_EQ(st.settings.ColorGrid, DefaultColorGrid);
+  EXPECT_EQ(st.settings.QuickViewMode, 0);
   ASSERT_EQ(ui.dialogs.size(), 2u);
   EXPECT_EQ(ui.dialogs[0], "beep");
   EXPECT_NE(ui.dialogs[1].find("Hibás érték: pontosság, négyzetháló színe, gyorsnézet."), std::string::npos)
@@ -137,25 +137,25 @@ TEST_F(SettingsFileTest, DamagedFieldsAreNamedAndReplaced) {
 }
 
 TEST_F(SettingsFileTest, UnreadableFileGivesDefaultsAndNamesTheReason) {
-  st.ColorSum = 1;
+  st.settings.ColorSum = 1;
   io.content = {SettingsFileContent::Outcome::Refused, 0, std::nullopt, "nem közönséges fájl"};
   ReadSettingsFile(st, ports);
-  EXPECT_EQ(st.SettingsFileFound, 0);
-  EXPECT_EQ(st.ColorSum, DefaultColorSum);
+  EXPECT_EQ(st.settings.SettingsFileFound, 0);
+  EXPECT_EQ(st.settings.ColorSum, DefaultColorSum);
   ASSERT_EQ(ui.dialogs.size(), 1u);
   EXPECT_NE(ui.dialogs[0].find("„/home/anna/beallit.ini”\nnem közönséges fájl"), std::string::npos);
 }
 
 TEST_F(SettingsFileTest, ActivationWithoutChangeOnlyCopiesThePreviewColours) {
-  st.ColorLinear = 1, st.ColorQuadratic = 2, st.ColorQuadratic2 = 3, st.ColorAbsolute = 4, st.ColorGrid = 5;
-  st.PlotShown = 1;
+  st.settings.ColorLinear = 1, st.settings.ColorQuadratic = 2, st.settings.ColorQuadratic2 = 3, st.settings.ColorAbsolute = 4, st.settings.ColorGrid = 5;
+  st.flags.PlotShown = true;
   MainWindowActivate(st, ports);
-  EXPECT_EQ(st.MainWindowActivated, 1);
-  EXPECT_EQ(st.PreviewColorLinear, 1u);
-  EXPECT_EQ(st.PreviewColorQuadratic, 2u);
-  EXPECT_EQ(st.PreviewColorQuadratic2, 3u);
-  EXPECT_EQ(st.PreviewColorAbsolute, 4u);
-  EXPECT_EQ(st.PreviewColorGrid, 5u);
+  EXPECT_EQ(st.settings.MainWindowActivated, 1);
+  EXPECT_EQ(st.settings.PreviewColorLinear, 1u);
+  EXPECT_EQ(st.settings.PreviewColorQuadratic, 2u);
+  EXPECT_EQ(st.settings.PreviewColorQuadratic2, 3u);
+  EXPECT_EQ(st.settings.PreviewColorAbsolute, 4u);
+  EXPECT_EQ(st.settings.PreviewColorGrid, 5u);
   EXPECT_TRUE(log.empty());
 }
 
@@ -164,11 +164,11 @@ TEST_F(SettingsFileTest, AcceptedChangeIsAppliedReplottedAndWritten) {
     SCOPED_TRACE(plotShown);
     log.clear();
     io.written.clear();
-    st.SettingsChanged = 1;
-    st.SettingsFileFound = 0;
-    st.PlotShown = plotShown ? 1 : 0;
-    st.FunctionWindowOn = plotShown ? 1 : 0;
-    st.ColorAbsolute = 255;
+    st.settings.SettingsChanged = true;
+    st.settings.SettingsFileFound = false;
+    st.flags.PlotShown = plotShown ? 1 : 0;
+    st.settings.FunctionWindowOn = plotShown ? 1 : 0;
+    st.settings.ColorAbsolute = 255;
     MainWindowActivate(st, ports);
     std::vector<std::string> expected = {plotShown ? "list shown" : "list hidden", "swatches 255 65280 32768 255"};
     if (plotShown) expected.push_back("plot");
@@ -176,19 +176,19 @@ TEST_F(SettingsFileTest, AcceptedChangeIsAppliedReplottedAndWritten) {
     EXPECT_EQ(log, expected);
     ASSERT_EQ(io.written.size(), 1u);
     EXPECT_EQ(fieldText(io.written[0], RecordField::AbsoluteColor), "255");
-    EXPECT_EQ(st.SettingsChanged, 0);
-    EXPECT_EQ(st.SettingsFileFound, 1);
+    EXPECT_EQ(st.settings.SettingsChanged, 0);
+    EXPECT_EQ(st.settings.SettingsFileFound, 1);
   }
 }
 
 TEST_F(SettingsFileTest, FailedWriteIsReportedAndRetriedLater) {
-  st.SettingsChanged = 1;
+  st.settings.SettingsChanged = true;
   io.writeError = "Nincs több hely az eszközön";
   MainWindowActivate(st, ports);
   ASSERT_EQ(ui.dialogs.size(), 1u);
   EXPECT_EQ(ui.dialogs[0], "Error: A beállítások nem menthetők ide: „/home/anna/beallit.ini”\nNincs több hely az eszközön");
-  EXPECT_EQ(st.SettingsChanged, 1);
-  EXPECT_EQ(st.SettingsFileFound, 0);
+  EXPECT_EQ(st.settings.SettingsChanged, 1);
+  EXPECT_EQ(st.settings.SettingsFileFound, 0);
 
   // Closing the box activates the main window: no second attempt then.
   log.clear();
@@ -200,28 +200,28 @@ TEST_F(SettingsFileTest, FailedWriteIsReportedAndRetriedLater) {
   io.writeError.clear();
   MainWindowActivate(st, ports);
   EXPECT_EQ(io.written.size(), 1u);
-  EXPECT_EQ(st.SettingsChanged, 0);
-  EXPECT_EQ(st.SettingsFileFound, 1);
+  EXPECT_EQ(st.settings.SettingsChanged, 0);
+  EXPECT_EQ(st.settings.SettingsFileFound, 1);
 }
 
 // Written and read back: the values and the stored step survive.
 TEST_F(SettingsFileTest, WrittenSettingsReadBack) {
-  st.SampleStep = 0.5;
-  st.ColorSum = 0xFFFFFF;
-  st.OptimizeOn = 0;
-  st.QuickViewMode = 1;
-  st.SettingsChanged = 1;
+  st.settings.SampleStep = 0.5;
+  st.settings.ColorSum = 0xFFFFFF;
+  st.settings.OptimizeOn = false;
+  st.settings.QuickViewMode = 1;
+  st.settings.SettingsChanged = true;
   MainWindowActivate(st, ports);
   ASSERT_EQ(io.written.size(), 1u);
 
   PlotState next;
-  next.SampleStep = 0.1;
+  next.settings.SampleStep = 0.1;
   ReadSettingsFile(next, SettingsPorts{io, io, ui});
-  EXPECT_EQ(next.SampleStep, 0.5);
-  EXPECT_EQ(next.ColorSum, 0xFFFFFFu);
-  EXPECT_EQ(next.OptimizeOn, 0);
-  EXPECT_EQ(next.QuickViewMode, 1);
-  EXPECT_EQ(next.SettingsFileFound, 1);
+  EXPECT_EQ(next.settings.SampleStep, 0.5);
+  EXPECT_EQ(next.settings.ColorSum, 0xFFFFFFu);
+  EXPECT_EQ(next.settings.OptimizeOn, 0);
+  EXPECT_EQ(next.settings.QuickViewMode, 1);
+  EXPECT_EQ(next.settings.SettingsFileFound, 1);
 }
 
 }  // namespace

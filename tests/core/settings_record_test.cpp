@@ -21,7 +21,7 @@ void expectBytes(const SettingsRecord& actual, const SettingsRecord& expected) {
 
 TEST(SettingsRecord, DefaultsWithFinestStepByteByByte) {
   PlotState st;
-  st.SampleStep = 0.1;
+  st.settings.SampleStep = 0.1;
   SettingsRecord record{};
   fillRecord(st, record);
 
@@ -44,10 +44,10 @@ TEST(SettingsRecord, DefaultsWithFinestStepByteByByte) {
 
 TEST(SettingsRecord, WhiteIsEightCharactersAndHalfStepReadsBack) {
   PlotState st;
-  st.ColorGrid = 0xFFFFFF;
-  st.SampleStep = 0.5;
-  st.SoundOn = 1;
-  st.QuickViewMode = 2;
+  st.settings.ColorGrid = 0xFFFFFF;
+  st.settings.SampleStep = 0.5;
+  st.settings.SoundOn = true;
+  st.settings.QuickViewMode = 2;
   SettingsRecord record{};
   fillRecord(st, record);
   EXPECT_EQ(int(record[48]), 8);
@@ -55,20 +55,20 @@ TEST(SettingsRecord, WhiteIsEightCharactersAndHalfStepReadsBack) {
   EXPECT_EQ(fieldText(record, RecordField::Step), "0.5");
 
   PlotState back;
-  back.SampleStep = 1.0;
+  back.settings.SampleStep = 1.0;
   EXPECT_TRUE(applyRecord(record, back).empty());
-  EXPECT_EQ(back.SampleStep, 0.5);
-  EXPECT_EQ(back.ColorGrid, 0xFFFFFFu);
-  EXPECT_EQ(back.SoundOn, 1);
-  EXPECT_EQ(back.QuickViewMode, 2);
-  EXPECT_EQ(back.OptimizeOn, 1);
+  EXPECT_EQ(back.settings.SampleStep, 0.5);
+  EXPECT_EQ(back.settings.ColorGrid, 0xFFFFFFu);
+  EXPECT_EQ(back.settings.SoundOn, 1);
+  EXPECT_EQ(back.settings.QuickViewMode, 2);
+  EXPECT_EQ(back.settings.OptimizeOn, 1);
 }
 
 TEST(SettingsRecord, ShorterTextLeavesOldCharactersBehindItsLength) {
   PlotState st;
   SettingsRecord record{};
   fillRecord(st, record);  // absolute value blue: 16711680
-  st.ColorAbsolute = 255;
+  st.settings.ColorAbsolute = 255;
   fillRecord(st, record);
   EXPECT_EQ(int(record[37]), 3);
   EXPECT_EQ(std::string(record.begin() + 38, record.begin() + 46), "25511680");
@@ -76,7 +76,7 @@ TEST(SettingsRecord, ShorterTextLeavesOldCharactersBehindItsLength) {
 
   PlotState back;
   EXPECT_TRUE(applyRecord(record, back).empty());
-  EXPECT_EQ(back.ColorAbsolute, 255u);
+  EXPECT_EQ(back.settings.ColorAbsolute, 255u);
 }
 
 TEST(SettingsRecord, StepTextIsCutToThreeCharacters) {
@@ -89,7 +89,7 @@ TEST(SettingsRecord, StepTextIsCutToThreeCharacters) {
 // A record of the default texts with one field replaced.
 SettingsRecord recordWith(RecordField field, std::string_view text) {
   PlotState st;
-  st.SampleStep = 0.5;
+  st.settings.SampleStep = 0.5;
   SettingsRecord record{};
   fillRecord(st, record);
   setFieldText(record, field, text);
@@ -125,7 +125,7 @@ TEST(SettingsRecord, DamagedTextsAreReplaced) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(layoutOf(c.field).name) + " \"" + c.text + "\"");
     PlotState st;
-    st.SampleStep = 1.0;  // the step in force
+    st.settings.SampleStep = 1.0;  // the step in force
     const auto replaced = applyRecord(recordWith(c.field, c.text), st);
     if (c.replaced) {
       EXPECT_EQ(replaced, std::vector<RecordField>{c.field});
@@ -134,25 +134,25 @@ TEST(SettingsRecord, DamagedTextsAreReplaced) {
     }
     switch (c.field) {
       case RecordField::Step:
-        EXPECT_EQ(st.SampleStep, c.replaced ? 1.0 : (c.text == "0.2" ? 0.2 : 0.5));
+        EXPECT_EQ(st.settings.SampleStep, c.replaced ? 1.0 : (c.text == "0.2" ? 0.2 : 0.5));
         break;
       case RecordField::LinearColor:
-        EXPECT_EQ(st.ColorLinear, c.replaced ? DefaultColorLinear : Color(std::stoi(c.text)));
+        EXPECT_EQ(st.settings.ColorLinear, c.replaced ? DefaultColorLinear : Color(std::stoi(c.text)));
         break;
       case RecordField::SumColor:
-        EXPECT_EQ(st.ColorSum, DefaultColorSum);
+        EXPECT_EQ(st.settings.ColorSum, DefaultColorSum);
         break;
       case RecordField::GridColor:
-        EXPECT_EQ(st.ColorGrid, 8u);
+        EXPECT_EQ(st.settings.ColorGrid, 8u);
         break;
       case RecordField::Sound:
-        EXPECT_EQ(st.SoundOn, 0);
+        EXPECT_EQ(st.settings.SoundOn, 0);
         break;
       case RecordField::Optimize:
-        EXPECT_EQ(st.OptimizeOn, c.replaced ? 1 : 0);
+        EXPECT_EQ(st.settings.OptimizeOn, c.replaced ? 1 : 0);
         break;
       case RecordField::QuickView:
-        EXPECT_EQ(st.QuickViewMode, c.replaced ? 0 : 2);
+        EXPECT_EQ(st.settings.QuickViewMode, c.replaced ? 0 : 2);
         break;
       default:
         FAIL();
@@ -167,28 +167,28 @@ TEST(SettingsRecord, LengthByteAboveCapacityIsDamage) {
   PlotState st;
   EXPECT_EQ(applyRecord(record, st),
             (std::vector<RecordField>{RecordField::AuxLinesColor, RecordField::Sound}));
-  EXPECT_EQ(st.ColorAuxLines, DefaultColorAuxLines);
+  EXPECT_EQ(st.settings.ColorAuxLines, DefaultColorAuxLines);
   EXPECT_EQ(fieldText(record, RecordField::AuxLinesColor), std::nullopt);
 }
 
 // An empty record (a file too short for one) gives every default and keeps the step.
 TEST(SettingsRecord, EmptyRecordGivesTheDefaults) {
   PlotState st;
-  st.ColorLinear = 1;
-  st.ColorSum = 2;
-  st.SoundOn = 1;
-  st.OptimizeOn = 0;
-  st.QuickViewMode = 2;
-  st.FunctionWindowOn = 1;
-  st.SampleStep = 0.5;
+  st.settings.ColorLinear = 1;
+  st.settings.ColorSum = 2;
+  st.settings.SoundOn = true;
+  st.settings.OptimizeOn = false;
+  st.settings.QuickViewMode = 2;
+  st.settings.FunctionWindowOn = true;
+  st.settings.SampleStep = 0.5;
   EXPECT_EQ(applyRecord(SettingsRecord{}, st).size(), 13u);
-  EXPECT_EQ(st.ColorLinear, DefaultColorLinear);
-  EXPECT_EQ(st.ColorSum, DefaultColorSum);
-  EXPECT_EQ(st.SoundOn, 0);
-  EXPECT_EQ(st.OptimizeOn, 1);
-  EXPECT_EQ(st.QuickViewMode, 0);
-  EXPECT_EQ(st.FunctionWindowOn, 0);
-  EXPECT_EQ(st.SampleStep, 0.5);
+  EXPECT_EQ(st.settings.ColorLinear, DefaultColorLinear);
+  EXPECT_EQ(st.settings.ColorSum, DefaultColorSum);
+  EXPECT_EQ(st.settings.SoundOn, 0);
+  EXPECT_EQ(st.settings.OptimizeOn, 1);
+  EXPECT_EQ(st.settings.QuickViewMode, 0);
+  EXPECT_EQ(st.settings.FunctionWindowOn, 0);
+  EXPECT_EQ(st.settings.SampleStep, 0.5);
 }
 
 }  // namespace

@@ -53,12 +53,12 @@ TEST_F(FunctionSets, SavedSetComesBackIntoTheRunningProgram) {
   key(Qt::Key_F8);
   key(Qt::Key_2, Qt::ControlModifier);
   plot("9", "9", "9");
-  ASSERT_EQ(st().FunctionCount, 1);
+  ASSERT_EQ(st().table.FunctionCount, 1);
 
   openWindow();
   window().askFileToOpen = [] { return QDir::current().absoluteFilePath("fuggvenyek1.fv"); };
   press("Button2");  // "Tölt"
-  EXPECT_EQ(st().FunctionCount, 3);
+  EXPECT_EQ(st().table.FunctionCount, 3);
   EXPECT_EQ(rows(), savedRows);
   EXPECT_EQ(pixels(), savedPixels);
   EXPECT_TRUE(w->RadioButton1->isChecked());

@@ -273,9 +273,9 @@ TEST_F(MainWindow, TheStatusBarIsOneForScreenReadersWithItsThreePanelsInPlace) {
 
 TEST_F(MainWindow, TypedFieldsArePlottedByF5AndByButton1) {
   plot("2", "3");
-  EXPECT_EQ(st().FunctionCount, 1);
-  EXPECT_EQ(st().CoefA[1], 2.0);
-  EXPECT_EQ(st().CoefB[1], 3.0);
+  EXPECT_EQ(st().table.FunctionCount, 1);
+  EXPECT_EQ(st().table.CoefA[1], 2.0);
+  EXPECT_EQ(st().table.CoefB[1], 3.0);
   EXPECT_EQ(w->windowTitle(), "Íme a függvény");
   EXPECT_EQ(panel(1), "Függvények száma: 1");
   EXPECT_TRUE(w->Button9->isEnabled());
@@ -285,10 +285,10 @@ TEST_F(MainWindow, TypedFieldsArePlottedByF5AndByButton1) {
   QTest::mouseClick(w->RadioButton2, Qt::LeftButton);
   typeFields("-1.5", "", "0.25");
   QTest::mouseClick(w->Button1, Qt::LeftButton);
-  EXPECT_EQ(st().FunctionCount, 2);
-  EXPECT_EQ(st().FunctionKind[2], Quadratic);
-  EXPECT_EQ(st().CoefA[2], -1.5);
-  EXPECT_EQ(st().CoefC[2], 0.25);
+  EXPECT_EQ(st().table.FunctionCount, 2);
+  EXPECT_EQ(st().table.FunctionKind[2], Kind::Quadratic);
+  EXPECT_EQ(st().table.CoefA[2], -1.5);
+  EXPECT_EQ(st().table.CoefC[2], 0.25);
   EXPECT_EQ(panel(1), "Függvények száma: 2");
   EXPECT_EQ(app->functionListWindow().rowCount(), 2);
 }
@@ -309,13 +309,13 @@ TEST_F(MainWindow, KindShortcutsAndClicksSwitchTheCField) {
   EXPECT_EQ(w->Edit3->text(), "7");  // kept while disabled
   key(Qt::Key_1, Qt::ControlModifier);  // already selected: nothing changes
   EXPECT_TRUE(cDisabled());
-  EXPECT_EQ(st().LinearSelected, 1);
+  EXPECT_TRUE(st().flags.LinearSelected);
   key(Qt::Key_4, Qt::ControlModifier);
   EXPECT_TRUE(w->RadioButton4->isChecked());
   EXPECT_TRUE(cEnabled());
   QTest::mouseClick(w->RadioButton1, Qt::LeftButton);
   EXPECT_TRUE(cDisabled());
-  EXPECT_EQ(w->selectedKind(), Linear);
+  EXPECT_EQ(w->selectedKind(), Kind::Linear);
 }
 
 TEST_F(MainWindow, DeletingTheLastFunctionSelectsItsKindAndRefillsTheFields) {
@@ -326,11 +326,11 @@ TEST_F(MainWindow, DeletingTheLastFunctionSelectsItsKindAndRefillsTheFields) {
   EXPECT_FALSE(w->Edit3->isEnabled());
 
   key(Qt::Key_F7);
-  EXPECT_EQ(st().FunctionCount, 1);
+  EXPECT_EQ(st().table.FunctionCount, 1);
   EXPECT_TRUE(w->RadioButton2->isChecked());
   EXPECT_TRUE(w->Edit3->isEnabled());
   EXPECT_TRUE(w->Label3->isEnabled());
-  EXPECT_EQ(st().LinearSelected, 0);
+  EXPECT_FALSE(st().flags.LinearSelected);
   EXPECT_EQ(w->Edit1->text(), "1.00");
   EXPECT_EQ(w->Edit2->text(), "2.00");
   EXPECT_EQ(w->Edit3->text(), "3.00");
@@ -363,7 +363,7 @@ TEST_F(MainWindow, RefusalsAndTheZoomButtonAnswerWithTheirMessageBoxes) {
     EXPECT_TRUE(w->isVisible());
   }
   // A refusal of the first function ends as clear all.
-  EXPECT_EQ(st().FunctionCount, 0);
+  EXPECT_EQ(st().table.FunctionCount, 0);
   EXPECT_EQ(w->Edit1->text(), "");
   EXPECT_EQ(panel(1), "Függvények száma: 0");
 }
@@ -371,7 +371,7 @@ TEST_F(MainWindow, RefusalsAndTheZoomButtonAnswerWithTheirMessageBoxes) {
 TEST_F(MainWindow, WithSoundOnTheBeepComesBeforeTheRefusal) {
   std::vector<std::size_t> boxesOpenAtBeep;
   app->notifier().setBeeper([&] { boxesOpenAtBeep.push_back(boxes.pending().size()); });
-  st().SoundOn = 1;
+  st().settings.SoundOn = true;
   plot("2", "x");
   EXPECT_EQ(boxesOpenAtBeep, std::vector<std::size_t>{0});
   EXPECT_EQ(boxes.take(), std::vector<SeenBox>{box("Warning", "Betűkből nem lehet függvényt ábrázolni!",
@@ -394,9 +394,9 @@ TEST_F(MainWindow, ClearingKeysAndButtonsClearWhatTheyShould) {
     SCOPED_TRACE(c.name);
     plot("2", "3");
     plot("1", "1");
-    ASSERT_EQ(st().FunctionCount, 2);
+    ASSERT_EQ(st().table.FunctionCount, 2);
     c.act(this);
-    EXPECT_EQ(st().FunctionCount, 0);
+    EXPECT_EQ(st().table.FunctionCount, 0);
     EXPECT_EQ(panel(1), "Függvények száma: 0");
     EXPECT_EQ(w->windowTitle(), "Függvényválasztás");
     EXPECT_FALSE(w->Button9->isEnabled());
@@ -410,7 +410,7 @@ TEST_F(MainWindow, ClearingKeysAndButtonsClearWhatTheyShould) {
 TEST_F(MainWindow, F7IsDisabledAtStartAndFollowsButton9) {
   typeFields("2", "3");
   key(Qt::Key_F7);
-  EXPECT_EQ(st().FunctionCount, 0);
+  EXPECT_EQ(st().table.FunctionCount, 0);
   EXPECT_EQ(w->Edit1->text(), "2");  // nothing ran
 
   key(Qt::Key_F5);
@@ -422,7 +422,7 @@ TEST_F(MainWindow, F7IsDisabledAtStartAndFollowsButton9) {
   plot("2", "3");
   w->Button9->setEnabled(false);
   key(Qt::Key_F7);
-  EXPECT_EQ(st().FunctionCount, 0);
+  EXPECT_EQ(st().table.FunctionCount, 0);
 }
 
 TEST_F(MainWindow, MenuWindowsDisableTheMainWindowUntilTheyClose) {

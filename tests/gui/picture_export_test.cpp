@@ -122,7 +122,7 @@ TEST_F(PictureExport, AFolderThatCannotBeWrittenKeepsTheOldFileAndSaysSo) {
     EXPECT_TRUE(seen[0].text.contains(QString::fromLatin1(name))) << seen[0].text.toStdString();
   }
   EXPECT_EQ(read("regi.bmp"), QByteArray("old contents"));
-  EXPECT_EQ(st().FunctionCount, 1);
+  EXPECT_EQ(st().table.FunctionCount, 1);
 
   saveAs("");  // cancelled
   EXPECT_EQ(QDir::current().entryList(QDir::Files), QStringList{"regi.bmp"});

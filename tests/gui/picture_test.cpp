@@ -36,7 +36,7 @@ TEST_F(Picture, WindowShowsTheRasterPixelForPixelBesideTheControls) {
   // The picture holds what was drawn: the axes' crossing and the curve.
   const QImage shown = w->grab().toImage();
   EXPECT_EQ(shown.pixel(120 + 205, 24 + 160), qRgb(0, 0, 0));
-  EXPECT_EQ(shown.pixel(120 + 205, 24 + 120), ui::toQRgb(st().ColorLinear));
+  EXPECT_EQ(shown.pixel(120 + 205, 24 + 120), ui::toQRgb(st().settings.ColorLinear));
   EXPECT_EQ(shown.pixel(120 + 45, 24 + 102), qRgb(255, 255, 255));
 }
 
@@ -57,18 +57,18 @@ TEST_F(Picture, HeldPanButtonsMoveThePictureOnlyOnTimerTicks) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     QPushButton* button = w->*c.button;
-    const int panX = st().PanX, panY = st().PanY;
+    const int panX = st().view.PanX, panY = st().view.PanY;
     QTest::mousePress(button, c.mouse);
-    EXPECT_EQ(st().PanX, panX);  // a press alone moves nothing
-    EXPECT_EQ(st().PanY, panY);
+    EXPECT_EQ(st().view.PanX, panX);  // a press alone moves nothing
+    EXPECT_EQ(st().view.PanY, panY);
     tick(w->Timer1);
-    EXPECT_EQ(st().PanX, panX + c.dx);
-    EXPECT_EQ(st().PanY, panY + c.dy);
+    EXPECT_EQ(st().view.PanX, panX + c.dx);
+    EXPECT_EQ(st().view.PanY, panY + c.dy);
     EXPECT_EQ(w->Timer1->interval(), 200);
     QTest::mouseRelease(button, c.mouse);
     tick(w->Timer1);
-    EXPECT_EQ(st().PanX, panX + c.dx);
-    EXPECT_EQ(st().PanY, panY + c.dy);
+    EXPECT_EQ(st().view.PanX, panX + c.dx);
+    EXPECT_EQ(st().view.PanY, panY + c.dy);
   }
   // Every step was shown.
   EXPECT_EQ(pictureDifferences(), 0);
@@ -100,24 +100,24 @@ TEST_F(Picture, WheelOverAnyControlPansAndWithCtrlZooms) {
   for (const Step& s : steps) {
     SCOPED_TRACE(s.name);
     turnWheel(s.over(w), s.delta, s.keys, s.buttons);
-    EXPECT_EQ(st().ZoomFactor, s.zoom);
+    EXPECT_EQ(st().view.ZoomFactor, s.zoom);
     EXPECT_EQ(w->Label5->text(), QString::number(s.zoom) + "x");
-    EXPECT_EQ(st().PanX, s.panX);
-    EXPECT_EQ(st().PanY, s.panY);
+    EXPECT_EQ(st().view.PanX, s.panX);
+    EXPECT_EQ(st().view.PanY, s.panY);
   }
 
   // The direction switch: horizontal, then wheel down moves the view right.
   QTest::mouseClick(w->Button10, Qt::LeftButton);
   EXPECT_EQ(w->Button10->text(), "⇔");
   turnWheel(w->Image1, -120);
-  EXPECT_EQ(st().PanX, -32);
+  EXPECT_EQ(st().view.PanX, -32);
   QTest::mouseClick(w->Button10, Qt::LeftButton);
   EXPECT_EQ(w->Button10->text(), "⇕");
 
   // The centre button puts the origin back.
   QTest::mouseClick(w->Button8, Qt::LeftButton);
-  EXPECT_EQ(st().PanX, 0);
-  EXPECT_EQ(st().PanY, 0);
+  EXPECT_EQ(st().view.PanX, 0);
+  EXPECT_EQ(st().view.PanY, 0);
 }
 
 TEST_F(Picture, CursorAndReadoutFollowTheMouseOnceAFunctionIsShown) {
@@ -160,14 +160,14 @@ TEST_F(Picture, NumberingAndPointMarkingDrawOnThePicture) {
   EXPECT_GT(blackIn(eight), 3);
   EXPECT_EQ(clientPixel(120 + 213, 24 + 128), rasterPixel(213, 128));
 
-  st().AuxLinesOn = 1;
+  st().settings.AuxLinesOn = true;
   QTest::mouseMove(w->Image1, QPoint(100, 100));
   QTest::mouseMove(w->Image1, QPoint(245, 120));
   QTest::mouseClick(w->Image1, Qt::LeftButton, {}, QPoint(245, 120));
-  EXPECT_EQ(app->picture().pixel(245, 140), st().ColorAuxLines);  // from the x axis up to the point
-  EXPECT_EQ(app->picture().pixel(225, 120), st().ColorAuxLines);  // from the y axis across to the point
+  EXPECT_EQ(app->picture().pixel(245, 140), st().settings.ColorAuxLines);  // from the x axis up to the point
+  EXPECT_EQ(app->picture().pixel(225, 120), st().settings.ColorAuxLines);  // from the y axis across to the point
   EXPECT_GT(blackIn(QRect(246, 121, 60, 13)), 10);                  // «(10.00;10.00)»
-  EXPECT_EQ(clientPixel(120 + 245, 24 + 140), ui::toQRgb(st().ColorAuxLines));
+  EXPECT_EQ(clientPixel(120 + 245, 24 + 140), ui::toQRgb(st().settings.ColorAuxLines));
 }
 
 TEST(RasterText, DrawsCrispGlyphsInTheTextColourOverAnOptionalBox) {

@@ -32,7 +32,7 @@ class SettingsStore : public ::testing::Test {
 
 SettingsRecord recordWithLinear(Color c) {
   PlotState st;
-  st.ColorLinear = c;
+  st.settings.ColorLinear = c;
   SettingsRecord r{};
   fillRecord(st, r);
   return r;

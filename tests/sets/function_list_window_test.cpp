@@ -50,9 +50,9 @@ TEST_F(FunctionListWindow, LayoutAndStartingTexts) {
 }
 
 TEST_F(FunctionListWindow, RowsFollowThePlotAndClearingCommands) {
-  plot(Quadratic, "1.5", "-12", "100");
-  plot(Linear, "25", "0");
-  plot(AbsoluteValue, "0.5", "3", "-1");
+  plot(Kind::Quadratic, "1.5", "-12", "100");
+  plot(Kind::Linear, "25", "0");
+  plot(Kind::AbsoluteValue, "0.5", "3", "-1");
   EXPECT_EQ(rows(), (QStringList{QString::fromUtf8("01. Másodfokú       1.50   -12.00   100.00"),
                                  QString::fromUtf8("02. Elsőfokú        25.00  0.00   -"),
                                  QString::fromUtf8("03. Absz. értékes   0.50   3.00   -1.00")}));
@@ -66,10 +66,10 @@ TEST_F(FunctionListWindow, RowsFollowThePlotAndClearingCommands) {
 }
 
 TEST_F(FunctionListWindow, TheSumButtonDrawsExactlyTwoSelectedFunctions) {
-  plot(Linear, "1", "0");
-  plot(Quadratic, "1", "0", "0");
-  plot(Linear, "-1", "2");
-  st.SoundOn = 1;
+  plot(Kind::Linear, "1", "0");
+  plot(Kind::Quadratic, "1", "0", "0");
+  plot(Kind::Linear, "-1", "2");
+  st.settings.SoundOn = true;
   const auto pictureBefore = pixels();
   for (const std::vector<int>& selected : {std::vector<int>{}, {1}, {0, 1, 2}}) {
     selectRows(selected);
@@ -89,26 +89,26 @@ TEST_F(FunctionListWindow, TheSumButtonDrawsExactlyTwoSelectedFunctions) {
   EXPECT_TRUE(ui.dialogs.empty());
   EXPECT_EQ(listWindow.selectionLabel(), QStringLiteral("Kiválasztott függvények:  1  3 "));
   // x + (−x + 2) = 2: pixel row 152 across the whole picture.
-  for (int x = 0; x < Raster::Width; ++x) ASSERT_EQ(pic.pixel(x, 152), st.ColorSum) << x;
-  EXPECT_EQ(pic.pixel(225, 140), st.ColorLinear) << "the summed curves stay";
+  for (int x = 0; x < Raster::Width; ++x) ASSERT_EQ(pic.pixel(x, 152), st.settings.ColorSum) << x;
+  EXPECT_EQ(pic.pixel(225, 140), st.settings.ColorLinear) << "the summed curves stay";
 }
 
 TEST_F(FunctionListWindow, DoubleClickRedrawsAndTracesTheRowsFunction) {
-  plot(Linear, "1", "0");
-  plot(Linear, "0", "5");
+  plot(Kind::Linear, "1", "0");
+  plot(Kind::Linear, "0", "5");
   cmd.sum({0, 1});
-  ASSERT_EQ(pic.pixel(246, 99), st.ColorSum);
+  ASSERT_EQ(pic.pixel(246, 99), st.settings.ColorSum);
   QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(1));
   QTest::mouseDClick(list()->viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(1));
   EXPECT_EQ(pic.pixel(300, 140), 0u) << "y = 5 traced in black";
   EXPECT_EQ(pic.pixel(246, 99), 0xFFFFFFu) << "the redraw removed the sum";
-  EXPECT_EQ(pic.pixel(265, 100), st.ColorLinear) << "y = x keeps its colour";
-  EXPECT_EQ(st.FunctionCount, 2);
+  EXPECT_EQ(pic.pixel(265, 100), st.settings.ColorLinear) << "y = x keeps its colour";
+  EXPECT_EQ(st.table.FunctionCount, 2);
 }
 
 TEST_F(FunctionListWindow, ShowingAndClosingAreReportedAndKeepTheRows) {
   listWindow.hide();
-  plot(Linear, "1", "0");
+  plot(Kind::Linear, "1", "0");
   list()->item(0)->setSelected(true);
   QSignalSpy spy(&listWindow, &Tfuggvenyablak::visibilityChanged);
   listWindow.show();

@@ -92,7 +92,7 @@ TEST_F(SaveLoadWindow, ActivationShowsWhatThereIsToSave) {
   };
   for (const Case& c : {Case{0, "Nincs mit menteni", false}, Case{2, "Mentendő függvények: 2", true}}) {
     cmd.clearAll();
-    for (int i = 1; i <= c.functions; ++i) plot(Linear, std::to_string(i), "0");
+    for (int i = 1; i <= c.functions; ++i) plot(Kind::Linear, std::to_string(i), "0");
     window.open();
     EXPECT_FALSE(mainWindow.isEnabled());
     EXPECT_TRUE(window.isVisible());
@@ -104,9 +104,9 @@ TEST_F(SaveLoadWindow, ActivationShowsWhatThereIsToSave) {
 }
 
 TEST_F(SaveLoadWindow, ASavedSetLoadsBackIntoTableListPictureAndFields) {
-  plot(Linear, "2", "-1");
-  plot(Quadratic2, "0.5", "1", "3");
-  plot(AbsoluteValue, "-1.25", "4", "7");
+  plot(Kind::Linear, "2", "-1");
+  plot(Kind::Quadratic2, "0.5", "1", "3");
+  plot(Kind::AbsoluteValue, "-1.25", "4", "7");
   window.open();
   auto* comment = child<QLineEdit>(window, "Edit1");
   QTest::mouseClick(comment, Qt::LeftButton);
@@ -122,7 +122,7 @@ TEST_F(SaveLoadWindow, ASavedSetLoadsBackIntoTableListPictureAndFields) {
   const auto pictureBefore = pixels();
 
   cmd.zoomStep();
-  plot(Linear, "9", "9");
+  plot(Kind::Linear, "9", "9");
   window.open();
   load(QStringLiteral("sajat.fv"));
 
@@ -130,7 +130,7 @@ TEST_F(SaveLoadWindow, ASavedSetLoadsBackIntoTableListPictureAndFields) {
   EXPECT_EQ(table(), tableBefore);
   EXPECT_EQ(rows(), rowsBefore);
   EXPECT_EQ(pixels(), pictureBefore);
-  EXPECT_EQ(ui.kind, AbsoluteValue);
+  EXPECT_EQ(ui.kind, Kind::AbsoluteValue);
   EXPECT_EQ(ui.fields[0], "-1.25");
   EXPECT_EQ(ui.fields[1], "4.00");
   EXPECT_EQ(ui.fields[2], "7.00");
@@ -148,8 +148,8 @@ TEST_F(SaveLoadWindow, ASavedSetLoadsBackIntoTableListPictureAndFields) {
 }
 
 TEST_F(SaveLoadWindow, DamagedFilesAreRefusedAndChangeNothing) {
-  plot(Linear, "2", "-1");
-  plot(Quadratic, "1", "0", "-3");
+  plot(Kind::Linear, "2", "-1");
+  plot(Kind::Quadratic, "1", "0", "-3");
   window.open();
   save();  // fuggvenyek1.fv
   const QByteArray good = fileBytes("fuggvenyek1.fv");
@@ -159,7 +159,7 @@ TEST_F(SaveLoadWindow, DamagedFilesAreRefusedAndChangeNothing) {
   const std::pair<const char*, QByteArray> files[] = {
       {"rovid.fv", good.left(1853)}, {"hosszu.fv", good + 'x'}, {"darab.fv", badCount}};
 
-  st.SoundOn = 1;
+  st.settings.SoundOn = true;
   const auto tableBefore = table();
   const QStringList rowsBefore = rows();
   const auto pictureBefore = pixels();
@@ -182,7 +182,7 @@ TEST_F(SaveLoadWindow, DamagedFilesAreRefusedAndChangeNothing) {
 }
 
 TEST_F(SaveLoadWindow, AFileThatCannotBeReadIsNamedAndChangesNothing) {
-  plot(Linear, "2", "-1");
+  plot(Kind::Linear, "2", "-1");
   ASSERT_TRUE(QDir().mkdir("mappa.fv"));
   window.open();
   const auto tableBefore = table();
@@ -203,7 +203,7 @@ TEST_F(SaveLoadWindow, AFileThatCannotBeReadIsNamedAndChangesNothing) {
 }
 
 TEST_F(SaveLoadWindow, AFailedSaveNamesTheFileAndKeepsEverything) {
-  plot(Linear, "2", "-1");
+  plot(Kind::Linear, "2", "-1");
   const QByteArray procBefore = fileBytes("/proc/version");
   ASSERT_FALSE(procBefore.isEmpty());
   window.open();
@@ -218,7 +218,7 @@ TEST_F(SaveLoadWindow, AFailedSaveNamesTheFileAndKeepsEverything) {
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(mainWindow.isEnabled());
     EXPECT_TRUE(button("Button1")->isEnabled());
-    EXPECT_EQ(st.FunctionCount, 1);
+    EXPECT_EQ(st.table.FunctionCount, 1);
   }
   EXPECT_EQ(fileBytes("/proc/version"), procBefore);
   EXPECT_FALSE(QFileInfo::exists("nincs-mappa"));
@@ -232,7 +232,7 @@ TEST_F(SaveLoadWindow, AFailedSaveNamesTheFileAndKeepsEverything) {
 }
 
 TEST_F(SaveLoadWindow, AutomaticNamesTakeTheFirstFreeNumber) {
-  plot(Linear, "2", "-1");
+  plot(Kind::Linear, "2", "-1");
   for (const char* expected : {"fuggvenyek1.fv", "fuggvenyek2.fv", "fuggvenyek3.fv"}) {
     window.open();
     save();
@@ -245,7 +245,7 @@ TEST_F(SaveLoadWindow, AutomaticNamesTakeTheFirstFreeNumber) {
 }
 
 TEST_F(SaveLoadWindow, FiftyFunctionsLoadWithOneMaximumMessage) {
-  for (int i = 1; i <= 50; ++i) plot(i % 2 ? Linear : Quadratic, std::to_string(i), "1", "2");
+  for (int i = 1; i <= 50; ++i) plot(i % 2 ? Kind::Linear : Kind::Quadratic, std::to_string(i), "1", "2");
   window.open();
   save();
   const auto tableBefore = table();
@@ -258,20 +258,20 @@ TEST_F(SaveLoadWindow, FiftyFunctionsLoadWithOneMaximumMessage) {
   EXPECT_EQ(ui.dialogs, std::vector<std::string>{"Information: Függvényábrázolási maximum elérve!"});
   EXPECT_EQ(table(), tableBefore);
   EXPECT_EQ(rows(), rowsBefore);
-  EXPECT_EQ(rows().value(49), QString::fromStdString(FunctionRow(50, Quadratic, 50, 1, 2)));
+  EXPECT_EQ(rows().value(49), QString::fromStdString(FunctionRow(50, Kind::Quadratic, 50, 1, 2)));
   EXPECT_EQ(window.loadStatus(), QStringLiteral("Betöltött függvények: 50"));
 }
 
 TEST_F(SaveLoadWindow, DiscardingALoadEmptiesTheSetAndKeepsTheWindowOpen) {
-  plot(Linear, "2", "-1");
-  plot(Quadratic, "1", "0", "-3");
+  plot(Kind::Linear, "2", "-1");
+  plot(Kind::Quadratic, "1", "0", "-3");
   window.open();
   save();
   window.open();
   load("fuggvenyek1.fv");
   ASSERT_EQ(list()->count(), 2);
   button("Button5")->click();
-  EXPECT_EQ(st.FunctionCount, 0);
+  EXPECT_EQ(st.table.FunctionCount, 0);
   EXPECT_EQ(list()->count(), 0);
   EXPECT_EQ(ui.countPanel, "Függvények száma: 0");
   EXPECT_FALSE(button("Button1")->isEnabled());
@@ -286,12 +286,12 @@ TEST_F(SaveLoadWindow, DiscardingALoadEmptiesTheSetAndKeepsTheWindowOpen) {
 TEST_F(SaveLoadWindow, ACancelledLoadOnlySetsTheSaveButton) {
   window.open();
   ASSERT_FALSE(button("Button1")->isEnabled());
-  plot(Linear, "2", "-1");  // stored while the window stayed open
+  plot(Kind::Linear, "2", "-1");  // stored while the window stayed open
   const auto pictureBefore = pixels();
   load(QString());
   EXPECT_TRUE(button("Button1")->isEnabled());
   EXPECT_EQ(pixels(), pictureBefore);
-  EXPECT_EQ(st.FunctionCount, 1);
+  EXPECT_EQ(st.table.FunctionCount, 1);
   EXPECT_TRUE(ui.dialogs.empty());
   EXPECT_TRUE(window.isVisible());
 }
@@ -331,7 +331,7 @@ TEST_F(SaveLoadWindow, TheCommentHoldsFiftyCharactersNotFiftyCodeUnits) {
 }
 
 TEST_F(SaveLoadWindow, CharactersWindows1250LacksAreReportedAndStoredAsQuestionMarks) {
-  plot(Linear, "2", "-1");
+  plot(Kind::Linear, "2", "-1");
   window.open();
   auto* comment = child<QLineEdit>(window, "Edit1");
   comment->clear();

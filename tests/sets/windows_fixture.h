@@ -96,7 +96,7 @@ class WindowsTest : public ::testing::Test {
   QListWidget* list() { return child<QListWidget>(listWindow, "ListBox1"); }
 
   // Chooses a kind, types the fields and presses F5 in the (fake) main window.
-  void plot(double kind, const std::string& a, const std::string& b, const std::string& c = "") {
+  void plot(Kind kind, const std::string& a, const std::string& b, const std::string& c = "") {
     cmd.selectKind(kind);
     ui.type(a, b, c);
     cmd.plotCommand();
@@ -110,12 +110,12 @@ class WindowsTest : public ::testing::Test {
     button("Button2")->click();
   }
 
-  // The table as "kind:a:b:c", entries 1..FunctionCount.
+  // The table as "kind:a:b:c", entries 1..table.FunctionCount.
   std::vector<std::string> table() const {
     std::vector<std::string> out;
-    for (int i = 1; i <= st.FunctionCount; ++i)
-      out.push_back(std::to_string(st.FunctionKind[i]) + ":" + std::to_string(st.CoefA[i]) + ":" +
-                    std::to_string(st.CoefB[i]) + ":" + std::to_string(st.CoefC[i]));
+    for (int i = 1; i <= st.table.FunctionCount; ++i)
+      out.push_back(std::to_string(kindNumber(st.table.FunctionKind[i])) + ":" + std::to_string(st.table.CoefA[i]) + ":" +
+                    std::to_string(st.table.CoefB[i]) + ":" + std::to_string(st.table.CoefC[i]));
     return out;
   }
   // The texts of the list window's items.

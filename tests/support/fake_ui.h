@@ -19,7 +19,7 @@ class FakeUi : public MainWindowPort, public Notifier, public FunctionListPort, 
   std::vector<std::string> dialogs;
 
   std::string fields[3];
-  double kind = Linear;
+  Kind kind = Kind::Linear;
   bool cEnabled = false;
   std::string caption = "Grafolin 5.2";
   std::string countPanel = "Függvények száma: 0";
@@ -48,10 +48,10 @@ class FakeUi : public MainWindowPort, public Notifier, public FunctionListPort, 
     fields[static_cast<int>(f)] = t;
     log.push_back("field " + std::to_string(static_cast<int>(f)) + "=" + t);
   }
-  double selectedKind() const override { return kind; }
-  void selectKind(double k) override {
+  Kind selectedKind() const override { return kind; }
+  void selectKind(Kind k) override {
     kind = k;
-    log.push_back("select " + std::to_string(static_cast<int>(k)));
+    log.push_back("select " + std::to_string(kindNumber(k)));
   }
   void setCFieldEnabled(bool e) override { cEnabled = e; }
   void setCaption(const std::string& t) override {
@@ -129,19 +129,19 @@ class CoreTest : public ::testing::Test {
   }
 
   // Chooses a kind the way a click on its option does.
-  void choose(double kind) { cmd.selectKind(kind); }
+  void choose(Kind kind) { cmd.selectKind(kind); }
   // Types the fields and presses F5.
-  void plot(double kind, const std::string& a, const std::string& b, const std::string& c = "") {
+  void plot(Kind kind, const std::string& a, const std::string& b, const std::string& c = "") {
     choose(kind);
     ui.type(a, b, c);
     cmd.plotCommand();
   }
-  // The table as "kind:a:b:c" strings, entries 1..FunctionCount.
+  // The table as "kind:a:b:c" strings, entries 1..table.FunctionCount.
   std::vector<std::string> table() const {
     std::vector<std::string> out;
-    for (int i = 1; i <= st.FunctionCount; ++i)
-      out.push_back(std::to_string(static_cast<int>(st.FunctionKind[i])) + ":" + fmt(st.CoefA[i]) + ":" +
-                    fmt(st.CoefB[i]) + ":" + fmt(st.CoefC[i]));
+    for (int i = 1; i <= st.table.FunctionCount; ++i)
+      out.push_back(std::to_string(kindNumber(st.table.FunctionKind[i])) + ":" + fmt(st.table.CoefA[i]) + ":" +
+                    fmt(st.table.CoefB[i]) + ":" + fmt(st.table.CoefC[i]));
     return out;
   }
   static std::string fmt(double v) {
