@@ -74,7 +74,7 @@ struct FunctionSet {
   std::array<std::string, MaxFunctions + 1> cText;
 };
 
-// Builds the record of functions 1..FunctionCount of the table (at most 50)
+// Builds the record of functions 1..table.FunctionCount of the table (at most 50)
 // with the comment cut to 50 characters. Kinds are written " 1" to " 4";
 // coefficients in the
 // two-decimal form, cut to 10 characters. Characters that Windows-1250 cannot

@@ -23,8 +23,8 @@ class NoWindows : public MainWindowPort,
   // MainWindowPort: the kind options start with "Elsőfokú" chosen.
   std::string fieldText(Field f) const override { return fields_[static_cast<int>(f)]; }
   void setFieldText(Field f, const std::string& text) override { fields_[static_cast<int>(f)] = text; }
-  double selectedKind() const override { return kind_; }
-  void selectKind(double kind) override { kind_ = kind; }
+  Kind selectedKind() const override { return kind_; }
+  void selectKind(Kind kind) override { kind_ = kind; }
   void setCFieldEnabled(bool) override {}
   void setCaption(const std::string&) override {}
   void setCountPanel(const std::string&) override {}
@@ -63,7 +63,7 @@ class NoWindows : public MainWindowPort,
 
  private:
   std::string fields_[3];
-  double kind_ = Linear;
+  Kind kind_ = Kind::Linear;
   int rows_ = 0;
 };
 

@@ -17,7 +17,7 @@ namespace graf::testing {
 namespace {
 
 struct Fn {
-  double kind;
+  Kind kind;
   std::string a, b, c;
 };
 
@@ -27,7 +27,7 @@ std::vector<Color> pixelsOf(const Raster& r) { return {r.data(), r.data() + Rast
 std::vector<Fn> typed(const std::vector<SampleFunction>& fns) {
   std::vector<Fn> out;
   for (const SampleFunction& f : fns)
-    out.push_back({f.kind, twoDecimals(f.a), twoDecimals(f.b), f.kind == Linear ? "" : twoDecimals(f.c)});
+    out.push_back({f.kind, twoDecimals(f.a), twoDecimals(f.b), f.kind == Kind::Linear ? "" : twoDecimals(f.c)});
   return out;
 }
 
@@ -36,7 +36,7 @@ class SetPictureTest : public CoreTest {
   // Plots the functions as the user does, and returns the set file of them.
   std::vector<std::uint8_t> plotAndSave(const std::vector<Fn>& fns) {
     for (const Fn& f : fns) plot(f.kind, f.a, f.b, f.c);
-    return encodeFunctionSet(st, "próba");
+    return encodeFunctionSet(st.table, "próba");
   }
 };
 
@@ -49,14 +49,14 @@ const StartCase kStarts[] = {
     {"defaults", [](PlotState&) {}},
     {"own colours, step 0.5",
      [](PlotState& s) {
-       s.ColorLinear = 0x123456;
-       s.ColorQuadratic = 0x00FFFF;
-       s.ColorQuadratic2 = 0x800080;
-       s.ColorAbsolute = 0x000000;
-       s.ColorGrid = 0xFFC0C0;
-       s.SampleStep = 0.5;
+       s.settings.ColorLinear = 0x123456;
+       s.settings.ColorQuadratic = 0x00FFFF;
+       s.settings.ColorQuadratic2 = 0x800080;
+       s.settings.ColorAbsolute = 0x000000;
+       s.settings.ColorGrid = 0xFFC0C0;
+       s.settings.SampleStep = 0.5;
      }},
-    {"step 1.0", [](PlotState& s) { s.SampleStep = 1.0; }},
+    {"step 1.0", [](PlotState& s) { s.settings.SampleStep = 1.0; }},
 };
 
 TEST_F(SetPictureTest, ALoadedSetShowsWhatTheSameFunctionsPlottedByHandShow) {
@@ -80,8 +80,8 @@ TEST_F(SetPictureTest, ALoadedSetShowsWhatTheSameFunctionsPlottedByHandShow) {
         typedUi.type(f.a, f.b, f.c);
         typing.plotCommand();
       }
-      ASSERT_EQ(typed.FunctionCount, fns.size());
-      const std::vector<std::uint8_t> bytes = encodeFunctionSet(typed, "próba");
+      ASSERT_EQ(typed.table.FunctionCount, fns.size());
+      const std::vector<std::uint8_t> bytes = encodeFunctionSet(typed.table, "próba");
 
       Raster shown;
       const SetPicture result = pictureOfSet(fresh, bytes, shown);
@@ -97,16 +97,16 @@ TEST_F(SetPictureTest, ALoadedSetShowsWhatTheSameFunctionsPlottedByHandShow) {
 }
 
 TEST_F(SetPictureTest, TheStartsZoomAndPanDoNotCarryIntoThePicture) {
-  const auto bytes = plotAndSave({{Linear, "0", "10", ""}});
+  const auto bytes = plotAndSave({{Kind::Linear, "0", "10", ""}});
   const auto atRest = pixelsOf(pic);
   PlotState moved;
-  moved.ZoomFactor = 4;
-  moved.PanX = -64;
-  moved.PanStepsX = 2;
-  moved.OriginX = 141;
-  moved.PanY = 32;
-  moved.PanStepsY = 1;
-  moved.OriginY = 192;
+  moved.view.ZoomFactor = 4;
+  moved.view.PanX = -64;
+  moved.view.PanStepsX = 2;
+  moved.view.OriginX = 141;
+  moved.view.PanY = 32;
+  moved.view.PanStepsY = 1;
+  moved.view.OriginY = 192;
   Raster shown;
   ASSERT_TRUE(pictureOfSet(moved, bytes, shown).loaded);
   EXPECT_EQ(pixelsOf(shown), atRest);
@@ -115,7 +115,7 @@ TEST_F(SetPictureTest, TheStartsZoomAndPanDoNotCarryIntoThePicture) {
 }
 
 TEST_F(SetPictureTest, ARefusedRecordLeavesThePictureAsItWas) {
-  const auto good = plotAndSave({{Linear, "2", "-1", ""}, {Quadratic, "1", "0", "0"}});
+  const auto good = plotAndSave({{Kind::Linear, "2", "-1", ""}, {Kind::Quadratic, "1", "0", "0"}});
   const auto damaged = [&](auto change) {
     auto bytes = good;
     change(bytes);
@@ -211,7 +211,7 @@ class MemoryFiles : public ExportFiles {
 class ExportCommands : public SetPictureTest {
  protected:
   void SetUp() override {
-    good = plotAndSave({{Linear, "2", "-1", ""}, {AbsoluteValue, "1", "3", "-5"}});
+    good = plotAndSave({{Kind::Linear, "2", "-1", ""}, {Kind::AbsoluteValue, "1", "3", "-5"}});
     goodPixels = pixelsOf(pic);
     damaged = good;
     damaged.pop_back();

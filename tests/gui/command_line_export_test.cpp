@@ -48,7 +48,7 @@ TEST_F(CommandLineExport, TheCommandLineWritesThePixelsOfTheProgramsOwnExport) {
     const QString base = QFileInfo(name).completeBaseName();
 
     loadInWindow(name);
-    ASSERT_EQ(st().FunctionCount, fns.size());
+    ASSERT_EQ(st().table.FunctionCount, fns.size());
     if (fns.size() == 50) {
       const auto seen = boxes.take();
       ASSERT_EQ(seen.size(), 1u);

@@ -8,13 +8,17 @@
 namespace graf::testing {
 
 struct SampleFunction {
-  double kind, a, b, c;
+  Kind kind;
+  double a, b, c;
 };
 
-inline std::vector<SampleFunction> oneFunction() { return {{Quadratic2, 0.5, 1, 3}}; }
+inline std::vector<SampleFunction> oneFunction() { return {{Kind::Quadratic2, 0.5, 1, 3}}; }
 
 inline std::vector<SampleFunction> fourKinds() {
-  return {{Linear, 2, -1, 0}, {Quadratic, 0.25, -1, -20}, {Quadratic2, -0.5, 3, 10}, {AbsoluteValue, 1.5, -4, -12}};
+  return {{Kind::Linear, 2, -1, 0},
+          {Kind::Quadratic, 0.25, -1, -20},
+          {Kind::Quadratic2, -0.5, 3, 10},
+          {Kind::AbsoluteValue, 1.5, -4, -12}};
 }
 
 // Fifty different functions of the four kinds, within −100..100.
@@ -22,8 +26,8 @@ inline std::vector<SampleFunction> fiftyFunctions() {
   static const double values[] = {-3, -2.5, -1, -0.25, 0.5, 1, 1.75, 2, 4, 12.5};
   std::vector<SampleFunction> fns;
   for (int i = 0; i < 50; ++i) {
-    const double kind = 1.0 + i % 4;
-    fns.push_back({kind, values[i % 10], values[(i / 4 + i / 40) % 10], kind == Linear ? 0 : values[(i + i / 20) % 10]});
+    const Kind kind = Kinds[static_cast<std::size_t>(i % 4)].kind;
+    fns.push_back({kind, values[i % 10], values[(i / 4 + i / 40) % 10], kind == Kind::Linear ? 0 : values[(i + i / 20) % 10]});
   }
   return fns;
 }
@@ -31,13 +35,13 @@ inline std::vector<SampleFunction> fiftyFunctions() {
 inline std::vector<std::uint8_t> setRecord(const std::vector<SampleFunction>& fns) {
   PlotState st;
   for (const SampleFunction& f : fns) {
-    const int i = ++st.FunctionCount;
-    st.FunctionKind[i] = f.kind;
-    st.CoefA[i] = f.a;
-    st.CoefB[i] = f.b;
-    st.CoefC[i] = f.c;
+    const int i = ++st.table.FunctionCount;
+    st.table.FunctionKind[i] = f.kind;
+    st.table.CoefA[i] = f.a;
+    st.table.CoefB[i] = f.b;
+    st.table.CoefC[i] = f.c;
   }
-  return encodeFunctionSet(st, "minta");
+  return encodeFunctionSet(st.table, "minta");
 }
 
 }  // namespace graf::testing
