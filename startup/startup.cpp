@@ -33,14 +33,14 @@ bool Startup::attempt() {
     return false;
   }
 
-  if (st_.OptimizeOn == 1) {
+  if (st_.settings.OptimizeOn) {
     windows_.setClockNote(optimizationNote(clock_.CpuMhz));
-    st_.SampleStep = sampleStepForClock(clock_.CpuMhz);
+    st_.settings.SampleStep = sampleStepForClock(clock_.CpuMhz);
   }
   if (clock_.CpuMhz >= kFadeFromMhz) {
     for (int opacity = windows_.splashOpacity() - 1; opacity >= 0; --opacity) windows_.setSplashOpacity(opacity);
   }
-  if (st_.FunctionWindowOn == 1) windows_.showFunctionListWindow();
+  if (st_.settings.FunctionWindowOn) windows_.showFunctionListWindow();
   windows_.setMainWindowEnabled(true);
   windows_.focusMainWindow();
   return true;

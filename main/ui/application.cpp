@@ -110,7 +110,7 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   elsofuttatasablak_->setClockCommands(clockCommands_.get());
   felulbiralasablak_->setClockCommands(clockCommands_.get());
   felulbiralasablak_->setSettingsWindow(beallitasablak_.get());
-  felulbiralasablak_->setSoundOn([this] { return state_.SoundOn == 1; });
+  felulbiralasablak_->setSoundOn([this] { return state_.settings.SoundOn; });
   induloablak_->setStartup(startup_.get());
 
   loadWindows_ = std::make_unique<LoadWindows>(*toltmentablak_, *betoltesablak_);

@@ -34,7 +34,7 @@ class StartupTest : public ::testing::Test {
     // The splash is up: the main window is disabled, its step is the stored one.
     startup.splashActivated();
     windows.log.clear();
-    st.SampleStep = 0.5;
+    st.settings.SampleStep = 0.5;
   }
   void storeClock(const std::string& text) { store.values[kClockValueName] = text; }
   static std::vector<int> fullFade() {
@@ -59,7 +59,7 @@ TEST_F(StartupTest, KnownClockCompletesInOrderAtTheFirstTick) {
   EXPECT_EQ(windows.log, Log({"show main", "read settings", "note Optimalizálás (2400 MHz)", "fade", "enable main",
                               "focus main", "hide first run", "finish splash"}));
   EXPECT_EQ(clock.CpuMhz, 2400);
-  EXPECT_EQ(st.SampleStep, 0.1);
+  EXPECT_EQ(st.settings.SampleStep, 0.1);
   EXPECT_EQ(windows.opacities, fullFade());
   EXPECT_TRUE(windows.mainEnabled);
   EXPECT_EQ(ui.dialogs, Log());
@@ -88,8 +88,8 @@ TEST_F(StartupTest, StoredClockChoosesStepNoteAndFade) {
   for (const ClockRuleCase& c : cases) {
     SCOPED_TRACE(std::string("\"") + c.stored + "\", OptimizeOn " + std::to_string(c.optimize));
     PlotState s;
-    s.SampleStep = 0.5;
-    s.OptimizeOn = c.optimize;
+    s.settings.SampleStep = 0.5;
+    s.settings.OptimizeOn = c.optimize;
     ClockState k;
     FakeClockStore kstore;
     kstore.values[kClockValueName] = c.stored;
@@ -98,7 +98,7 @@ TEST_F(StartupTest, StoredClockChoosesStepNoteAndFade) {
     run.splashActivated();
     ASSERT_TRUE(run.tick());
     EXPECT_EQ(k.CpuMhz, c.mhz);
-    EXPECT_EQ(s.SampleStep, c.step);
+    EXPECT_EQ(s.settings.SampleStep, c.step);
     EXPECT_EQ(w.clockNote, c.note);
     EXPECT_EQ(w.opacities, c.fades ? fullFade() : std::vector<int>());
     EXPECT_TRUE(w.mainEnabled);
@@ -115,7 +115,7 @@ TEST_F(StartupTest, FadeStartsFromTheSplashsOpacity) {
 
 TEST_F(StartupTest, FunctionListWindowOpensBeforeTheMainWindowTakesTheFocus) {
   storeClock("1000");
-  st.FunctionWindowOn = 1;
+  st.settings.FunctionWindowOn = true;
   ASSERT_TRUE(startup.tick());
   EXPECT_EQ(windows.log, Log({"show main", "read settings", "note Optimalizálás (1000 MHz)", "show function list",
                               "enable main", "focus main", "hide first run", "finish splash"}));
@@ -132,7 +132,7 @@ TEST_F(StartupTest, FirstRunWaitsSilentlyAndRetriesEveryTick) {
     EXPECT_EQ(settings.reads, attempt);
     EXPECT_EQ(store.reads, attempt);
   }
-  EXPECT_EQ(st.SampleStep, 0.5);
+  EXPECT_EQ(st.settings.SampleStep, 0.5);
   EXPECT_EQ(windows.clockNote, "");
   EXPECT_EQ(ui.dialogs, Log());
   EXPECT_EQ(meter.measurements, 0);
@@ -161,7 +161,7 @@ TEST_F(StartupTest, FirstRunOkMeasuresStoresAndTheNextTickCompletes) {
   EXPECT_TRUE(startup.tick());
   EXPECT_EQ(windows.log.front(), "show main");
   EXPECT_EQ(windows.clockNote, "Optimalizálás (2400 MHz)");
-  EXPECT_EQ(st.SampleStep, 0.1);
+  EXPECT_EQ(st.settings.SampleStep, 0.1);
   EXPECT_TRUE(windows.mainEnabled);
   EXPECT_FALSE(windows.firstRunVisible);
 }
@@ -178,7 +178,7 @@ TEST_F(StartupTest, UnwritableStoreStillLetsThisRunStartWithTheMeasuredClock) {
 
   EXPECT_TRUE(startup.tick());
   EXPECT_EQ(clock.CpuMhz, 1200);
-  EXPECT_EQ(st.SampleStep, 0.5);
+  EXPECT_EQ(st.settings.SampleStep, 0.5);
   EXPECT_TRUE(windows.mainEnabled);
   EXPECT_FALSE(windows.firstRunVisible);
   EXPECT_EQ(meter.measurements, 1);
@@ -192,7 +192,7 @@ TEST_F(StartupTest, ClockMeasuringZeroIsStoredAndThisRunStartsAsBelow500Mhz) {
   windows.log.clear();
   EXPECT_TRUE(startup.tick());
   EXPECT_EQ(windows.clockNote, "Optimalizálás (0 MHz)");
-  EXPECT_EQ(st.SampleStep, 1.0);
+  EXPECT_EQ(st.settings.SampleStep, 1.0);
   EXPECT_EQ(windows.opacities, std::vector<int>());
   EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "show first run"), 0);
 }

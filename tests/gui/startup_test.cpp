@@ -100,7 +100,7 @@ TEST_F(StartupWindows, SplashIsUpOverADisabledMainWindowUntilItsTimerTicks) {
   EXPECT_EQ(splash->windowOpacity(), 0.0);  // 2400 MHz: faded out
   EXPECT_TRUE(w->isEnabled());
   EXPECT_EQ(w->statusPanelText(2), "Optimalizálás (2400 MHz)");
-  EXPECT_EQ(app->state().SampleStep, 0.1);
+  EXPECT_EQ(app->state().settings.SampleStep, 0.1);
   EXPECT_FALSE(firstRun->isVisible());
   EXPECT_FALSE(app->functionListWindow().isVisible());
   EXPECT_TRUE(QTest::qWaitForWindowActive(w));
@@ -139,7 +139,7 @@ TEST_F(StartupWindows, FirstRunMeasuresOnOkAndTheNextTickStartsTheProgram) {
   EXPECT_TRUE(app->startup().completed());
   EXPECT_TRUE(w->isEnabled());
   EXPECT_EQ(w->statusPanelText(2), "Optimalizálás (1234 MHz)");
-  EXPECT_EQ(app->state().SampleStep, 0.5);
+  EXPECT_EQ(app->state().settings.SampleStep, 0.5);
   EXPECT_FALSE(splash->isVisible());
   EXPECT_EQ(splash->windowOpacity(), 1.0);  // below 1500 MHz: no fade
 
@@ -227,7 +227,7 @@ TEST_F(StartupWindows, ClosingTheMainWindowDuringTheFirstRunEndsTheProgram) {
 TEST_F(StartupWindows, FunctionWindowOnOpensTheFunctionListWithItsActionChecked) {
   store.values[kClockValueName] = "900";
   start();
-  app->state().FunctionWindowOn = 1;
+  app->state().settings.FunctionWindowOn = true;
   splash->Timer1Timer();
   EXPECT_TRUE(app->functionListWindow().isVisible());
   EXPECT_TRUE(w->action("Fvmutat")->isChecked());
@@ -303,7 +303,7 @@ TEST_F(ClockOverrideWindow, StoresAcceptedTextAsTypedAndKeepsTheClockOfThisRun) 
 
 TEST_F(ClockOverrideWindow, RefusesOtherTextsWithAnErrorBoxBeepingOnlyWithSound) {
   for (const std::uint8_t sound : {0, 1}) {
-    st().SoundOn = sound;
+    st().settings.SoundOn = sound;
     for (const char* text : {"0", "-5", "10000", "abc", "", "800 "}) {
       SCOPED_TRACE(std::string("\"") + text + "\", SoundOn " + std::to_string(sound));
       beeps = 0;
