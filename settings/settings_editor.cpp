@@ -105,9 +105,9 @@ void SettingsEditor::ok() {
     if (!changed(s)) return;
     if (auto c = chosenColor(picker, text(s), window_.dialogColor(s))) target = *c;
   };
-  const auto flag = [&](Setting s, std::uint8_t& target) {
+  const auto flag = [&](Setting s, bool& target) {
     if (!changed(s)) return;
-    if (auto on = switchValue(text(s))) target = *on ? 1 : 0;
+    if (auto on = switchValue(text(s))) target = *on;
   };
 
   if (changed(Setting::Step))

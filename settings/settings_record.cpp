@@ -139,8 +139,8 @@ std::vector<RecordField> applyRecord(const SettingsRecord& record, PlotState& st
   const auto color = [&](RecordField field, Color& target, Color fallback) {
     read(field, parseColor, fallback, [&](Color c) { target = c; });
   };
-  const auto flag = [&](RecordField field, std::uint8_t& target, bool fallback) {
-    read(field, parseSwitch, fallback, [&](bool on) { target = on ? 1 : 0; });
+  const auto flag = [&](RecordField field, bool& target, bool fallback) {
+    read(field, parseSwitch, fallback, [&](bool on) { target = on; });
   };
 
   color(RecordField::LinearColor, st.settings.ColorLinear, DefaultColorLinear);
