@@ -5,6 +5,7 @@
 #include "platform/clock_store.h"
 #include "platform/cpu_clock.h"
 #include "platform/help_viewer.h"
+#include "platform/settings_store.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -30,11 +31,19 @@ namespace graf::ui {
 
 namespace {
 
-// Until the settings file is read at start, the settings keep the values a
-// fresh state holds.
-class DefaultSettings : public SettingsReader {
+// The start-up's first step reads the settings file.
+class SettingsFileReader : public SettingsReader {
  public:
-  bool readSettings() override { return true; }
+  explicit SettingsFileReader(GrafolinApp& app) : app_(app) {}
+  bool readSettings() override {
+    // Every problem with the file is reported and replaced by defaults, so
+    // the start-up always goes on.
+    app_.readSettingsFile();
+    return true;
+  }
+
+ private:
+  GrafolinApp& app_;
 };
 
 }  // namespace
@@ -66,6 +75,31 @@ class StartupWindows : public StartupWindowsPort {
   void finishSplash() override { splash->finish(); }
 };
 
+// What the settings need of the main window and the function list window.
+class GrafolinApp::MainSettingsPort : public SettingsMainPort {
+ public:
+  MainSettingsPort(Tfoablak& main, Tfuggvenyablak& list) : main_(main), list_(list) {}
+  void setSwatchColors(Color linear, Color quadratic, Color quadratic2, Color absolute) override {
+    main_.setSwatchColor(1, linear);
+    main_.setSwatchColor(2, quadratic);
+    main_.setSwatchColor(3, quadratic2);
+    main_.setSwatchColor(4, absolute);
+  }
+  void setFunctionListShown(bool shown) override {
+    if (shown) {
+      list_.show();
+    } else {
+      list_.hide();
+      main_.Fvmutat->setChecked(false);
+    }
+  }
+  void runPlotCommand() override { main_.Button1Click(); }
+
+ private:
+  Tfoablak& main_;
+  Tfuggvenyablak& list_;
+};
+
 GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
     : commands_(state_, picture_, Ports{relay_, relay_, relay_, relay_}) {
   // The name the platform shows for the program. The display name is left to
@@ -85,7 +119,7 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   sugoablak_ = std::make_unique<Tsugoablak>();
   extraablak_ = std::make_unique<Textraablak>();
   induloablak_ = std::make_unique<Tinduloablak>();
-  beallitasablak_ = std::make_unique<Tbeallitasablak>();
+  beallitasablak_ = std::make_unique<Tbeallitasablak>(state_);
   toltmentablak_ = std::make_unique<Ttoltmentablak>(commands_, foablak_.get());
   betoltesablak_ = std::make_unique<Tbetoltesablak>();
   toltmentablak_->setProgressWindow(*betoltesablak_);
@@ -100,7 +134,7 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   if (!clockPlatform.meter) ownMeter_ = std::make_unique<platform::CycleCounterMeter>();
   ClockStore& store = clockPlatform.store ? *clockPlatform.store : *ownStore_;
   ClockMeter& meter = clockPlatform.meter ? *clockPlatform.meter : *ownMeter_;
-  settingsReader_ = std::make_unique<DefaultSettings>();
+  settingsReader_ = std::make_unique<SettingsFileReader>(*this);
   startupWindows_ = std::make_unique<StartupWindows>();
   startupWindows_->main = foablak_.get();
   startupWindows_->splash = induloablak_.get();
@@ -114,6 +148,13 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   induloablak_->setStartup(startup_.get());
 
   loadWindows_ = std::make_unique<LoadWindows>(*toltmentablak_, *betoltesablak_);
+  beallitasablak_->setMainWindow(foablak_.get());
+  beallitasablak_->setQuickViewWindow(form9_.get());
+  beallitasablak_->setColorClashWindow(egyezoszinekablak_.get());
+  settingsFile_ = std::make_unique<::platform::SettingsFileStore>();
+  mainSettingsPort_ = std::make_unique<MainSettingsPort>(*foablak_, *fuggvenyablak_);
+  // Every activation of the main window applies and stores accepted settings.
+  connect(foablak_.get(), &Tfoablak::activated, this, [this] { MainWindowActivate(state_, settingsPorts()); });
   relay_.list = fuggvenyablak_.get();
   relay_.load = loadWindows_.get();
 
@@ -133,6 +174,11 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   connect(toltmentablak_.get(), &Ttoltmentablak::helpRequested, this, &GrafolinApp::openHelp);
   // "Képes súgó" of the help window as well.
   connect(sugoablak_.get(), &Tsugoablak::helpRequested, this, &GrafolinApp::openHelp);
+  connect(beallitasablak_.get(), &Tbeallitasablak::helpRequested, this, &GrafolinApp::openHelp);
+  // The settings window's clock controls, and the clock of this run on its label.
+  connect(beallitasablak_.get(), &Tbeallitasablak::newProcessorRequested, this, &GrafolinApp::remeasureClock);
+  connect(beallitasablak_.get(), &Tbeallitasablak::clockOverrideRequested, this, &GrafolinApp::openClockOverride);
+  beallitasablak_->currentCpuMhz = [this] { return clock_.CpuMhz; };
 
   // Hints of every window, not only the main window's, are shown in the main
   // window's first status panel, never as pop-up tips.
@@ -174,6 +220,9 @@ void GrafolinApp::openClockOverride() {
   felulbiralasablak_->raise();
   felulbiralasablak_->activateWindow();
 }
+SettingsPorts GrafolinApp::settingsPorts() { return SettingsPorts{*settingsFile_, *mainSettingsPort_, notifier_}; }
+
+void GrafolinApp::readSettingsFile() { ReadSettingsFile(state_, settingsPorts()); }
 
 void GrafolinApp::openHelp(const QString& topic) {
   if (helpHook) {

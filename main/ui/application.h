@@ -15,6 +15,7 @@
 #include "plot/raster.h"
 #include "startup/ports.h"
 #include "startup/startup.h"
+#include "settings/settings_file.h"
 
 class QWidget;
 class Tfoablak;
@@ -30,6 +31,9 @@ class Telsofuttatasablak;
 class Tfelulbiralasablak;
 class Tegyezoszinekablak;
 class LoadWindows;
+namespace platform {
+class SettingsFileStore;
+}
 
 namespace graf {
 class InformationWindows;
@@ -77,6 +81,9 @@ class GrafolinApp : public QObject {
   // help viewer opens the help file at the topic.
   std::function<void(const QString&)> helpHook;
 
+  // Reads "beallit.ini" into the settings (the first step of the start-up).
+  void readSettingsFile();
+
   // The twelve windows, in the order of their creation.
   std::vector<QWidget*> windows() const;
 
@@ -94,6 +101,8 @@ class GrafolinApp : public QObject {
 
  private:
   void openHelp(const QString& topic);
+  class MainSettingsPort;
+  SettingsPorts settingsPorts();
 
   PlotState state_;
   Raster picture_;
@@ -126,6 +135,8 @@ class GrafolinApp : public QObject {
   std::unique_ptr<LoadWindows> loadWindows_;
   // The help window and its notes window together.
   std::unique_ptr<graf::InformationWindows> information_;
+  std::unique_ptr<::platform::SettingsFileStore> settingsFile_;
+  std::unique_ptr<MainSettingsPort> mainSettingsPort_;
 };
 
 }  // namespace graf::ui

@@ -620,6 +620,7 @@ bool Tfoablak::event(QEvent* event) {
     return true;
   }
   if (event->type() == QEvent::ToolTip) return true;
+  if (event->type() == QEvent::WindowActivate) emit activated();
   return QWidget::event(event);
 }
 

@@ -142,6 +142,9 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   void helpRequested(const QString& topic);
   // The window has closed; the program ends.
   void closed();
+  // The window became the active window: accepted settings are applied and
+  // stored now.
+  void activated();
 
  public slots:
   void RadioButton1Click();

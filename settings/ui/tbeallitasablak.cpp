@@ -1,9 +1,433 @@
 #include "settings/ui/tbeallitasablak.h"
 
-#include "main/ui/ui_support.h"
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
 
-Tbeallitasablak::Tbeallitasablak(QWidget* parent) : QWidget(parent, Qt::Window) {
+#include "main/ui/ui_support.h"
+#include "settings/setting_names.h"
+#include "settings/ui/tegyezoszinekablak.h"
+#include "settings/ui/tform9.h"
+
+using graf::Setting;
+using graf::StateLabel;
+
+namespace {
+
+int index(Setting s) { return static_cast<int>(s); }
+int index(StateLabel l) { return static_cast<int>(l); }
+
+QLabel* label(QWidget* parent, const QString& text, int x, int y, const char* name = nullptr) {
+  auto* l = new QLabel(text, parent);
+  if (name) l->setObjectName(QString::fromLatin1(name));
+  l->move(x, y);
+  l->adjustSize();
+  return l;
+}
+
+QStringList qtItems(const std::vector<std::string>& items) {
+  QStringList list;
+  for (const std::string& s : items) list << QString::fromStdString(s);
+  return list;
+}
+
+// A chip with its pins: the picture above "Új processzorom van".
+QPixmap processorPicture() {
+  QPixmap pm(48, 48);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setPen(QColor(90, 90, 90));
+  for (int k = 0; k < 5; ++k) {
+    const int at = 10 + k * 7;
+    p.drawLine(at, 2, at, 8);
+    p.drawLine(at, 40, at, 46);
+    p.drawLine(2, at, 8, at);
+    p.drawLine(40, at, 46, at);
+  }
+  p.setBrush(QColor(60, 60, 70));
+  p.drawRect(8, 8, 32, 32);
+  p.setBrush(QColor(200, 170, 60));
+  p.drawRect(16, 16, 16, 16);
+  return pm;
+}
+
+}  // namespace
+
+Tbeallitasablak::Tbeallitasablak(graf::PlotState& state, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      st_(state),
+      editor_(state, *this) {
   setObjectName(QStringLiteral("Tbeallitasablak"));
   setWindowTitle(QStringLiteral("Beállítások"));
   setFont(graf::ui::programFont());
+  resize(345, 353);
+
+  PageControl1 = new QTabWidget(this);
+  PageControl1->setObjectName(QStringLiteral("PageControl1"));
+  PageControl1->setGeometry(0, 0, 345, 316);
+  PageControl1->addTab(createGeneralTab(), QStringLiteral("Általános"));
+  PageControl1->addTab(createColorsTab(), QStringLiteral("Színek"));
+  PageControl1->addTab(createSwitchesTab(), QStringLiteral("Kapcsolók"));
+  PageControl1->addTab(createAppearanceTab(), QStringLiteral("Megjelenés"));
+
+  const auto speedButton = [this](const char* name, const QString& text, const QString& hint, QRect geometry) {
+    auto* b = new QPushButton(text, this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setFlat(true);
+    b->setAutoDefault(false);
+    b->setStatusTip(hint);
+    b->setGeometry(geometry);
+    return b;
+  };
+  SpeedButton1 = speedButton("SpeedButton1", QStringLiteral("OK"), QStringLiteral("Elmenti és alkalmazza a beállításokat"),
+                             QRect(8, 322, 65, 25));
+  SpeedButton2 = speedButton("SpeedButton2", QStringLiteral("Mégse"), QStringLiteral("Kilép változtatás nélkül"),
+                             QRect(80, 322, 65, 25));
+  SpeedButton3 = speedButton("SpeedButton3", QStringLiteral("Alapbeállítások visszaállítása"),
+                             QStringLiteral("Visszaállítja a program alapbeállításait"), QRect(152, 322, 185, 25));
+  connect(SpeedButton1, &QPushButton::clicked, this, [this] { editor_.ok(); });
+  connect(SpeedButton2, &QPushButton::clicked, this, [this] { editor_.cancel(); });
+  connect(SpeedButton3, &QPushButton::clicked, this, [this] { editor_.restoreDefaults(); });
+
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  QAction* sg1 = PopupMenu1->addAction(QStringLiteral("Súgó"));
+  sg1->setObjectName(QStringLiteral("Sg1"));
+  connect(sg1, &QAction::triggered, this, [this] { emit helpRequested(QStringLiteral("Program beállítása")); });
+
+  askColor = [this](Setting, const QColor& initial) -> std::optional<QColor> {
+    const QColor c = QColorDialog::getColor(initial, this);
+    if (!c.isValid()) return std::nullopt;
+    return c;
+  };
+  confirmed_.fill(QColor(0, 0, 0));
+}
+
+QComboBox* Tbeallitasablak::createPicker(QWidget* parent, Setting s, const char* name, const QStringList& items,
+                                         const QString& initial, const QString& hint, QRect geometry) {
+  auto* c = new QComboBox(parent);
+  c->setObjectName(QString::fromLatin1(name));
+  c->setEditable(true);
+  c->setInsertPolicy(QComboBox::NoInsert);
+  c->addItems(items);
+  c->setEditText(initial);
+  c->setGeometry(geometry);
+  c->setStatusTip(hint);
+  pickers_[index(s)] = c;
+  // Typed or picked from the list, every change of the text counts.
+  connect(c, &QComboBox::editTextChanged, this, [this, s] { editor_.pickerChanged(s); });
+  // Picking the item the picker already shows is a choice as well.
+  connect(c, &QComboBox::textActivated, this, [this, s, c](const QString& text) {
+    if (text == c->currentText()) editor_.pickerChanged(s);
+  });
+  return c;
+}
+
+QWidget* Tbeallitasablak::createGeneralTab() {
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("TabSheet1"));
+  label(page, QStringLiteral("Beállítások:"), 8, 16);
+  stateLabels_[index(StateLabel::Source)] = label(page, QString(), 96, 16, "Label30");
+  stateLabels_[index(StateLabel::Source)]->resize(220, 17);
+
+  label(page, QStringLiteral("Pontosság:"), 8, 52);
+  createPicker(page, Setting::Step, "ComboBox1",
+               {QStringLiteral("Pontatlan"), QStringLiteral("Normál"), QStringLiteral("Pontos")},
+               QStringLiteral("Pontos"), QStringLiteral("A függvény ábrázolásának pontossága"),
+               QRect(96, 48, 100, 21));
+  label(page, QStringLiteral("Aktuális:"), 208, 52);
+  stateLabels_[index(StateLabel::Precision)] = label(page, QString(), 256, 52, "Label26");
+  stateLabels_[index(StateLabel::Precision)]->resize(80, 17);
+
+  auto* art = new QLabel(page);
+  art->setObjectName(QStringLiteral("Image1"));
+  art->setPixmap(processorPicture());
+  art->setGeometry(8, 88, 48, 48);
+
+  Button8 = new QPushButton(QStringLiteral("Új processzorom van"), page);
+  Button8->setObjectName(QStringLiteral("Button8"));
+  Button8->setGeometry(8, 144, 137, 25);
+  Button8->setAutoDefault(false);
+  Button8->setStatusTip(QStringLiteral("Erre kattintva újraszámolja a processzor sebességét"));
+  connect(Button8, &QPushButton::clicked, this, &Tbeallitasablak::newProcessorRequested);
+
+  label(page, QStringLiteral("Jelenleg:"), 8, 180);
+  Label48 = label(page, QStringLiteral("0 MHz"), 64, 180, "Label48");
+  Label48->resize(120, 17);
+  Label48->installEventFilter(this);
+  stateLabels_[index(StateLabel::Clock)] = Label48;
+
+  label(page, QStringLiteral("Grafolin teljesítményének beállításai."), 8, 264, "Label42");
+  return page;
+}
+
+QWidget* Tbeallitasablak::createColorsTab() {
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("TabSheet2"));
+  auto* group = new QGroupBox(QStringLiteral("Színek"), page);
+  group->setObjectName(QStringLiteral("GroupBox1"));
+  group->setGeometry(4, 4, 329, 248);
+
+  const QString family = QStringLiteral("Egyéni szín beállítása az aktuális függvényhez");
+  const struct {
+    const char* caption;
+    Setting setting;
+    const char* picker;
+    const char* initial;
+    const char* sample;
+    const char* button;
+    QString hint;
+    graf::ColorPicker names;
+  } rows[] = {
+      {"Elsőfokú:", Setting::Linear, "ComboBox2", "Piros", "Label2", "Button1", family, graf::ColorPicker::FamilyOrGrid},
+      {"Másodfokú:", Setting::Quadratic, "ComboBox3", "Zöld", "Label10", "Button2", family,
+       graf::ColorPicker::FamilyOrGrid},
+      {"Másodfokú 2:", Setting::Quadratic2, "ComboBox4", "Sötétzöld", "Label11", "Button3", family,
+       graf::ColorPicker::FamilyOrGrid},
+      {"Abszolútértékes:", Setting::Absolute, "ComboBox5", "Kék", "Label12", "Button4", family,
+       graf::ColorPicker::FamilyOrGrid},
+      {"Négyzetháló:", Setting::Grid, "ComboBox6", "Ezüst", "Label13", "Button5",
+       QStringLiteral("Egyéni szín beállítása a négyzethálóhoz"), graf::ColorPicker::FamilyOrGrid},
+      {"Összegfüggvény:", Setting::Sum, "ComboBox11", "Türkiz", "Label35", "Button7", family, graf::ColorPicker::Sum},
+      {"Segédvonalak:", Setting::AuxColor, "ComboBox8", "Sárga", "Label22", "Button6",
+       QStringLiteral("Egyéni szín beállítása a segédvonalakhoz"), graf::ColorPicker::AuxLines},
+  };
+  int y = 22;
+  for (const auto& r : rows) {
+    label(group, QString::fromUtf8(r.caption), 8, y + 3);
+    createPicker(group, r.setting, r.picker, qtItems(graf::colorPickerItems(r.names)), QString::fromUtf8(r.initial),
+                 QString(), QRect(100, y, 90, 21));
+    label(group, QStringLiteral("Aktuális:"), 196, y + 3);
+    QLabel* s = label(group, QStringLiteral("I"), 244, y + 3, r.sample);
+    QFont bold = s->font();
+    bold.setBold(true);
+    s->setFont(bold);
+    s->resize(40, 17);
+    samples_[index(r.setting)] = s;
+    auto* b = new QPushButton(QStringLiteral("Egyéni"), group);
+    b->setObjectName(QString::fromLatin1(r.button));
+    b->setGeometry(272, y, 49, 21);
+    b->setAutoDefault(false);
+    b->setStatusTip(r.hint);
+    customButtons_[index(r.setting)] = b;
+    const Setting setting = r.setting;
+    connect(b, &QPushButton::clicked, this, [this, setting] { customColor(setting); });
+    y += 31;
+  }
+  label(page, QStringLiteral("Itt a függvény ábrázolásához használatos színeket lehet beállítani."), 8, 264);
+  return page;
+}
+
+QWidget* Tbeallitasablak::createSwitchesTab() {
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("TabSheet3"));
+  auto* group = new QGroupBox(QStringLiteral("Kapcsolók"), page);
+  group->setObjectName(QStringLiteral("GroupBox2"));
+  group->setGeometry(4, 4, 329, 160);
+  const QStringList onOff = {QStringLiteral("Be"), QStringLiteral("Ki")};
+  const QStringList offOn = {QStringLiteral("Ki"), QStringLiteral("Be")};
+  const struct {
+    const char* caption;
+    Setting setting;
+    const char* picker;
+    QStringList items;
+    const char* hint;
+    StateLabel state;
+    const char* stateName;
+  } rows[] = {
+      {"Hang:", Setting::Sound, "ComboBox7", onOff, "Hibaüzenetek hangjelzéseinek be- és kikapcsolása",
+       StateLabel::Sound, "Label27"},
+      {"Segédvonalak:", Setting::AuxLines, "ComboBox9", onOff, "Segédvonalak be- és kikapcsolása",
+       StateLabel::AuxLines, "Label28"},
+      {"Függvényablak:", Setting::FunctionWindow, "ComboBox10", offOn, "Függvényablak elrejtése vagy mutatása",
+       StateLabel::FunctionWindow, "Label33"},
+      {"Optimalizálás:", Setting::Optimize, "ComboBox12", offOn,
+       "Teljesítményre való optimalizálás be- és kikapcsolása", StateLabel::Optimize, "Label38"},
+  };
+  int y = 24;
+  for (const auto& r : rows) {
+    label(group, QString::fromUtf8(r.caption), 8, y + 3);
+    createPicker(group, r.setting, r.picker, r.items, QStringLiteral("Ki"), QString::fromUtf8(r.hint),
+                 QRect(100, y, 70, 21));
+    label(group, QStringLiteral("Állapot:"), 190, y + 3);
+    stateLabels_[index(r.state)] = label(group, QString(), 240, y + 3, r.stateName);
+    stateLabels_[index(r.state)]->resize(60, 17);
+    y += 32;
+  }
+  label(page, QStringLiteral("Itt különböző dolgokat lehet engedélyezni, illetve tiltani."), 8, 176);
+  return page;
+}
+
+QWidget* Tbeallitasablak::createAppearanceTab() {
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("TabSheet4"));
+  auto* group = new QGroupBox(QStringLiteral("Megjelenítési beállítások"), page);
+  group->setObjectName(QStringLiteral("GroupBox3"));
+  group->setGeometry(4, 4, 329, 64);
+  label(group, QStringLiteral("Gyorsnézet:"), 8, 27);
+  createPicker(group, Setting::QuickView, "ComboBox13",
+               {QStringLiteral("Mindig"), QStringLiteral("Soha"), QStringLiteral("Módosításkor")},
+               QStringLiteral("Soha"), QString(), QRect(100, 24, 100, 21));
+  label(group, QStringLiteral("Állapot:"), 210, 27);
+  stateLabels_[index(StateLabel::QuickView)] = label(group, QString(), 256, 27, "Label45");
+  stateLabels_[index(StateLabel::QuickView)]->resize(70, 17);
+  label(page, QStringLiteral("Színváltoztatáskor előnézeti ablakot mutat."), 8, 80);
+  return page;
+}
+
+void Tbeallitasablak::setQuickViewWindow(TForm9* window) {
+  quickView_ = window;
+  window->setAttribute(Qt::WA_ShowWithoutActivating);
+  connect(window, &TForm9::activated, this, [this] { editor_.quickViewActivated(); });
+}
+
+void Tbeallitasablak::setColorClashWindow(Tegyezoszinekablak* window) {
+  clashWindow_ = window;
+  connect(window, &Tegyezoszinekablak::ignoreRequested, this, [this] { editor_.ignoreClash(); });
+  connect(window, &Tegyezoszinekablak::revisitRequested, this, [this] { editor_.revisitClash(); });
+}
+
+QComboBox* Tbeallitasablak::picker(Setting s) const { return pickers_[index(s)]; }
+QLabel* Tbeallitasablak::sample(Setting s) const { return samples_[index(s)]; }
+QPushButton* Tbeallitasablak::customButton(Setting s) const { return customButtons_[index(s)]; }
+QLabel* Tbeallitasablak::stateLabel(StateLabel l) const { return stateLabels_[index(l)]; }
+
+void Tbeallitasablak::customColor(Setting s) {
+  const std::optional<QColor> c = askColor(s, confirmed_[index(s)]);
+  if (!c) return;
+  confirmed_[index(s)] = *c;
+  editor_.customColorConfirmed(s, graf::ui::toColor(*c));
+}
+
+void Tbeallitasablak::setSample(QLabel* l, const QString& text, const QColor& color) {
+  l->setText(text);
+  QPalette p = l->palette();
+  p.setColor(QPalette::WindowText, color);
+  l->setPalette(p);
+}
+
+// --- graf::SettingsWindowPort ---
+
+std::string Tbeallitasablak::pickerText(Setting s) const { return picker(s)->currentText().toStdString(); }
+
+void Tbeallitasablak::setPickerText(Setting s, const std::string& text) {
+  QComboBox* c = picker(s);
+  const QSignalBlocker quiet(c);
+  c->setEditText(QString::fromStdString(text));
+}
+
+graf::Color Tbeallitasablak::dialogColor(Setting s) const { return graf::ui::toColor(confirmed_[index(s)]); }
+
+void Tbeallitasablak::setSampleColor(Setting s, graf::Color c) {
+  if (QLabel* l = sample(s)) setSample(l, QStringLiteral("I"), graf::ui::toQColor(c));
+}
+
+void Tbeallitasablak::setAuxLinesSample(bool active, graf::Color c) {
+  QLabel* l = sample(Setting::AuxColor);
+  if (active)
+    setSample(l, QStringLiteral("I"), graf::ui::toQColor(c));
+  else
+    setSample(l, QStringLiteral("Inaktív"), palette().color(QPalette::Button));
+}
+
+void Tbeallitasablak::setAuxLinesCustomButtonVisible(bool visible) {
+  customButton(Setting::AuxColor)->setVisible(visible);
+}
+
+void Tbeallitasablak::setPrecisionPickerEnabled(bool enabled) { picker(Setting::Step)->setEnabled(enabled); }
+
+void Tbeallitasablak::setLabel(StateLabel l, const std::string& text) {
+  stateLabel(l)->setText(QString::fromStdString(text));
+}
+
+bool Tbeallitasablak::quickViewVisible() const { return quickView_ && quickView_->isVisible(); }
+
+void Tbeallitasablak::showQuickView() {
+  if (!quickView_) return;
+  quickView_->show();
+  // Where the window system activates every window it shows, this window
+  // asks for the focus back.
+  if (isVisible()) activateWindow();
+}
+
+// The editor runs the quick view's activation itself and gives the focus
+// straight back to this window, so the quick view is only brought forward:
+// handing the focus over and back would only make the windows flicker.
+void Tbeallitasablak::focusQuickView() {
+  if (quickView_) quickView_->raise();
+}
+
+void Tbeallitasablak::hideQuickView() {
+  if (quickView_) quickView_->hide();
+}
+
+void Tbeallitasablak::quickViewChanged() {
+  if (quickView_) quickView_->showPicture(editor_.preview());
+}
+
+void Tbeallitasablak::focusSettingsWindow() {
+  if (!isVisible() || isActiveWindow()) return;
+  raise();
+  activateWindow();
+}
+
+void Tbeallitasablak::showColorClash(const std::string& message) {
+  if (clashWindow_) clashWindow_->showMessage(QString::fromStdString(message));
+}
+
+void Tbeallitasablak::hideColorClash() {
+  if (clashWindow_) clashWindow_->hide();
+}
+
+void Tbeallitasablak::enableMainWindow() {
+  if (mainWindow_) mainWindow_->setEnabled(true);
+}
+
+void Tbeallitasablak::closeSettingsWindow() { close(); }
+
+// --- Events ---
+
+bool Tbeallitasablak::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) {
+    if (currentCpuMhz) editor_.setCpuMhz(currentCpuMhz());
+    editor_.activate();
+  }
+  return QWidget::event(event);
+}
+
+void Tbeallitasablak::closeEvent(QCloseEvent* event) {
+  event->accept();
+  editor_.closed();
+  // The main window takes over, and its activation applies what was accepted.
+  if (mainWindow_ && mainWindow_->isVisible()) {
+    mainWindow_->raise();
+    mainWindow_->activateWindow();
+  }
+}
+
+void Tbeallitasablak::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (centred_) return;
+  centred_ = true;
+  if (const QScreen* s = screen()) move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void Tbeallitasablak::contextMenuEvent(QContextMenuEvent* event) { PopupMenu1->popup(event->globalPos()); }
+
+bool Tbeallitasablak::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Label48 && event->type() == QEvent::MouseButtonDblClick) {
+    emit clockOverrideRequested();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }

@@ -12,6 +12,7 @@
 
 #include "platform/settings_store.h"
 #include "settings/settings_record.h"
+#include "tests/support/isolation.h"
 
 namespace graf::testing {
 namespace {
@@ -19,15 +20,7 @@ namespace {
 // Each test works in a fresh folder of its own.
 class SettingsStore : public ::testing::Test {
  protected:
-  void SetUp() override {
-    static int n = 0;
-    const QString dir = QStringLiteral("store%1").arg(++n);
-    ASSERT_TRUE(QDir().mkpath(dir));
-    home_ = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(dir));
-  }
-  void TearDown() override { QDir::setCurrent(home_); }
-  QString home_;
+  OwnFolder folder_;
 };
 
 SettingsRecord recordWithLinear(Color c) {

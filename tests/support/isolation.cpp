@@ -37,6 +37,20 @@ struct Sandbox {
 };
 }  // namespace
 
+OwnFolder::OwnFolder() : previous_(std::filesystem::current_path().string()) {
+  static int n = 0;
+  std::filesystem::path dir;
+  do dir = std::filesystem::current_path() / ("own" + std::to_string(++n));
+  while (std::filesystem::exists(dir));
+  std::filesystem::create_directories(dir);
+  std::filesystem::current_path(dir);
+}
+
+OwnFolder::~OwnFolder() {
+  std::error_code ec;
+  std::filesystem::current_path(previous_, ec);
+}
+
 const std::string& isolateProcess() {
   static Sandbox sandbox;
   return sandbox.dir;
