@@ -80,10 +80,10 @@ class GrafolinApp::MainSettingsPort : public SettingsMainPort {
  public:
   MainSettingsPort(Tfoablak& main, Tfuggvenyablak& list) : main_(main), list_(list) {}
   void setSwatchColors(Color linear, Color quadratic, Color quadratic2, Color absolute) override {
-    main_.setSwatchColor(1, linear);
-    main_.setSwatchColor(2, quadratic);
-    main_.setSwatchColor(3, quadratic2);
-    main_.setSwatchColor(4, absolute);
+    main_.setSwatchColor(Kind::Linear, linear);
+    main_.setSwatchColor(Kind::Quadratic, quadratic);
+    main_.setSwatchColor(Kind::Quadratic2, quadratic2);
+    main_.setSwatchColor(Kind::AbsoluteValue, absolute);
   }
   void setFunctionListShown(bool shown) override {
     if (shown) {

@@ -75,7 +75,7 @@ class SettingsWindowTest : public GuiTest {
     EXPECT_FALSE(s->isVisible());
     EXPECT_TRUE(w->isEnabled());
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return st().SettingsChanged == 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !st().settings.SettingsChanged; }));
   }
   QString label(StateLabel l) const { return s->stateLabel(l)->text(); }
 
@@ -152,19 +152,19 @@ TEST_F(SettingsWindowTest, OkAppliesRedrawsAndStores) {
   click(s->SpeedButton1);
   expectStoredAndBack();
 
-  EXPECT_EQ(st().ColorLinear, 0xFF0000u);
-  EXPECT_EQ(st().ColorQuadratic, DefaultColorQuadratic);
-  EXPECT_EQ(st().SampleStep, 0.5);
-  EXPECT_EQ(w->swatchColor(1), 0xFF0000u);
+  EXPECT_EQ(st().settings.ColorLinear, 0xFF0000u);
+  EXPECT_EQ(st().settings.ColorQuadratic, DefaultColorQuadratic);
+  EXPECT_EQ(st().settings.SampleStep, 0.5);
+  EXPECT_EQ(w->swatchColor(Kind::Linear), 0xFF0000u);
   EXPECT_EQ(app->picture().pixel(10, 120), 0xFF0000u);  // replotted in the new colour
   EXPECT_EQ(app->picture().pixel(49, 0), 0x00FFFFu);    // the grid in yellow
-  EXPECT_EQ(st().FunctionCount, 1);
+  EXPECT_EQ(st().table.FunctionCount, 1);
 
   PlotState expected;
-  expected.ColorLinear = 0xFF0000;
-  expected.ColorGrid = 0x00FFFF;
-  expected.OptimizeOn = 0;
-  expected.SampleStep = 0.5;
+  expected.settings.ColorLinear = 0xFF0000;
+  expected.settings.ColorGrid = 0x00FFFF;
+  expected.settings.OptimizeOn = false;
+  expected.settings.SampleStep = 0.5;
   EXPECT_EQ(settingsFileBytes(), recordBytes(expected));
   EXPECT_FALSE(QFileInfo(SettingsFileName).permissions() & QFileDevice::WriteOwner);
 
@@ -190,32 +190,32 @@ TEST_F(SettingsWindowTest, CancelAndTheCloseButtonAssignAndStoreNothing) {
   EXPECT_FALSE(s->isVisible());
   EXPECT_TRUE(w->isEnabled());
   ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-  EXPECT_EQ(st().ColorLinear, DefaultColorLinear);
+  EXPECT_EQ(st().settings.ColorLinear, DefaultColorLinear);
 
   open();
   choose(Setting::Linear, QStringLiteral("Szürke"));
   s->close();
   EXPECT_TRUE(w->isEnabled());
   ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-  EXPECT_EQ(st().ColorLinear, DefaultColorLinear);
+  EXPECT_EQ(st().settings.ColorLinear, DefaultColorLinear);
   EXPECT_FALSE(QFileInfo::exists(SettingsFileName));
 }
 
 TEST_F(SettingsWindowTest, DefaultsRestoreEverythingAndStore) {
-  st().ColorLinear = 0x808080;
-  st().ColorSum = 0;
-  st().SoundOn = 1;
-  st().OptimizeOn = 0;
-  st().QuickViewMode = 1;
-  st().SampleStep = 1.0;
+  st().settings.ColorLinear = 0x808080;
+  st().settings.ColorSum = 0;
+  st().settings.SoundOn = true;
+  st().settings.OptimizeOn = false;
+  st().settings.QuickViewMode = 1;
+  st().settings.SampleStep = 1.0;
   open();
   click(s->SpeedButton3);
   expectStoredAndBack();
   PlotState expected;
-  expected.SampleStep = 0.1;
+  expected.settings.SampleStep = 0.1;
   EXPECT_EQ(settingsFileBytes(), recordBytes(expected));
-  EXPECT_EQ(st().ColorLinear, DefaultColorLinear);
-  EXPECT_EQ(st().QuickViewMode, 0);
+  EXPECT_EQ(st().settings.ColorLinear, DefaultColorLinear);
+  EXPECT_EQ(st().settings.QuickViewMode, 0);
   EXPECT_EQ(s->picker(Setting::Optimize)->currentText(), "Be");
 }
 
@@ -235,7 +235,7 @@ TEST_F(SettingsWindowTest, AWhiteGridIsWarnedAbout) {
   EXPECT_EQ(warning.message(), "négyzetháló színe egyezik a háttér színével;");
   EXPECT_TRUE(s->isVisible());
   EXPECT_FALSE(w->isEnabled());
-  EXPECT_EQ(st().ColorGrid, 0xFFFFFFu);  // in force, not yet stored
+  EXPECT_EQ(st().settings.ColorGrid, 0xFFFFFFu);  // in force, not yet stored
 
   click(warning.Button2);  // "Átállít"
   EXPECT_FALSE(warning.isVisible());
@@ -246,7 +246,7 @@ TEST_F(SettingsWindowTest, AWhiteGridIsWarnedAbout) {
   click(warning.Button1);  // "Nem érdekel"
   EXPECT_FALSE(warning.isVisible());
   expectStoredAndBack();
-  EXPECT_EQ(fieldText(st().Record, RecordField::GridColor), "16777215");
+  EXPECT_EQ(fieldText(st().settings.Record, RecordField::GridColor), "16777215");
   EXPECT_EQ(settingsFileBytes().size(), 91);
 }
 
@@ -259,7 +259,7 @@ TEST_F(SettingsWindowTest, QuickViewShowsTheChoiceWhenItsModeSaysSo) {
   click(s->SpeedButton1);
   expectStoredAndBack();
 
-  EXPECT_EQ(st().ColorGrid, 0x00FFFFu);
+  EXPECT_EQ(st().settings.ColorGrid, 0x00FFFFu);
 
   open();
   EXPECT_FALSE(quick.isVisible());
@@ -275,7 +275,7 @@ TEST_F(SettingsWindowTest, QuickViewShowsTheChoiceWhenItsModeSaysSo) {
 
   click(s->SpeedButton2);
   EXPECT_FALSE(quick.isVisible());
-  EXPECT_EQ(st().ColorGrid, 0x00FFFFu);
+  EXPECT_EQ(st().settings.ColorGrid, 0x00FFFFu);
 }
 
 TEST_F(SettingsWindowTest, ContextMenuOpensItsHelpTopic) {
@@ -294,12 +294,12 @@ class StoredSettingsTest : public SettingsWindowTest {
  public:
   void beforeStart() override {
     PlotState stored;
-    stored.SampleStep = 1.0;
-    stored.OptimizeOn = 0;
-    stored.SoundOn = 1;
-    stored.AuxLinesOn = 1;
-    stored.ColorQuadratic = 0x808080;
-    stored.QuickViewMode = 2;
+    stored.settings.SampleStep = 1.0;
+    stored.settings.OptimizeOn = false;
+    stored.settings.SoundOn = true;
+    stored.settings.AuxLinesOn = true;
+    stored.settings.ColorQuadratic = 0x808080;
+    stored.settings.QuickViewMode = 2;
     QFile f(SettingsFileName);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(recordBytes(stored));
@@ -307,8 +307,8 @@ class StoredSettingsTest : public SettingsWindowTest {
 };
 
 TEST_F(StoredSettingsTest, LabelsShowTheFileAfterARestart) {
-  EXPECT_EQ(st().SampleStep, 1.0);  // optimisation off: the stored step
-  EXPECT_EQ(w->swatchColor(2), 0x808080u);
+  EXPECT_EQ(st().settings.SampleStep, 1.0);  // optimisation off: the stored step
+  EXPECT_EQ(w->swatchColor(Kind::Quadratic), 0x808080u);
   open();
   EXPECT_EQ(label(StateLabel::Source), "Fájlból");
   EXPECT_EQ(label(StateLabel::Precision), "Pontatlan");
