@@ -46,6 +46,12 @@ QString findHelpFile(const QString& dir) {
   return folder.filePath(chosen);
 }
 
+QString helpFolderOfProgram(const QString& programDir) {
+  if (!findHelpFile(programDir).isEmpty()) return programDir;
+  const QString installed = QDir::cleanPath(programDir + QStringLiteral("/" GRAFOLIN_INSTALLED_HELP));
+  return findHelpFile(installed).isEmpty() ? programDir : installed;
+}
+
 bool documentHasAnchor(const QTextDocument& document, const QString& anchor) {
   for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
     if (block.charFormat().anchorNames().contains(anchor)) return true;
@@ -64,7 +70,7 @@ HelpViewer::~HelpViewer() { closeWindow(); }
 void HelpViewer::setDirectory(const QString& dir) { dir_ = dir; }
 
 QString HelpViewer::directory() const {
-  return dir_.isEmpty() ? QCoreApplication::applicationDirPath() : dir_;
+  return dir_.isEmpty() ? helpFolderOfProgram(QCoreApplication::applicationDirPath()) : dir_;
 }
 
 QWidget* HelpViewer::window() const { return window_.data(); }

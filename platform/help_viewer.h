@@ -32,6 +32,13 @@ QString helpAnchor(const QString& topic);
 // empty string when the folder holds none.
 QString findHelpFile(const QString& dir);
 
+// The folder that holds the help file of a program in the folder
+// `programDir`: that folder itself when the help file lies beside the program
+// (as in the build folder), else the installed help folder (for example
+// PREFIX/share/grafolin for PREFIX/bin) when it holds one, else the program's
+// folder.
+QString helpFolderOfProgram(const QString& programDir);
+
 // Whether the document holds an anchor of that name.
 bool documentHasAnchor(const QTextDocument& document, const QString& anchor);
 
@@ -43,7 +50,7 @@ class HelpViewer {
   HelpViewer& operator=(const HelpViewer&) = delete;
 
   // The folder searched for the help file; empty (the default) means the
-  // program's own folder.
+  // program's help folder (helpFolderOfProgram).
   void setDirectory(const QString& dir);
   QString directory() const;
 

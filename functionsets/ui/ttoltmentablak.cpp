@@ -284,13 +284,21 @@ void Ttoltmentablak::Button1Click() {
 }
 
 void Ttoltmentablak::Button2Click() {
-  graf::PlotState& st = cmd_.state();
-  graf::beginLoadAttempt(st);
+  graf::beginLoadAttempt(cmd_.state());
   const QString path = askFileToOpen ? askFileToOpen() : QString();
   if (path.isEmpty()) {
-    graf::endLoadAttempt(st, *this);
+    graf::endLoadAttempt(cmd_.state(), *this);
     return;
   }
+  loadChosenFile(path);
+}
+
+void Ttoltmentablak::loadFile(const QString& path) {
+  graf::beginLoadAttempt(cmd_.state());
+  loadChosenFile(path);
+}
+
+void Ttoltmentablak::loadChosenFile(const QString& path) {
   QByteArray data;
   QString reason;
   if (!platform::readWholeFile(path, static_cast<qint64>(graf::kFunctionSetSize), &data, &reason)) {
@@ -299,7 +307,7 @@ void Ttoltmentablak::Button2Click() {
   }
   SetFileName = path;
   graf::loadFunctionSet(cmd_, *this, std::vector<std::uint8_t>(data.begin(), data.end()));
-  graf::endLoadAttempt(st, *this);
+  graf::endLoadAttempt(cmd_.state(), *this);
 }
 
 void Ttoltmentablak::Button5Click() {

@@ -31,6 +31,11 @@ class Ttoltmentablak : public QWidget, public graf::SaveLoadPort {
   // Shows, raises and activates the window and disables the main window.
   void open();
 
+  // Loads the set in the file `path` by the steps of "Tölt" after its
+  // dialog, with the same refusals and messages; the window itself stays as
+  // it is (the command line's set file comes this way).
+  void loadFile(const QString& path);
+
   // Label2: what the last load brought, or "Nincs betöltve semmi".
   void setLoadStatus(const QString& text);
   QString loadStatus() const;
@@ -67,6 +72,7 @@ class Ttoltmentablak : public QWidget, public graf::SaveLoadPort {
   void Button1Click();  // "Ment"
   void Button2Click();  // "Tölt"
   void Button5Click();  // "Töltés mégsem"
+  void loadChosenFile(const QString& path);
   void fileError(const QString& what, const QString& path, const QString& reason);
 
   graf::Commands& cmd_;

@@ -1,24 +1,33 @@
 #include <QApplication>
-#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <optional>
 
 #include "main/ui/application.h"
-#include "main/ui/export_command.h"
+#include "main/ui/command_line.h"
+#include "platform/message_box.h"
+#include "platform/user_folder.h"
 
 int main(int argc, char** argv) {
-  // The picture export runs without any window or display, so the command
-  // line is read before an application object exists.
-  QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  QCommandLineParser parser;
-  graf::ui::addExportOptions(parser);
-  if (parser.parse(arguments)) {
-    if (const auto status = graf::ui::runExportCommand(parser)) return *status;
-  } else if (parser.isSet(QStringLiteral("export")) || parser.isSet(QStringLiteral("export-dir"))) {
-    std::fputs(("grafolin: " + parser.errorText() + '\n').toLocal8Bit().constData(), stderr);
-    return 2;
+  // --help, --version, the picture export and a mistyped command line need
+  // no display: the line is read, and those are done, before the application
+  // object of the windows exists.
+  graf::ui::StartRequest start;
+  {
+    QCoreApplication core(argc, argv);
+    if (const std::optional<int> status = graf::ui::runCommandLine(QCoreApplication::arguments(), start))
+      return *status;
   }
 
   QApplication app(argc, argv);
+  // Started from the menu: the program's own folder, before anything reads
+  // or writes a file in the current folder. Where that fails, the user is
+  // told, and the program works in the current folder.
+  QString problem;
+  if (start.userFolder && !platform::enterUserFolder(&problem)) {
+    graf::platform::MessageBoxNotifier notifier;
+    notifier.message(graf::MessageType::Error, problem.toStdString());
+  }
   graf::ui::GrafolinApp grafolin;
+  grafolin.setStartFile(start.setFile);
   return app.exec();
 }

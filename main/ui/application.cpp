@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QPalette>
 #include <QTimer>
+#include <utility>
 
 #include "functionlist/ui/tfuggvenyablak.h"
 #include "functionsets/ui/load_windows.h"
@@ -106,6 +107,8 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   // follow it: set explicitly, it would be appended to every window caption.
   QApplication::setApplicationName(QStringLiteral("Grafolin"));
   QApplication::setOrganizationName(QStringLiteral("Velmora"));
+  // The menu entry that the desktop shows the program's windows with.
+  QGuiApplication::setDesktopFileName(QStringLiteral("hu.velmora.grafolin"));
   QApplication::setFont(programFont());
 
   picture_.setTextRenderer(&textRenderer_);
@@ -196,6 +199,15 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
     splash->raise();
     splash->activateWindow();
   });
+  // A set named on the command line is loaded once the start-up has handed
+  // the main window to the user, after the tick that completed it.
+  connect(induloablak_.get(), &Tinduloablak::startupCompleted, this, &GrafolinApp::mainWindowHandedOver,
+          Qt::QueuedConnection);
+}
+
+void GrafolinApp::mainWindowHandedOver() {
+  const QString file = std::exchange(startFile_, QString());
+  if (!file.isEmpty()) toltmentablak_->loadFile(file);
 }
 
 GrafolinApp::~GrafolinApp() {

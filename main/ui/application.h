@@ -83,6 +83,12 @@ class GrafolinApp : public QObject {
 
   // Reads "beallit.ini" into the settings (the first step of the start-up).
   void readSettingsFile();
+  // A function-set file to load once the main window is the user's (the
+  // set named on the command line); empty for none.
+  void setStartFile(const QString& path) { startFile_ = path; }
+  // The end of the start-up: the main window is handed to the user. The
+  // start file, if any, is loaded now, as "Tölt" loads a set.
+  void mainWindowHandedOver();
 
   // The twelve windows, in the order of their creation.
   std::vector<QWidget*> windows() const;
@@ -137,6 +143,7 @@ class GrafolinApp : public QObject {
   std::unique_ptr<graf::InformationWindows> information_;
   std::unique_ptr<::platform::SettingsFileStore> settingsFile_;
   std::unique_ptr<MainSettingsPort> mainSettingsPort_;
+  QString startFile_;
 };
 
 }  // namespace graf::ui

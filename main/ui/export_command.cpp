@@ -89,7 +89,8 @@ void addExportOptions(QCommandLineParser& parser) {
       QStringLiteral("MAPPA")));
   parser.addPositionalArgument(
       QStringLiteral("HALMAZ.fv"),
-      QStringLiteral("Függvényhalmaz-fájl. Képkiírásnál a színek és a mintavételi lépés a program "
+      QStringLiteral("Függvényhalmaz-fájl. Ablakos indításnál (egyetlen fájl) az indulás után betöltődik, "
+                     "ahogy a „Tölt” gomb tölti be. Képkiírásnál a színek és a mintavételi lépés a program "
                      "alapbeállításai, a lépés 0.1; processzormérés és nyitókép nincs."),
       QStringLiteral("[HALMAZ.fv…]"));
 }

@@ -85,7 +85,7 @@ Tinduloablak::Tinduloablak(QWidget* parent)
 
 void Tinduloablak::Timer1Timer() {
   if (finished_ || !startup_ || QApplication::activeModalWidget()) return;
-  startup_->tick();
+  if (startup_->tick()) emit startupCompleted();
 }
 
 void Tinduloablak::finish() {

@@ -30,6 +30,10 @@ class Tinduloablak : public QWidget {
   QLabel* Image1;
   QTimer* Timer1;
 
+ signals:
+  // The tick's start-up attempt completed: the main window is the user's.
+  void startupCompleted();
+
  public slots:
   // A tick of the timer. While a message box waits for the user the tick is
   // let pass, so that start-up attempts never pile up behind it.

@@ -96,7 +96,7 @@ TEST_F(CommandLine, AMistakenCommandLineSaysSoAndWritesNothing) {
       {{"--export", "kep.png", "--export-dir", "kepek", "jo.fv"},
        "grafolin: az --export és az --export-dir együtt nem adható meg"},
       {{"--export", "kep.gif", "jo.fv"}, "kep.gif: a kép neve \".bmp\" vagy \".png\" végű legyen"},
-      {{"--export-dir"}, "grafolin: Missing value after '--export-dir'."},
+      {{"--export-dir"}, "grafolin: hiányzik az érték ez után: --export-dir"},
   };
   const QStringList before = files();
   for (const auto& [arguments, message] : cases) {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -125,6 +126,33 @@ TEST(HelpFile, AFolderOfThatNameIsNoHelpFile) {
   QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/find-XXXXXX"));
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("help.hlp")));
   EXPECT_EQ(graf::findHelpFile(dir.path()), QString());
+}
+
+TEST(HelpFile, AnInstalledProgramFindsItInItsShareFolder) {
+  // PREFIX/bin holds the program; PREFIX/share/grafolin the installed help.
+  const struct {
+    QStringList present;  // help files, relative to PREFIX
+    const char* folder;   // the help folder found, relative to PREFIX
+  } cases[] = {
+      {{"share/grafolin/help.hlp"}, "share/grafolin"},
+      {{"share/grafolin/HELP.HLP"}, "share/grafolin"},
+      {{"bin/help.hlp", "share/grafolin/help.hlp"}, "bin"},  // the build folder's way wins
+      {{"share/help.hlp", "help.hlp"}, "bin"},                // nowhere it is looked for
+      {{}, "bin"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.present.join(',').toStdString());
+    QTemporaryDir prefix(QDir::currentPath() + QStringLiteral("/prefix-XXXXXX"));
+    ASSERT_TRUE(prefix.isValid());
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+    for (const QString& name : c.present) {
+      ASSERT_TRUE(QDir(prefix.path()).mkpath(QFileInfo(name).path()));
+      QFile f(prefix.filePath(name));
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(graf::helpFolderOfProgram(prefix.filePath(QStringLiteral("bin"))),
+              prefix.filePath(QString::fromLatin1(c.folder)));
+  }
 }
 
 TEST(HelpFile, ShipsBesideTheProgram) {
