@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what the build and the tests need, and nothing when all is there.
+# Installs what the build, the tests and the Debian package (cpack) need, and
+# nothing when all is there.
 set -euo pipefail
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev ccache fontconfig fonts-dejavu-core fonts-liberation2)
+          libbenchmark-dev ccache fontconfig fonts-dejavu-core fonts-liberation2
+          dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
