@@ -3,7 +3,9 @@
 // "Tölt" loads it, with the same refusals; and the folders a start works in.
 #include <QDir>
 #include <QFile>
+#include <QApplication>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 
@@ -152,6 +154,54 @@ TEST_F(StartWithAMissingSet, ItIsNamedWithTheReason) {
   EXPECT_TRUE(seen[0].text.contains(QDir::current().absoluteFilePath("nincs.fv"))) << seen[0].text.toStdString();
   EXPECT_TRUE(seen[0].text.contains("a fájl nem létezik")) << seen[0].text.toStdString();
   EXPECT_EQ(st().table.FunctionCount, 0);
+}
+
+// Starts from the desktop menu, each from another current folder: the
+// program works in its own folder, where what one start stores the next finds.
+class MenuStarts : public GuiTest {
+ protected:
+  void SetUp() override { startFromMenu("terminal1"); }
+  void startFromMenu(const char* currentFolder) {
+    app.reset();
+    ASSERT_TRUE(QDir::setCurrent(home_));
+    ASSERT_TRUE(QDir().mkpath(QString::fromLatin1(currentFolder)));
+    ASSERT_TRUE(QDir::setCurrent(QString::fromLatin1(currentFolder)));
+    QString error;
+    ASSERT_TRUE(::platform::enterUserFolder(&error)) << error.toStdString();
+    GuiTest::SetUp();
+  }
+  void saveSetAutomatically() {
+    key(Qt::Key_M, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&app->saveLoadWindow()));
+    auto* save = app->saveLoadWindow().findChild<QPushButton*>(QStringLiteral("Button1"));
+    ASSERT_NE(save, nullptr);
+    QTest::mouseClick(save, Qt::LeftButton);
+  }
+  static QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+  }
+  const QString home_ = QDir::currentPath();
+};
+
+TEST_F(MenuStarts, SettingsAndSetsStayInTheProgramsFolderFromOneStartToTheNext) {
+  // The first start: a colour accepted in the settings is stored at the main
+  // window's next activation, and a set is saved under an automatic name.
+  st().settings.ColorQuadratic = 0x808080;
+  st().settings.SettingsChanged = true;
+  QEvent activate(QEvent::WindowActivate);
+  QApplication::sendEvent(w, &activate);
+  plot("1", "2");
+  saveSetAutomatically();
+
+  startFromMenu("terminal2");
+  EXPECT_EQ(st().settings.ColorQuadratic, 0x808080u);
+  EXPECT_EQ(w->swatchColor(Kind::Quadratic), 0x808080u);
+  plot("3", "4");
+  saveSetAutomatically();  // the automatic names go on where the first start left them
+
+  EXPECT_EQ(entries(::platform::userFolder()), (QStringList{"beallit.ini", "fuggvenyek1.fv", "fuggvenyek2.fv"}));
+  EXPECT_EQ(entries(home_ + "/terminal1"), QStringList());
+  EXPECT_EQ(entries(home_ + "/terminal2"), QStringList());
 }
 
 }  // namespace
