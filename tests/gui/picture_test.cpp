@@ -16,12 +16,28 @@ namespace {
 
 using Picture = GuiTest;
 
-// One tick of a timer, as if its period had just run out.
-void tick(QTimer* timer) {
-  ASSERT_TRUE(timer->isActive());
-  QTimerEvent event(timer->timerId());
-  QCoreApplication::sendEvent(timer, &event);
-}
+// A running timer whose ticks come only from the test: its own ticks are
+// held back, so that a busy machine cannot slip one in between two checks.
+class ManualTicks : public QObject {
+ public:
+  explicit ManualTicks(QTimer* timer) : timer_(timer) { timer_->installEventFilter(this); }
+  ~ManualTicks() override { timer_->removeEventFilter(this); }
+  // One tick, as if the timer's period had just run out.
+  void tick() {
+    ASSERT_TRUE(timer_->isActive());
+    passing_ = true;
+    QTimerEvent event(timer_->timerId());
+    QCoreApplication::sendEvent(timer_, &event);
+    passing_ = false;
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Timer && !passing_; }
+
+ private:
+  QTimer* timer_;
+  bool passing_ = false;
+};
 
 void turnWheel(QWidget* over, int delta, Qt::KeyboardModifiers keys = Qt::NoModifier,
                Qt::MouseButtons buttons = Qt::NoButton) {
@@ -54,6 +70,7 @@ TEST_F(Picture, HeldPanButtonsMoveThePictureOnlyOnTimerTicks) {
       {"right", &Tfoablak::Button5, Qt::LeftButton, -32, 0},
   };
   plot("1", "0");
+  ManualTicks timer(w->Timer1);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     QPushButton* button = w->*c.button;
@@ -61,12 +78,12 @@ TEST_F(Picture, HeldPanButtonsMoveThePictureOnlyOnTimerTicks) {
     QTest::mousePress(button, c.mouse);
     EXPECT_EQ(st().view.PanX, panX);  // a press alone moves nothing
     EXPECT_EQ(st().view.PanY, panY);
-    tick(w->Timer1);
+    timer.tick();
     EXPECT_EQ(st().view.PanX, panX + c.dx);
     EXPECT_EQ(st().view.PanY, panY + c.dy);
     EXPECT_EQ(w->Timer1->interval(), 200);
     QTest::mouseRelease(button, c.mouse);
-    tick(w->Timer1);
+    timer.tick();
     EXPECT_EQ(st().view.PanX, panX + c.dx);
     EXPECT_EQ(st().view.PanY, panY + c.dy);
   }
