@@ -349,6 +349,35 @@ TEST_F(ClockOverrideWindow, NewProcessorStoresANewMeasurementForTheNextStart) {
   window->close();
 }
 
+TEST_F(ClockOverrideWindow, SettingsWindowsClockControlsChangeOnlyTheStoredClock) {
+  key(Qt::Key_F2);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(settings));
+  EXPECT_EQ(settings->Label48->text(), "2400 MHz");
+
+  // "Új processzorom van" measures again for the next start.
+  clockMeter.clocks = {3100};
+  QTest::mouseClick(settings->Button8, Qt::LeftButton);
+  EXPECT_EQ(clockStore.values[kClockValueName], "3100");
+  EXPECT_EQ(settings->Label48->text(), "2400 MHz");
+
+  // A double-click on the clock opens the override over the dimmed window.
+  QTest::mouseDClick(settings->Label48, Qt::LeftButton);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  EXPECT_EQ(window->Edit1->text(), "2400");
+  EXPECT_EQ(qRound(settings->windowOpacity() * 255), 100);
+  EXPECT_FALSE(settings->isEnabled());
+  window->Edit1->selectAll();
+  QTest::keyClicks(window->Edit1, " 800");
+  QTest::keyClick(window->Edit1, Qt::Key_Return);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(clockStore.values[kClockValueName], " 800");
+  expectSettingsWindowRestored();
+  settings->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(settings));
+  EXPECT_EQ(settings->Label48->text(), "2400 MHz");
+  EXPECT_EQ(app->clock().CpuMhz, 2400);
+}
+
 // The per-user store itself, in the test's own settings location.
 class ClockStoreTest : public ::testing::Test {
  protected:
