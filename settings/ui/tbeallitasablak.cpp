@@ -105,10 +105,20 @@ Tbeallitasablak::Tbeallitasablak(graf::PlotState& state, QWidget* parent)
   sg1->setObjectName(QStringLiteral("Sg1"));
   connect(sg1, &QAction::triggered, this, [this] { emit helpRequested(QStringLiteral("Program beállítása")); });
 
-  askColor = [this](Setting, const QColor& initial) -> std::optional<QColor> {
-    const QColor c = QColorDialog::getColor(initial, this);
-    if (!c.isValid()) return std::nullopt;
-    return c;
+  // Each colour row has its own colour dialog, which starts from the colour
+  // last confirmed in it.
+  askColor = [this](Setting s, const QColor& initial) -> std::optional<QColor> {
+    QColorDialog*& dialog = colorDialogs_[index(s)];
+    if (!dialog) {
+      dialog = new QColorDialog(this);
+      // ColorDialog1..5 for the families and the grid, 6 and 7 for the
+      // auxiliary lines and the sum.
+      const int number = s == Setting::AuxColor ? 6 : s == Setting::Sum ? 7 : index(s);
+      dialog->setObjectName(QStringLiteral("ColorDialog%1").arg(number));
+    }
+    dialog->setCurrentColor(initial);
+    if (dialog->exec() != QDialog::Accepted) return std::nullopt;
+    return dialog->selectedColor();
   };
   confirmed_.fill(QColor(0, 0, 0));
 }
@@ -303,7 +313,9 @@ QPushButton* Tbeallitasablak::customButton(Setting s) const { return customButto
 QLabel* Tbeallitasablak::stateLabel(StateLabel l) const { return stateLabels_[index(l)]; }
 
 void Tbeallitasablak::customColor(Setting s) {
+  colorDialogOpen_ = true;
   const std::optional<QColor> c = askColor(s, confirmed_[index(s)]);
+  colorDialogOpen_ = false;
   if (!c) return;
   confirmed_[index(s)] = *c;
   editor_.customColorConfirmed(s, graf::ui::toColor(*c));
@@ -398,9 +410,16 @@ void Tbeallitasablak::closeSettingsWindow() { close(); }
 // --- Events ---
 
 bool Tbeallitasablak::event(QEvent* event) {
+  // A colour dialog is part of this window's work: coming back from it is no
+  // new activation (which would clear the choices made so far).
+  if (event->type() == QEvent::WindowDeactivate && colorDialogOpen_) backFromColorDialog_ = true;
   if (event->type() == QEvent::WindowActivate) {
-    if (currentCpuMhz) editor_.setCpuMhz(currentCpuMhz());
-    editor_.activate();
+    if (backFromColorDialog_) {
+      backFromColorDialog_ = false;
+    } else {
+      if (currentCpuMhz) editor_.setCpuMhz(currentCpuMhz());
+      editor_.activate();
+    }
   }
   return QWidget::event(event);
 }

@@ -13,6 +13,7 @@
 #include "plot/plot_state.h"
 #include "settings/settings_editor.h"
 
+class QColorDialog;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -107,10 +108,13 @@ class Tbeallitasablak : public QWidget, public graf::SettingsWindowPort {
   QPointer<TForm9> quickView_;
   QPointer<Tegyezoszinekablak> clashWindow_;
   bool centred_ = false;
+  bool colorDialogOpen_ = false;
+  bool backFromColorDialog_ = false;
 
   std::array<QComboBox*, graf::SettingCount> pickers_{};
   std::array<QLabel*, graf::SettingCount> samples_{};
   std::array<QPushButton*, graf::SettingCount> customButtons_{};
   std::array<QColor, graf::SettingCount> confirmed_{};  // black until a dialog is confirmed
+  std::array<QColorDialog*, graf::SettingCount> colorDialogs_{};
   std::array<QLabel*, 8> stateLabels_{};
 };

@@ -2,7 +2,9 @@
 // running program, with "beallit.ini" in a folder of each test's own.
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QColorDialog>
 #include <QComboBox>
+#include <QTimer>
 #include <QKeyEvent>
 #include <QDir>
 #include <QFile>
@@ -248,6 +250,41 @@ TEST_F(SettingsWindowTest, AWhiteGridIsWarnedAbout) {
   expectStoredAndBack();
   EXPECT_EQ(fieldText(st().settings.Record, RecordField::GridColor), "16777215");
   EXPECT_EQ(settingsFileBytes().size(), 91);
+}
+
+// "Egyéni" opens the row's own colour dialog, which starts from the colour
+// last confirmed in it; cancelling changes nothing.
+TEST_F(SettingsWindowTest, CustomColourThroughTheRowsOwnDialog) {
+  open();
+  s->PageControl1->setCurrentIndex(1);
+  QStringList seen;
+  const auto answer = [&](std::optional<QColor> pick) {
+    QTimer::singleShot(0, [&seen, pick] {
+      auto* d = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(d, nullptr);
+      seen << d->objectName() + " " + d->currentColor().name();
+      if (pick) {
+        d->setCurrentColor(*pick);
+        d->accept();
+      } else {
+        d->reject();
+      }
+    });
+  };
+  answer(QColor(1, 2, 3));
+  click(s->customButton(Setting::Linear));
+  EXPECT_EQ(s->picker(Setting::Linear)->currentText(), "Egyéni");
+  EXPECT_EQ(s->sample(Setting::Linear)->palette().color(QPalette::WindowText), QColor(1, 2, 3));
+  answer(std::nullopt);
+  click(s->customButton(Setting::Linear));
+  answer(std::nullopt);
+  click(s->customButton(Setting::Sum));
+  EXPECT_EQ(seen, (QStringList{"ColorDialog1 #000000", "ColorDialog1 #010203", "ColorDialog7 #000000"}));
+  EXPECT_EQ(s->picker(Setting::Sum)->currentText(), "Türkiz");
+  click(s->SpeedButton1);
+  expectStoredAndBack();
+  EXPECT_EQ(st().settings.ColorLinear, 0x030201u);
+  EXPECT_EQ(st().settings.ColorSum, DefaultColorSum);
 }
 
 TEST_F(SettingsWindowTest, QuickViewShowsTheChoiceWhenItsModeSaysSo) {
