@@ -185,6 +185,32 @@ TEST_F(SettingsWindowTest, OkAppliesRedrawsAndStores) {
   EXPECT_EQ(settingsFileBytes(), recordBytes(expected));
 }
 
+// A settings file that cannot be written is named with the reason; the
+// settings stay marked for storing and go to the file once it can be written.
+TEST_F(SettingsWindowTest, AFailedWriteIsReportedAndRetried) {
+  ASSERT_TRUE(QDir().mkdir(SettingsFileName));  // a folder in the file's place
+  open();
+  choose(Setting::Linear, QStringLiteral("Kék"));
+  click(s->SpeedButton1);
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !boxes.pending().empty(); }));
+  const std::vector<SeenBox> seen = boxes.take();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
+  EXPECT_TRUE(seen[0].text.contains(QDir::current().absoluteFilePath(SettingsFileName))) << seen[0].text.toStdString();
+  EXPECT_TRUE(seen[0].text.contains("nem közönséges fájl")) << seen[0].text.toStdString();
+  EXPECT_TRUE(st().settings.SettingsChanged);
+  EXPECT_EQ(st().settings.ColorLinear, 0xFF0000u);  // in force all the same
+  EXPECT_EQ(w->swatchColor(Kind::Linear), 0xFF0000u);
+
+  ASSERT_TRUE(QDir().rmdir(SettingsFileName));
+  open();
+  click(s->SpeedButton1);
+  expectStoredAndBack();
+  PlotState expected;
+  expected.settings.ColorLinear = 0xFF0000;
+  EXPECT_EQ(settingsFileBytes(), recordBytes(expected));
+}
+
 TEST_F(SettingsWindowTest, CancelAndTheCloseButtonAssignAndStoreNothing) {
   open();
   choose(Setting::Linear, QStringLiteral("Szürke"));
