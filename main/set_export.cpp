@@ -4,6 +4,8 @@
 
 #include "functionsets/load_save.h"
 #include "plot/commands.h"
+#include "startup/clock.h"
+#include "startup/startup.h"
 
 namespace graf {
 
@@ -93,6 +95,14 @@ bool renderSet(const PlotState& start, ExportFiles& files, const std::string& se
 }
 
 }  // namespace
+
+void chooseStepFromStoredClock(Settings& settings, const ClockStore& store) {
+  const std::int32_t mhz = clockFromStoredText(store.readText(kClockValueName));
+  if (mhz != 0)
+    applyClockRule(settings, mhz);
+  else if (settings.OptimizeOn)
+    settings.SampleStep = 0.1;
+}
 
 SetPicture pictureOfSet(const PlotState& start, const std::vector<std::uint8_t>& bytes, Raster& picture) {
   PlotState state = start;

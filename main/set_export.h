@@ -17,6 +17,15 @@
 
 namespace graf {
 
+class ClockStore;
+
+// The sampling step of a start in the current folder, chosen without the
+// splash, the first-run window or a measurement: `settings` hold what was
+// read from the settings file; while optimisation is on, the clock rule runs
+// with the clock in the per-user store, and a clock not measured yet (none
+// stored, or 0) gives the step 0.1.
+void chooseStepFromStoredClock(Settings& settings, const ClockStore& store);
+
 // What a load shows. `start` is the state of the program right after its
 // start in the folder concerned (its colours and sampling step); the set is
 // loaded into a copy of it, so zoom is 1x and the origin at rest. On success

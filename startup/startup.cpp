@@ -4,6 +4,12 @@
 
 namespace graf {
 
+bool applyClockRule(Settings& settings, std::int32_t mhz) {
+  if (!settings.OptimizeOn) return false;
+  settings.SampleStep = sampleStepForClock(mhz);
+  return true;
+}
+
 void Startup::splashActivated() {
   if (!completed_) windows_.setMainWindowEnabled(false);
 }
@@ -33,10 +39,7 @@ bool Startup::attempt() {
     return false;
   }
 
-  if (st_.settings.OptimizeOn) {
-    windows_.setClockNote(optimizationNote(clock_.CpuMhz));
-    st_.settings.SampleStep = sampleStepForClock(clock_.CpuMhz);
-  }
+  if (applyClockRule(st_.settings, clock_.CpuMhz)) windows_.setClockNote(optimizationNote(clock_.CpuMhz));
   if (clock_.CpuMhz >= kFadeFromMhz) {
     for (int opacity = windows_.splashOpacity() - 1; opacity >= 0; --opacity) windows_.setSplashOpacity(opacity);
   }

@@ -31,6 +31,10 @@ struct ClockState {
 // The splash's timer ticks every 1500 ms.
 inline constexpr int kSplashIntervalMs = 1500;
 
+// The clock rule of the start-up: while optimisation is on, the clock
+// chooses the sampling step. True when it did.
+bool applyClockRule(Settings& settings, std::int32_t mhz);
+
 class Startup {
  public:
   Startup(PlotState& st, ClockState& clock, ClockStore& store, SettingsReader& settings,

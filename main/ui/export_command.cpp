@@ -7,6 +7,7 @@
 #include "functionsets/function_set.h"
 #include "main/set_export.h"
 #include "main/ui/picture_file.h"
+#include "platform/clock_store.h"
 #include "platform/files.h"
 
 namespace graf::ui {
@@ -24,7 +25,7 @@ class ExportFileSystem : public ExportFiles {
   bool readSet(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& reason) override {
     QByteArray data;
     QString why;
-    if (!platform::readWholeFile(QString::fromStdString(path), static_cast<qint64>(kFunctionSetSize), &data, &why)) {
+    if (!::platform::readWholeFile(QString::fromStdString(path), static_cast<qint64>(kFunctionSetSize), &data, &why)) {
       reason = "nem olvasható: " + why.toStdString();
       return false;
     }
@@ -58,9 +59,13 @@ class ExportFileSystem : public ExportFiles {
 };
 
 // The state of the program right after its start in the current folder: its
-// colours, switches and sampling step. The program starts with the default
-// settings and a step of 0.1.
-PlotState startState() { return PlotState{}; }
+// colours, switches and sampling step (the default settings for now), the
+// step chosen by the stored clock.
+PlotState startState() {
+  PlotState st;
+  chooseStepFromStoredClock(st.settings, platform::SettingsClockStore());
+  return st;
+}
 
 int usageError(const QString& text) {
   std::cerr << "grafolin: " << text.toStdString() << '\n';
@@ -90,8 +95,9 @@ void addExportOptions(QCommandLineParser& parser) {
   parser.addPositionalArgument(
       QStringLiteral("HALMAZ.fv"),
       QStringLiteral("Függvényhalmaz-fájl. Ablakos indításnál (egyetlen fájl) az indulás után betöltődik, "
-                     "ahogy a „Tölt” gomb tölti be. Képkiírásnál a színek és a mintavételi lépés a program "
-                     "alapbeállításai, a lépés 0.1; processzormérés és nyitókép nincs."),
+                     "ahogy a „Tölt” gomb tölti be. Képkiírásnál a színek a program alapbeállításai; a mintavételi "
+                     "lépést a felhasználónál tárolt processzor-órajel választja (500 MHz alatt 1.0, 1500 MHz "
+                     "alatt 0.5, attól 0.1), ha még nincs tárolt órajel, 0.1. Órajelmérés és nyitókép nincs."),
       QStringLiteral("[HALMAZ.fv…]"));
 }
 

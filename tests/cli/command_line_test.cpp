@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/clock_store.h"
+#include "startup/clock.h"
 #include "tests/support/program_run.h"
 #include "tests/support/sample_sets.h"
 
@@ -62,6 +64,30 @@ TEST_F(CommandLine, WritesABitmapAndAPngWithoutAnyDisplay) {
   EXPECT_EQ(picture.pixel(0, 0), qRgb(255, 255, 255));
   EXPECT_EQ(picture.pixel(205, 300), qRgb(0, 0, 0));
   EXPECT_EQ(picture.pixel(225, 124), qRgb(255, 0, 0)) << "x = 5 gives y = 9: column 225, row 124";
+}
+
+TEST_F(CommandLine, TheStoredClockChoosesTheStepAndNoClockMeansPointOne) {
+  // The process's own per-user store holds no measured clock: the step is 0.1.
+  platform::SettingsClockStore store;
+  ASSERT_EQ(clockFromStoredText(store.readText(kClockValueName)), 0);
+  ASSERT_TRUE(runGrafolin({"--export", "nincs-orajel.png", "jo.fv"}).finished);
+  const std::vector<std::pair<const char*, bool>> clocks = {{"2400", true}, {"1000", false}, {"400", false}};
+  QImage previous;
+  for (const auto& [clock, likeNoClock] : clocks) {
+    ASSERT_EQ(store.writeText(kClockValueName, clock), "");
+    const QString picture = QStringLiteral("orajel-%1.png").arg(clock);
+    const ProgramRun run = runGrafolin({"--export", picture, "jo.fv"});
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const int differences = pixelDifferences(pictureFile(picture), pictureFile("nincs-orajel.png"));
+    EXPECT_EQ(differences == 0, likeNoClock) << clock << " MHz: " << differences << " pixels differ";
+    // 1000 MHz samples every 0.5, 400 MHz every 1.0: the two differ as well.
+    if (!previous.isNull()) {
+      EXPECT_GT(pixelDifferences(pictureFile(picture), previous), 0) << clock;
+    }
+    previous = pictureFile(picture);
+  }
+  EXPECT_EQ(store.writeText(kClockValueName, "0"), "");  // not measured, as before
 }
 
 TEST_F(CommandLine, ARefusedSetWritesNothingAndKeepsTheOldPicture) {

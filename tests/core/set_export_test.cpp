@@ -10,6 +10,8 @@
 #include "functionsets/function_set.h"
 #include "main/set_export.h"
 #include "plot/numtext.h"
+#include "startup/clock.h"
+#include "tests/support/fake_startup.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/sample_sets.h"
 
@@ -139,6 +141,33 @@ TEST_F(SetPictureTest, ARefusedRecordLeavesThePictureAsItWas) {
     EXPECT_FALSE(result.loaded);
     EXPECT_EQ(result.messages, std::vector<std::string>{"Error: A függvényeket tartalmazó fájl hibás!"});
     EXPECT_EQ(pixelsOf(picture), pixelsOf(before));
+  }
+}
+
+TEST(ExportStep, TheStoredClockChoosesTheStepWhileOptimisationIsOn) {
+  struct Case {
+    std::optional<std::string> stored;
+    bool optimizeOn;
+    double stepRead;  // the step of the settings file
+    double step;
+  };
+  const Case cases[] = {
+      {"499", true, 0.5, 1.0},  {"500", true, 1.0, 0.5},   {"1499", true, 0.1, 0.5},
+      {"1500", true, 1.0, 0.1}, {" 2400", true, 1.0, 0.1}, {"-5", true, 0.1, 1.0},
+      // No clock measured yet: the start would measure it; the picture takes 0.1.
+      {std::nullopt, true, 1.0, 0.1}, {"0", true, 0.5, 0.1}, {"abc", true, 1.0, 0.1},
+      // Optimisation off: the settings file's step, whatever the clock.
+      {"499", false, 0.5, 0.5}, {std::nullopt, false, 1.0, 1.0},
+  };
+  for (const Case& c : cases) {
+    FakeClockStore store;
+    if (c.stored) store.values[kClockValueName] = *c.stored;
+    Settings settings;
+    settings.OptimizeOn = c.optimizeOn;
+    settings.SampleStep = c.stepRead;
+    chooseStepFromStoredClock(settings, store);
+    EXPECT_EQ(settings.SampleStep, c.step) << c.stored.value_or("(none)") << " optimise " << c.optimizeOn;
+    EXPECT_TRUE(store.writes.empty()) << "nothing is stored";
   }
 }
 

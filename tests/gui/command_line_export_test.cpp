@@ -1,12 +1,14 @@
 // The command line's pictures against the running program's: sets loaded
 // into the real main window and saved with Ctrl+S give the same pixels as
 // "grafolin --export" and "grafolin --export-dir" on the same files, run
-// without any display.
+// without any display. Both find a stored clock of 800 MHz, which chooses
+// the sampling step 0.5.
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 
 #include "functionsets/ui/ttoltmentablak.h"
+#include "platform/clock_store.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/support/program_run.h"
 #include "tests/support/sample_sets.h"
@@ -16,6 +18,13 @@ namespace {
 
 class CommandLineExport : public GuiTest {
  protected:
+  CommandLineExport() { clockStore.values[kClockValueName] = "800"; }
+  void SetUp() override {
+    GuiTest::SetUp();
+    // The same clock in the per-user store, where the command line reads it.
+    ASSERT_EQ(platform::SettingsClockStore().writeText(kClockValueName, "800"), "");
+    ASSERT_EQ(st().settings.SampleStep, 0.5);
+  }
   // Loads a set file through the save/load window and acknowledges it.
   void loadInWindow(const QString& name) {
     key(Qt::Key_M, Qt::ControlModifier);
@@ -55,8 +64,10 @@ TEST_F(CommandLineExport, TheCommandLineWritesThePixelsOfTheProgramsOwnExport) {
       EXPECT_EQ(seen[0].text, "Függvényábrázolási maximum elérve!");
     }
     saveWindowPicture(base + "-ablak.bmp");
+    saveWindowPicture(base + "-ablak.png");
     const QImage fromWindow = pictureFile(base + "-ablak.bmp");
     ASSERT_EQ(fromWindow.size(), QSize(393, 321));
+    EXPECT_EQ(pixelDifferences(pictureFile(base + "-ablak.png"), fromWindow), 0);
 
     for (const QString& picture : {base + "-parancs.bmp", base + "-parancs.PNG"}) {
       const ProgramRun run = runGrafolin({QStringLiteral("--export"), picture, name});

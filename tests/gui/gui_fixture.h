@@ -24,7 +24,8 @@ namespace graf::testing {
 class GuiTest : public ::testing::Test {
  public:
   void SetUp() override {
-    clockStore.values[kClockValueName] = "2400";
+    // A test may have stored another clock before this.
+    if (!clockStore.values.count(kClockValueName)) clockStore.values[kClockValueName] = "2400";
     app = std::make_unique<ui::GrafolinApp>(ui::ClockPlatform{&clockStore, &clockMeter});
     w = &app->mainWindow();
     // The main window appears when the event loop runs; the start-up then
