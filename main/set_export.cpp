@@ -4,6 +4,7 @@
 
 #include "functionsets/load_save.h"
 #include "plot/commands.h"
+#include "settings/settings_file.h"
 #include "startup/clock.h"
 #include "startup/startup.h"
 
@@ -69,6 +70,19 @@ class NoWindows : public MainWindowPort,
   int rows_ = 0;
 };
 
+// The main window as the settings reader sees it, in a program without one:
+// there are no swatches to paint, no list to show and no plot to redraw, and
+// the reader's warnings are collected.
+class NoSettingsWindows : public SettingsMainPort, public Notifier {
+ public:
+  std::vector<std::string> messages;
+  void setSwatchColors(Color, Color, Color, Color) override {}
+  void setFunctionListShown(bool) override {}
+  void runPlotCommand() override {}
+  void beep() override {}
+  void message(MessageType, const std::string& text) override { messages.push_back(text); }
+};
+
 // The load's message boxes, as one note: "Information: text" shows as "text".
 std::string notesOf(const SetPicture& shown) {
   std::string notes;
@@ -102,6 +116,16 @@ void chooseStepFromStoredClock(Settings& settings, const ClockStore& store) {
     applyClockRule(settings, mhz);
   else if (settings.OptimizeOn)
     settings.SampleStep = 0.1;
+}
+
+PlotState pictureStartState(SettingsFilePort& settingsFile, const ClockStore& clock,
+                            std::vector<std::string>& notes) {
+  PlotState st;
+  NoSettingsWindows windows;
+  ReadSettingsFile(st, SettingsPorts{settingsFile, windows, windows});
+  chooseStepFromStoredClock(st.settings, clock);
+  notes.insert(notes.end(), windows.messages.begin(), windows.messages.end());
+  return st;
 }
 
 SetPicture pictureOfSet(const PlotState& start, const std::vector<std::uint8_t>& bytes, Raster& picture) {

@@ -18,6 +18,7 @@
 namespace graf {
 
 class ClockStore;
+class SettingsFilePort;
 
 // The sampling step of a start in the current folder, chosen without the
 // splash, the first-run window or a measurement: `settings` hold what was
@@ -25,6 +26,14 @@ class ClockStore;
 // with the clock in the per-user store, and a clock not measured yet (none
 // stored, or 0) gives the step 0.1.
 void chooseStepFromStoredClock(Settings& settings, const ClockStore& store);
+
+// The state right after a start in the current folder, as far as a picture
+// goes, reached without any window: the settings file read as the start-up
+// reads it, then the step chosen by chooseStepFromStoredClock. What the
+// start-up would report about the settings file (a damaged or unreadable
+// file; its defaults apply all the same) is added to `notes`.
+PlotState pictureStartState(SettingsFilePort& settingsFile, const ClockStore& clock,
+                            std::vector<std::string>& notes);
 
 // What a load shows. `start` is the state of the program right after its
 // start in the folder concerned (its colours and sampling step); the set is

@@ -9,6 +9,7 @@
 #include "main/ui/picture_file.h"
 #include "platform/clock_store.h"
 #include "platform/files.h"
+#include "platform/settings_store.h"
 
 namespace graf::ui {
 
@@ -58,12 +59,15 @@ class ExportFileSystem : public ExportFiles {
   }
 };
 
-// The state of the program right after its start in the current folder: its
-// colours, switches and sampling step (the default settings for now), the
-// step chosen by the stored clock.
+// The state of the program right after its start in the current folder: the
+// colours and the step of its settings file, the step chosen by the stored
+// clock. What the start would say about a damaged settings file goes to
+// standard error; its defaults apply all the same.
 PlotState startState() {
-  PlotState st;
-  chooseStepFromStoredClock(st.settings, platform::SettingsClockStore());
+  ::platform::SettingsFileStore settingsFile;
+  std::vector<std::string> notes;
+  const PlotState st = pictureStartState(settingsFile, platform::SettingsClockStore(), notes);
+  for (const std::string& note : notes) std::cerr << note << '\n';
   return st;
 }
 
@@ -95,9 +99,11 @@ void addExportOptions(QCommandLineParser& parser) {
   parser.addPositionalArgument(
       QStringLiteral("HALMAZ.fv"),
       QStringLiteral("Függvényhalmaz-fájl. Ablakos indításnál (egyetlen fájl) az indulás után betöltődik, "
-                     "ahogy a „Tölt” gomb tölti be. Képkiírásnál a színek a program alapbeállításai; a mintavételi "
-                     "lépést a felhasználónál tárolt processzor-órajel választja (500 MHz alatt 1.0, 1500 MHz "
-                     "alatt 0.5, attól 0.1), ha még nincs tárolt órajel, 0.1. Órajelmérés és nyitókép nincs."),
+                     "ahogy a „Tölt” gomb tölti be. Képkiírásnál a színek és a mintavételi lépés a jelenlegi "
+                     "mappa beallit.ini fájljából jönnek, mint a program indulásakor. Ha ott az optimalizálás be "
+                     "van kapcsolva (vagy nincs beállításfájl), a lépést a felhasználónál tárolt processzor-órajel "
+                     "választja (500 MHz alatt 1.0, 1500 MHz alatt 0.5, attól 0.1); ha még nincs mért órajel, a "
+                     "lépés 0.1. Órajelmérés és nyitókép nincs."),
       QStringLiteral("[HALMAZ.fv…]"));
 }
 

@@ -10,6 +10,8 @@
 #include "functionsets/function_set.h"
 #include "main/set_export.h"
 #include "plot/numtext.h"
+#include "settings/settings_file.h"
+#include "settings/settings_record.h"
 #include "startup/clock.h"
 #include "tests/support/fake_startup.h"
 #include "tests/support/fake_ui.h"
@@ -168,6 +170,82 @@ TEST(ExportStep, TheStoredClockChoosesTheStepWhileOptimisationIsOn) {
     chooseStepFromStoredClock(settings, store);
     EXPECT_EQ(settings.SampleStep, c.step) << c.stored.value_or("(none)") << " optimise " << c.optimizeOn;
     EXPECT_TRUE(store.writes.empty()) << "nothing is stored";
+  }
+}
+
+// The settings file as the start finds it.
+class FoundSettingsFile : public SettingsFilePort {
+ public:
+  SettingsFileContent content;
+  int writes = 0;
+  std::string displayName() const override { return "beallit.ini"; }
+  SettingsFileContent read() override { return content; }
+  bool write(const SettingsRecord&, std::string&) override {
+    ++writes;
+    return true;
+  }
+};
+
+TEST(ExportStart, TheSettingsFileGivesColoursAndStepAndTheClockRuleFollows) {
+  PlotState stored;
+  stored.settings.ColorLinear = 0x123456;
+  stored.settings.ColorGrid = 0x00FFFF;
+  stored.settings.SampleStep = 0.5;
+  SettingsRecord record{};
+  struct Case {
+    const char* name;
+    bool optimizeOn;
+    const char* clock;
+    double step;
+  };
+  const Case cases[] = {
+      {"optimisation off: the stored step", false, "2400", 0.5},
+      {"optimisation on: the clock's step", true, "400", 1.0},
+      {"optimisation on, no clock yet: 0.1", true, "", 0.1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    stored.settings.OptimizeOn = c.optimizeOn;
+    fillRecord(stored, record);
+    FoundSettingsFile file;
+    file.content = {SettingsFileContent::Outcome::Opened, SettingsRecordSize, record, ""};
+    FakeClockStore clock;
+    if (*c.clock) clock.values[kClockValueName] = c.clock;
+    std::vector<std::string> notes;
+    const PlotState st = pictureStartState(file, clock, notes);
+    EXPECT_EQ(st.settings.ColorLinear, 0x123456u);
+    EXPECT_EQ(st.settings.ColorGrid, 0x00FFFFu);
+    EXPECT_EQ(st.settings.ColorQuadratic, DefaultColorQuadratic);
+    EXPECT_EQ(st.settings.SampleStep, c.step);
+    EXPECT_TRUE(notes.empty());
+    EXPECT_EQ(file.writes, 0);
+    EXPECT_TRUE(clock.writes.empty());
+  }
+}
+
+TEST(ExportStart, AMissingOrDamagedSettingsFileGivesTheDefaultsAndANote) {
+  SettingsRecord damaged{};
+  const std::vector<std::tuple<const char*, SettingsFileContent, bool>> cases = {
+      {"missing", {SettingsFileContent::Outcome::Missing, 0, std::nullopt, ""}, false},
+      {"unreadable", {SettingsFileContent::Outcome::Refused, 0, std::nullopt, "nincs hozzá jogosultság"}, true},
+      {"40 bytes", {SettingsFileContent::Outcome::Opened, 40, std::nullopt, ""}, true},
+      {"empty texts", {SettingsFileContent::Outcome::Opened, SettingsRecordSize, damaged, ""}, true},
+  };
+  for (const auto& [name, content, noted] : cases) {
+    SCOPED_TRACE(name);
+    FoundSettingsFile file;
+    file.content = content;
+    FakeClockStore clock;
+    clock.values[kClockValueName] = "800";
+    std::vector<std::string> notes;
+    const PlotState st = pictureStartState(file, clock, notes);
+    EXPECT_EQ(st.settings.ColorLinear, DefaultColorLinear);
+    EXPECT_EQ(st.settings.ColorGrid, DefaultColorGrid);
+    EXPECT_EQ(st.settings.SampleStep, 0.5) << "the clock's step";
+    ASSERT_EQ(notes.size(), noted ? 1u : 0u);
+    if (noted) {
+      EXPECT_NE(notes[0].find("beallit.ini"), std::string::npos) << notes[0];
+    }
   }
 }
 
