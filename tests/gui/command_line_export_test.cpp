@@ -1,14 +1,16 @@
 // The command line's pictures against the running program's: sets loaded
 // into the real main window and saved with Ctrl+S give the same pixels as
 // "grafolin --export" and "grafolin --export-dir" on the same files, run
-// without any display. Both find a stored clock of 800 MHz, which chooses
-// the sampling step 0.5.
+// without any display. Both start in a folder whose settings file has colours
+// of its own, and find a stored clock of 800 MHz, which chooses the sampling
+// step 0.5.
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 
 #include "functionsets/ui/ttoltmentablak.h"
 #include "platform/clock_store.h"
+#include "settings/settings_record.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/support/program_run.h"
 #include "tests/support/sample_sets.h"
@@ -20,10 +22,30 @@ class CommandLineExport : public GuiTest {
  protected:
   CommandLineExport() { clockStore.values[kClockValueName] = "800"; }
   void SetUp() override {
+    // A folder of its own, with a settings file, before the program starts.
+    const QString folder = QStringLiteral("parancssor");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QDir::setCurrent(folder));
+    PlotState stored;
+    stored.settings.ColorLinear = 0x123456;
+    stored.settings.ColorQuadratic = 0x00FFFF;
+    stored.settings.ColorQuadratic2 = 0x800080;
+    stored.settings.ColorAbsolute = 0x000000;
+    stored.settings.ColorGrid = 0xFFC0C0;
+    stored.settings.SampleStep = 1.0;  // the clock's step replaces it
+    SettingsRecord record{};
+    fillRecord(stored, record);
+    ASSERT_TRUE(writeFile(QStringLiteral("beallit.ini"), {record.begin(), record.end()}));
+
     GuiTest::SetUp();
     // The same clock in the per-user store, where the command line reads it.
     ASSERT_EQ(platform::SettingsClockStore().writeText(kClockValueName, "800"), "");
     ASSERT_EQ(st().settings.SampleStep, 0.5);
+    ASSERT_EQ(st().settings.ColorLinear, 0x123456u);
+  }
+  void TearDown() override {
+    GuiTest::TearDown();
+    QDir::setCurrent(QStringLiteral(".."));
   }
   // Loads a set file through the save/load window and acknowledges it.
   void loadInWindow(const QString& name) {
