@@ -10,6 +10,7 @@
 #include "platform/clock_store.h"
 #include "platform/files.h"
 #include "platform/settings_store.h"
+#include "platform/user_folder.h"
 
 namespace graf::ui {
 
@@ -63,11 +64,20 @@ class ExportFileSystem : public ExportFiles {
 // colours and the step of its settings file, the step chosen by the stored
 // clock. What the start would say about a damaged settings file goes to
 // standard error; its defaults apply all the same.
-PlotState startState() {
+//
+// With --user-folder the program starts in its own folder, so the settings
+// file is read there; the files named on the line still count from the
+// folder the command was given in.
+PlotState startState(bool inUserFolder) {
+  const QString here = QDir::currentPath();
+  QString problem;
+  if (inUserFolder && !::platform::enterUserFolder(&problem))
+    std::cerr << problem.toStdString() << '\n';  // as the windows do, the current folder serves
   ::platform::SettingsFileStore settingsFile;
   std::vector<std::string> notes;
   const PlotState st = pictureStartState(settingsFile, platform::SettingsClockStore(), notes);
   for (const std::string& note : notes) std::cerr << note << '\n';
+  QDir::setCurrent(here);
   return st;
 }
 
@@ -100,7 +110,8 @@ void addExportOptions(QCommandLineParser& parser) {
       QStringLiteral("HALMAZ.fv"),
       QStringLiteral("Függvényhalmaz-fájl. Ablakos indításnál (egyetlen fájl) az indulás után betöltődik, "
                      "ahogy a „Tölt” gomb tölti be. Képkiírásnál a színek és a mintavételi lépés a jelenlegi "
-                     "mappa beallit.ini fájljából jönnek, mint a program indulásakor. Ha ott az optimalizálás be "
+                     "mappa (--user-folder mellett a program saját mappája) beallit.ini fájljából jönnek, mint a "
+                     "program indulásakor. Ha ott az optimalizálás be "
                      "van kapcsolva (vagy nincs beállításfájl), a lépést a felhasználónál tárolt processzor-órajel "
                      "választja (500 MHz alatt 1.0, 1500 MHz alatt 0.5, attól 0.1); ha még nincs mért órajel, a "
                      "lépés 0.1. Órajelmérés és nyitókép nincs."),
@@ -115,7 +126,7 @@ std::optional<int> runExportCommand(const QCommandLineParser& parser) {
   const QStringList sets = parser.positionalArguments();
   if (sets.isEmpty()) return usageError(QStringLiteral("nincs megadva függvényhalmaz-fájl"));
 
-  const PlotState start = startState();
+  const PlotState start = startState(parser.isSet(QStringLiteral("user-folder")));
   ExportFileSystem files;
   if (single) {
     if (sets.size() != 1)

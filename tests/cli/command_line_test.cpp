@@ -9,6 +9,8 @@
 #include <QFileInfo>
 
 #include "platform/clock_store.h"
+#include "platform/user_folder.h"
+#include "settings/settings_record.h"
 #include "startup/clock.h"
 #include "tests/support/program_run.h"
 #include "tests/support/sample_sets.h"
@@ -88,6 +90,35 @@ TEST_F(CommandLine, TheStoredClockChoosesTheStepAndNoClockMeansPointOne) {
     previous = pictureFile(picture);
   }
   EXPECT_EQ(store.writeText(kClockValueName, "0"), "");  // not measured, as before
+}
+
+TEST_F(CommandLine, TheSettingsFileOfTheStartingFolderGivesTheColours) {
+  PlotState stored;
+  stored.settings.ColorLinear = 0x123456;
+  stored.settings.ColorGrid = 0x00FFFF;
+  stored.settings.OptimizeOn = false;
+  stored.settings.SampleStep = 1.0;
+  SettingsRecord record{};
+  fillRecord(stored, record);
+  const std::vector<std::uint8_t> settings(record.begin(), record.end());
+  // The program's own folder holds a settings file; the current folder none.
+  ASSERT_TRUE(QDir().mkpath(::platform::userFolder()));
+  ASSERT_TRUE(writeFile(QDir(::platform::userFolder()).filePath("beallit.ini"), settings));
+  ASSERT_TRUE(runGrafolin({"--export", "itt.png", "jo.fv"}).finished);
+  const ProgramRun own = runGrafolin({"--user-folder", "--export", "sajat.png", "jo.fv"});
+  ASSERT_TRUE(own.finished);
+  EXPECT_EQ(own.exitCode, 0) << own.err.toStdString();
+  EXPECT_TRUE(QFileInfo::exists("sajat.png")) << "the picture lands where the command was given";
+  // The same settings file in the current folder gives the same picture.
+  ASSERT_TRUE(writeFile("beallit.ini", settings));
+  ASSERT_TRUE(runGrafolin({"--export", "itt-is.png", "jo.fv"}).finished);
+  QFile::setPermissions("beallit.ini", QFile::permissions("beallit.ini") | QFileDevice::WriteOwner);
+  QFile::remove("beallit.ini");
+  QFile::remove(QDir(::platform::userFolder()).filePath("beallit.ini"));
+
+  EXPECT_EQ(pixelDifferences(pictureFile("sajat.png"), pictureFile("itt-is.png")), 0);
+  EXPECT_GT(pixelDifferences(pictureFile("sajat.png"), pictureFile("itt.png")), 0);
+  EXPECT_EQ(pictureFile("itt-is.png").pixel(225, 124), qRgb(0x56, 0x34, 0x12)) << "the line 2x − 1 in its colour";
 }
 
 TEST_F(CommandLine, ARefusedSetWritesNothingAndKeepsTheOldPicture) {
