@@ -121,6 +121,17 @@ TEST_F(CommandLine, TheSettingsFileOfTheStartingFolderGivesTheColours) {
   EXPECT_EQ(pictureFile("itt-is.png").pixel(225, 124), qRgb(0x56, 0x34, 0x12)) << "the line 2x − 1 in its colour";
 }
 
+TEST_F(CommandLine, HelpSaysWhereThePicturesStepComesFrom) {
+  const ProgramRun run = runGrafolin({"--help"});
+  ASSERT_TRUE(run.finished);
+  EXPECT_EQ(run.exitCode, 0);
+  // The help wraps its lines: read it as one text.
+  const QString help = run.out.simplified();
+  for (const char* part : {"beallit.ini", "tárolt processzor-órajel választja", "ha még nincs mért órajel, a lépés 0.1",
+                           "Órajelmérés és nyitókép nincs"})
+    EXPECT_TRUE(help.contains(QString::fromUtf8(part))) << part;
+}
+
 TEST_F(CommandLine, ARefusedSetWritesNothingAndKeepsTheOldPicture) {
   QFile old("regi.png");
   ASSERT_TRUE(old.open(QIODevice::WriteOnly));
