@@ -241,6 +241,11 @@ TEST_F(MainWindow, HintsOfControlsAndMenuItemsGoToTheFirstPanel) {
   function->close();
 }
 
+TEST_F(MainWindow, TheDesktopKnowsTheWindowsByTheirMenuEntry) {
+  // The name of the installed menu entry, without ".desktop".
+  EXPECT_EQ(QGuiApplication::desktopFileName(), "hu.velmora.grafolin");
+}
+
 TEST_F(MainWindow, TheStatusBarIsOneForScreenReadersWithItsThreePanelsInPlace) {
   QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(w->StatusBar1);
   ASSERT_NE(bar, nullptr);
