@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "common/ui/window_lock.h"
 #include "functionsets/function_set.h"
 #include "functionsets/ui/tbetoltesablak.h"
 #include "platform/files.h"
@@ -113,8 +114,8 @@ Ttoltmentablak::Ttoltmentablak(graf::Commands& cmd, Tbetoltesablak& progress, QW
 Ttoltmentablak::Ttoltmentablak(graf::Commands& cmd, QWidget* mainWindow, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      cmd_(cmd),
-      mainWindow_(mainWindow) {
+      cmd_(cmd) {
+  graf::ui::lockWhileShown(*this, mainWindow);
   setObjectName("Ttoltmentablak");
   setWindowTitle(QStringLiteral("Függvény(ek) mentése/töltése"));
   setFixedSize(305, 245);
@@ -187,14 +188,7 @@ QFileDialog* Ttoltmentablak::makeOpenDialog(QWidget* parent) {
   return dialog;
 }
 
-void Ttoltmentablak::open() {
-  if (mainWindow_) mainWindow_->setEnabled(false);
-  // A window whose parent is the main window was disabled with it.
-  setEnabled(true);
-  show();
-  raise();
-  activateWindow();
-}
+void Ttoltmentablak::open() { graf::ui::showInFront(this); }
 
 void Ttoltmentablak::setLoadStatus(const QString& text) { Label2->setText(text); }
 
@@ -237,7 +231,6 @@ void Ttoltmentablak::FormActivate() {
 }
 
 void Ttoltmentablak::FormClose() {
-  if (mainWindow_) mainWindow_->setEnabled(true);
   if (progress_) progress_->close();
 }
 

@@ -2,8 +2,8 @@
 // The save/load window of function sets ("Függvény(ek) mentése/töltése"):
 // saves the function table with a comment into a ".fv" file and loads one
 // back, with the progress window running while a set is loaded and drawn.
-// The user works in it alone: open() disables the main window, and every
-// close enables it again.
+// The user works in it alone: while it is shown the main window is disabled
+// (graf::ui::WindowLock).
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -28,7 +28,7 @@ class Ttoltmentablak : public QWidget, public graf::SaveLoadPort {
   Ttoltmentablak(graf::Commands& cmd, QWidget* mainWindow, QWidget* parent = nullptr);
   void setProgressWindow(Tbetoltesablak& progress);
 
-  // Shows, raises and activates the window and disables the main window.
+  // Shows, raises and activates the window.
   void open();
 
   // Loads the set in the file `path` by the steps of "Tölt" after its
@@ -77,7 +77,6 @@ class Ttoltmentablak : public QWidget, public graf::SaveLoadPort {
 
   graf::Commands& cmd_;
   QPointer<Tbetoltesablak> progress_;
-  QPointer<QWidget> mainWindow_;
   QString SetFileName = QStringLiteral("fuggvenyek1.fv");
 
   QPushButton* Button1;

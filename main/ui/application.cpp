@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <utility>
 
+#include "common/ui/window_lock.h"
 #include "functionlist/ui/tfuggvenyablak.h"
 #include "functionsets/ui/load_windows.h"
 #include "functionsets/ui/tbetoltesablak.h"
@@ -164,6 +165,10 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   foablak_->setFunctionListWindow(fuggvenyablak_.get());
   foablak_->setSettingsWindow(beallitasablak_.get());
   foablak_->setHelpWindow(sugoablak_.get());
+  // The save/load window locks the main window itself; the settings and help
+  // windows are worked in alone too.
+  lockWhileShown(*beallitasablak_, foablak_.get());
+  lockWhileShown(*sugoablak_, foablak_.get());
   foablak_->setSaveLoadWindow(toltmentablak_.get());
 
   information_ = std::make_unique<graf::InformationWindows>(*sugoablak_, *extraablak_);
@@ -228,9 +233,7 @@ void GrafolinApp::remeasureClock() {
 }
 
 void GrafolinApp::openClockOverride() {
-  felulbiralasablak_->show();
-  felulbiralasablak_->raise();
-  felulbiralasablak_->activateWindow();
+  showInFront(felulbiralasablak_.get());
 }
 SettingsPorts GrafolinApp::settingsPorts() { return SettingsPorts{*settingsFile_, *mainSettingsPort_, notifier_}; }
 

@@ -26,6 +26,7 @@
 #include <functional>
 #include <memory>
 
+#include "common/ui/window_lock.h"
 #include "functionlist/ui/tfuggvenyablak.h"
 #include "functionsets/ui/ttoltmentablak.h"
 #include "main/ui/picture_widget.h"
@@ -562,8 +563,8 @@ void Tfoablak::FvkepmentExecute() {
   }
 }
 
-// The save/load window disables the main window itself and enables it again
-// when it closes.
+// The save/load, settings and help windows lock the main window while they
+// are shown (graf::ui::WindowLock).
 void Tfoablak::ToltmentExecute() {
   if (saveLoadWindow_) saveLoadWindow_->open();
 }
@@ -581,7 +582,7 @@ void Tfoablak::masodfokuExecute() { RadioButton2->setChecked(true); }
 void Tfoablak::masodfoku2Execute() { RadioButton3->setChecked(true); }
 void Tfoablak::abszolutertekesExecute() { RadioButton4->setChecked(true); }
 
-void Tfoablak::KonfigExecute() { showDisabling(settingsWindow_); }
+void Tfoablak::KonfigExecute() { graf::ui::showInFront(settingsWindow_); }
 
 void Tfoablak::FvmutatExecute() {
   Fvmutat->setChecked(true);
@@ -590,24 +591,11 @@ void Tfoablak::FvmutatExecute() {
   functionListWindow_->raise();
 }
 
-void Tfoablak::SugoExecute() { showDisabling(helpWindow_); }
+void Tfoablak::SugoExecute() { graf::ui::showInFront(helpWindow_); }
 
 void Tfoablak::NevjegyExecute() {
   cmd_.ports().notifier.message(graf::MessageType::Information,
                                 "Grafolin\n5.2-es verzió\nKészült: 2006. július - november");
-}
-
-void Tfoablak::showDisabling(QWidget* window) {
-  if (!window) return;
-  setEnabled(false);
-  window->show();
-  window->raise();
-  window->activateWindow();
-  if (!disablingWindows_.contains(window)) {
-    disablingWindows_.insert(window);
-    window->installEventFilter(this);
-    connect(window, &QObject::destroyed, this, [this](QObject* gone) { disablingWindows_.remove(gone); });
-  }
 }
 
 // --- Events ---
@@ -632,9 +620,6 @@ bool Tfoablak::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
       panButtonEvent(watched, event);
-      return false;
-    case QEvent::Hide:
-      if (!event->spontaneous() && disablingWindows_.contains(watched)) setEnabled(true);
       return false;
     default:
       return false;

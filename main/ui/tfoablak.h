@@ -5,7 +5,6 @@
 // with the hints, and the reactions that hand every user event to the
 // commands.
 #include <QPointer>
-#include <QSet>
 #include <QWidget>
 
 #include "plot/commands.h"
@@ -207,9 +206,6 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   QLabel* statusPanel(int index) const;
   graf::ui::Swatch* swatch(graf::Kind kind) const;
   QLineEdit* field(graf::Field f) const;
-  // Shows a window that the user works in alone, disabling the main window;
-  // the main window is enabled again when that window hides.
-  void showDisabling(QWidget* window);
   bool panButtonEvent(QObject* watched, QEvent* event);
   bool wheelOverWindow(QObject* watched, QEvent* event);
 
@@ -226,5 +222,4 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   QPointer<QWidget> settingsWindow_;
   QPointer<QWidget> helpWindow_;
   QPointer<Ttoltmentablak> saveLoadWindow_;
-  QSet<QObject*> disablingWindows_;
 };

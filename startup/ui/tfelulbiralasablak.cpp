@@ -1,14 +1,13 @@
 #include "startup/ui/tfelulbiralasablak.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
-#include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "common/ui/window_lock.h"
 #include "main/ui/ui_support.h"
 #include "startup/startup.h"
 
@@ -80,21 +79,12 @@ void Tfelulbiralasablak::Button1Click() {
   if (commands_->overrideClock(Edit1->text().toStdString(), sound)) close();
 }
 
-void Tfelulbiralasablak::FormActivate() {
-  if (settingsWindow_) {
-    settingsWindow_->setWindowOpacity(DimmedOpacity / 255.0);
-    settingsWindow_->setEnabled(false);
-  }
-}
-
-bool Tfelulbiralasablak::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) FormActivate();
-  return QWidget::event(event);
+void Tfelulbiralasablak::setSettingsWindow(QWidget* window) {
+  graf::ui::lockWhileShown(*this, window, DimmedOpacity);
 }
 
 void Tfelulbiralasablak::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  FormActivate();
   // The field shows the clock of this run when the window opens (not at
   // every activation, so that a message box over the window keeps the text).
   if (commands_) Edit1->setText(QString::number(commands_->clock().CpuMhz));
@@ -103,12 +93,4 @@ void Tfelulbiralasablak::showEvent(QShowEvent* event) {
   if (centred_) return;
   centred_ = true;
   graf::ui::centreOnScreen(this);
-}
-
-// Closed by any means: the settings window is itself again.
-void Tfelulbiralasablak::hideEvent(QHideEvent* event) {
-  QWidget::hideEvent(event);
-  if (event->spontaneous() || !settingsWindow_) return;
-  settingsWindow_->setWindowOpacity(1.0);
-  settingsWindow_->setEnabled(true);
 }

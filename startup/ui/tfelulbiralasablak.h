@@ -2,7 +2,6 @@
 // The clock-override window, opened by a double-click on the clock in the
 // settings window: the user types a clock of their own. While it is open the
 // settings window is dimmed and disabled.
-#include <QPointer>
 #include <functional>
 #include <QWidget>
 
@@ -23,8 +22,8 @@ class Tfelulbiralasablak : public QWidget {
   explicit Tfelulbiralasablak(QWidget* parent = nullptr);
 
   void setClockCommands(graf::ClockCommands* commands) { commands_ = commands; }
-  // The window that is dimmed and disabled while this one is open.
-  void setSettingsWindow(QWidget* window) { settingsWindow_ = window; }
+  // The window that is dimmed and disabled while this one is open (once).
+  void setSettingsWindow(QWidget* window);
   // Tells whether SoundOn is 1 when a refusal is shown.
   void setSoundOn(std::function<bool()> soundOn) { soundOn_ = std::move(soundOn); }
 
@@ -45,16 +44,10 @@ class Tfelulbiralasablak : public QWidget {
   void Button1Click();
 
  protected:
-  bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
 
  private:
-  // Activation: the settings window dims and is disabled.
-  void FormActivate();
-
   graf::ClockCommands* commands_ = nullptr;
-  QPointer<QWidget> settingsWindow_;
   std::function<bool()> soundOn_;
   bool centred_ = false;
 };
