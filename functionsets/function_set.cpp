@@ -257,7 +257,7 @@ DecodeResult decodeFunctionSet(const std::vector<std::uint8_t>& bytes, FunctionS
         return {SetDefect::CoefficientLength, i, coef.name};
       coef.text = textAt(bytes, coef.at);
       if (!parseNumber(coef.text, coef.value)) return {SetDefect::CoefficientText, i, coef.name};
-      if (!std::isfinite(coef.value)) return {SetDefect::CoefficientInfinite, i, coef.name};
+      if (!(coef.value >= -100 && coef.value <= 100)) return {SetDefect::CoefficientRange, i, coef.name};
     }
   }
   out = std::move(set);

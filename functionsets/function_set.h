@@ -96,7 +96,7 @@ enum class SetDefect {
   KindText,           // kind text not a blank and a digit 1..4
   CoefficientLength,  // coefficient length byte not 1..10
   CoefficientText,    // coefficient text not a number
-  CoefficientInfinite // coefficient beyond the range of a double
+  CoefficientRange    // coefficient outside −100..100
 };
 
 struct DecodeResult {
@@ -110,10 +110,10 @@ struct DecodeResult {
 // Only the given bytes are read. out is replaced only when the record is
 // accepted; a refused record leaves it as it was.
 //
-// Coefficients are refused when they are not finite ("1e400" fits into the
-// ten characters): no save writes one, and the plot would only refuse it
-// later, after the old set is gone. Finite values outside −100..100 are
-// accepted here; the plot request judges them as it judges typed ones.
+// Coefficients outside −100..100 are refused ("1e300", "99999999" and "1e400"
+// all fit into the ten characters): no save writes one, the plot request
+// never stores one, and a loaded set would be drawn, listed and then saved
+// differently.
 DecodeResult decodeFunctionSet(const std::vector<std::uint8_t>& bytes, FunctionSet& out);
 
 }  // namespace graf

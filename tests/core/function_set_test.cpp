@@ -229,7 +229,16 @@ TEST(FunctionSet, RefusesMalformedRecords) {
       {"C of 3 is 5 and a blank", text(1304 + 2 * entry2, "5 "), SetDefect::CoefficientText, 3, 'C'},
       {"A length 11", byteAt(204, 11), SetDefect::CoefficientLength, 1, 'A'},
       {"C length 0", byteAt(1304, 0), SetDefect::CoefficientLength, 1, 'C'},
-      {"B 1e400", text(754, "1e400"), SetDefect::CoefficientInfinite, 1, 'B'},
+      {"B 1e400", text(754, "1e400"), SetDefect::CoefficientRange, 1, 'B'},
+      {"A 1e300", text(204, "1e300"), SetDefect::CoefficientRange, 1, 'A'},
+      {"C of 2 is 99999999", text(1304 + entry2, "99999999"), SetDefect::CoefficientRange, 2, 'C'},
+      {"B of 3 is -100.01", text(754 + 2 * entry2, "-100.01"), SetDefect::CoefficientRange, 3, 'B'},
+      {"A 100.001", text(204, "100.001"), SetDefect::CoefficientRange, 1, 'A'},
+      {"A -1e400", text(204, "-1e400"), SetDefect::CoefficientRange, 1, 'A'},
+      // The bounds themselves are whole values a save writes.
+      {"A 100", text(204, "100"), SetDefect::None, 0, 0},
+      {"B of 2 is -100.00", text(754 + entry2, "-100.00"), SetDefect::None, 0, 0},
+      {"C of 3 is 1e2", text(1304 + 2 * entry2, "1e2"), SetDefect::None, 0, 0},
       // Accepted: what lies beyond the texts is filler.
       {"filler after the comment", byteAt(50, 0xAB), SetDefect::None, 0, 0},
       {"filler after a text", byteAt(204 + 9, '7'), SetDefect::None, 0, 0},

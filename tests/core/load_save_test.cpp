@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <set>
 
 #include "functionlist/function_row.h"
@@ -123,6 +124,42 @@ TEST_F(LoadSave, ADamagedFileChangesNothing) {
   EXPECT_TRUE(st.flags.PlotShown);
   EXPECT_TRUE(window.log.empty()) << "the progress window never opened";
   EXPECT_TRUE(window.saveEnabled);
+}
+
+// Coefficients that no save writes are refused before anything is cleared,
+// also in a file of 50 functions, whose load never checks their range.
+TEST_F(LoadSave, CoefficientsOutsideTheRangeAreRefusedBeforeAnythingChanges) {
+  const struct {
+    const char* name;
+    int functions;
+    std::size_t at;  // the damaged text
+    const char* text;
+  } cases[] = {
+      {"A of the 50th is 1e300", 50, 204 + 11 * 49, "1e300"},
+      {"C of the first is 99999999", 2, 1304, "99999999"},
+      {"B of the second is -100.5", 2, 754 + 11, "-100.5"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    cmd.clearAll();
+    for (int i = 1; i <= c.functions; ++i) plot(Kind::Quadratic, std::to_string(i), "1", "2");
+    auto bytes = save();
+    bytes[c.at] = static_cast<std::uint8_t>(std::strlen(c.text));
+    std::copy_n(c.text, std::strlen(c.text), bytes.begin() + static_cast<std::ptrdiff_t>(c.at) + 1);
+
+    cmd.clearAll();
+    plot(Kind::Linear, "3", "4");
+    cmd.zoomStep();
+    ui.dialogs.clear();
+    window.log.clear();
+    const auto before = table();
+    EXPECT_FALSE(load(bytes));
+    EXPECT_EQ(ui.dialogs, std::vector<std::string>{"Error: A függvényeket tartalmazó fájl hibás!"});
+    EXPECT_EQ(table(), before);
+    EXPECT_EQ(ui.rows.size(), 1u);
+    EXPECT_EQ(st.view.ZoomFactor, 2);
+    EXPECT_TRUE(window.log.empty()) << "the progress window never opened";
+  }
 }
 
 TEST_F(LoadSave, AHandMadeFirstDegreeFunctionWithACIsStoredOnce) {
