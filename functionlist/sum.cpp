@@ -15,7 +15,7 @@ void Commands::sum(const std::vector<int>& selectedRows) {
                                    [&](int r) { return r >= 0 && r < st_.table.FunctionCount; });
   if (rows.size() != 2 || !inTable) {
     beepIfOn();
-    ui_.notifier.message(MessageType::Information, "Sajnos csak 2 függvény összegét tudom kiszámolni!");
+    showMessage(MessageType::Information, "Sajnos csak 2 függvény összegét tudom kiszámolni!");
     return;
   }
   recomputeViewCentre();

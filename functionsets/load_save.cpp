@@ -26,7 +26,7 @@ bool loadFunctionSet(Commands& cmd, SaveLoadPort& window, const std::vector<std:
   FunctionSet set;
   if (!decodeFunctionSet(bytes, set).ok()) {
     if (st.settings.SoundOn) ui.notifier.beep();
-    ui.notifier.message(MessageType::Error, kDamagedSetMessage);
+    cmd.showMessage(MessageType::Error, kDamagedSetMessage);
     return false;
   }
 

@@ -20,6 +20,11 @@ struct RunScope {
 
 std::string countPanelText(int count) { return "Függvények száma: " + std::to_string(count); }
 
+void Commands::showMessage(MessageType type, const std::string& text) {
+  releasePanButtons();
+  ui_.notifier.message(type, text);
+}
+
 void Commands::beepIfOn() {
   if (st_.settings.SoundOn) ui_.notifier.beep();
 }
@@ -46,7 +51,7 @@ void Commands::render() {
 void Commands::refuse(MessageType type, const char* text) {
   deleteLastFunction();
   beepIfOn();
-  ui_.notifier.message(type, text);
+  showMessage(type, text);
 }
 
 void Commands::plotRoutine() {
@@ -70,7 +75,7 @@ void Commands::plotRoutine() {
     // functions, the list its 50 rows, and the picture shows all of them.
     // A redraw whose fields describe function 50 therefore changes nothing,
     // and a new function typed at the maximum is not stored.
-    ui_.notifier.message(MessageType::Information, "Függvényábrázolási maximum elérve!");
+    showMessage(MessageType::Information, "Függvényábrázolási maximum elérve!");
     recomputeViewCentre();
     loadProgressStep();
     ui_.main.setCaption("Íme a függvény");

@@ -72,6 +72,9 @@ class Commands {
   // --- Navigation ---
   void panStep(PanDirection d);
   void setPanHeld(PanDirection d, bool held);
+  // Lets go of every pan button. A message box or another active window
+  // takes the mouse, and the release of a held button would never arrive.
+  void releasePanButtons();
   void repeatTick();
   void zoomStep();
   void wheelTurn(bool up, WheelModifiers mods);
@@ -88,6 +91,10 @@ class Commands {
   void sum(const std::vector<int>& selectedRows);
   // Double click on row `row` (zero-based; −1 when no row is current).
   void traceRow(int row);
+
+  // Opens a message box. Every box goes through here: it lets go of the pan
+  // buttons first, so that no hold outlives the box.
+  void showMessage(MessageType type, const std::string& text);
 
   // True while a run of the plot routine is in progress, for example while a
   // message box of that run is open.

@@ -54,6 +54,13 @@ void Commands::setPanHeld(PanDirection d, bool held) {
   }
 }
 
+void Commands::releasePanButtons() {
+  st_.view.PanUpHeld = false;
+  st_.view.PanDownHeld = false;
+  st_.view.PanLeftHeld = false;
+  st_.view.PanRightHeld = false;
+}
+
 void Commands::repeatTick() {
   // A tick that arrives while a redraw is still running (its message box is
   // open) is dropped: redraws never nest.
@@ -71,7 +78,7 @@ void Commands::repeatTick() {
 
 void Commands::zoomStep() {
   if (!st_.flags.PlotShown) {
-    ui_.notifier.message(MessageType::Confirmation, "Mit nagyítsak?");
+    showMessage(MessageType::Confirmation, "Mit nagyítsak?");
     return;
   }
   clearPicture();

@@ -236,7 +236,7 @@ void Ttoltmentablak::FormClose() {
 
 void Ttoltmentablak::fileError(const QString& what, const QString& path, const QString& reason) {
   const QString text = QStringLiteral("A(z) „%1” fájl %2: %3.").arg(QFileInfo(path).absoluteFilePath(), what, reason);
-  cmd_.ports().notifier.message(graf::MessageType::Error, text.toStdString());
+  cmd_.showMessage(graf::MessageType::Error, text.toStdString());
 }
 
 void Ttoltmentablak::Button1Click() {
@@ -248,7 +248,7 @@ void Ttoltmentablak::Button1Click() {
   std::string unencodable;
   graf::encodeFunctionSet(cmd_.state().table, comment, &unencodable);
   if (!unencodable.empty())
-    cmd_.ports().notifier.message(
+    cmd_.showMessage(
         graf::MessageType::Information,
         QStringLiteral("A megjegyzés e karaktereit a függvényfájl nem tudja tárolni: %1\n"
                        "Helyettük „?” kerül a fájlba.")

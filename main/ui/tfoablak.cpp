@@ -559,7 +559,7 @@ void Tfoablak::FvkepmentExecute() {
       graf::pictureFormatFor(path.toStdString()).value_or(graf::PictureFormat::Bitmap);
   if (!graf::ui::writePictureFile(path, format, picture, &reason)) {
     const QString text = QStringLiteral("A kép nem menthető ide: „%1”\n%2").arg(QDir::toNativeSeparators(path), reason);
-    cmd_.ports().notifier.message(graf::MessageType::Error, text.toStdString());
+    cmd_.showMessage(graf::MessageType::Error, text.toStdString());
   }
 }
 
@@ -594,8 +594,8 @@ void Tfoablak::FvmutatExecute() {
 void Tfoablak::SugoExecute() { graf::ui::showInFront(helpWindow_); }
 
 void Tfoablak::NevjegyExecute() {
-  cmd_.ports().notifier.message(graf::MessageType::Information,
-                                "Grafolin\n5.2-es verzió\nKészült: 2006. július - november");
+  cmd_.showMessage(graf::MessageType::Information,
+                   "Grafolin\n5.2-es verzió\nKészült: 2006. július - november");
 }
 
 // --- Events ---
@@ -609,6 +609,9 @@ bool Tfoablak::event(QEvent* event) {
   }
   if (event->type() == QEvent::ToolTip) return true;
   if (event->type() == QEvent::WindowActivate) emit activated();
+  // Another window (a message box, a dialog, another program) took over: the
+  // release of a pan button held now would go there, so the hold ends here.
+  if (event->type() == QEvent::WindowDeactivate) cmd_.releasePanButtons();
   return QWidget::event(event);
 }
 

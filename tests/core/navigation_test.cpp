@@ -105,8 +105,57 @@ TEST_F(Navigation, TicksAndWheelTurnsDuringARedrawsMessageBoxAreDropped) {
   plot(Kind::Linear, "x", "0");
   EXPECT_EQ(nestedPanY, 0);
   ui.onMessage = nullptr;
-  cmd.repeatTick();  // once the box is closed, ticks act again
+  cmd.setPanHeld(PanDirection::Up, true);
+  cmd.repeatTick();  // once the box is closed, a new hold acts again
   EXPECT_EQ(st.view.PanY, 32);
+}
+
+// A message box swallows the release of a held pan button: every box lets
+// go of all four, so the view stops and no second box follows.
+TEST_F(Navigation, AMessageBoxEndsEveryHold) {
+  const struct {
+    const char* name;
+    int stored;            // functions stored before the hold
+    const char* fieldA;    // what the fields hold while the view moves
+    const char* expected;  // the one box the hold brings
+  } cases[] = {
+      {"at the maximum", 50, "50", "Information: Függvényábrázolási maximum elérve!"},
+      {"letters in a field", 3, "x", "Warning: Betűkből nem lehet függvényt ábrázolni!"},
+      {"out of range", 3, "101", "Information: Ezt még át kéne egyszer gondolni!"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    cmd.clearAll();
+    for (int i = 1; i <= c.stored; ++i) plot(Kind::Quadratic, std::to_string(i), "0", "0");
+    ui.dialogs.clear();
+    ui.type(c.fieldA, "0", "0");
+    int heldWhileOpen = -1;
+    ui.onMessage = [&] {
+      heldWhileOpen = st.view.PanUpHeld + st.view.PanDownHeld + st.view.PanLeftHeld + st.view.PanRightHeld;
+    };
+    cmd.setPanHeld(PanDirection::Up, true);
+    cmd.setPanHeld(PanDirection::Right, true);
+    cmd.repeatTick();
+    ui.onMessage = nullptr;
+    EXPECT_EQ(heldWhileOpen, 0);
+    const int panY = st.view.PanY, panX = st.view.PanX;
+    for (int tick = 0; tick < 8; ++tick) cmd.repeatTick();  // 1.6 s of a lost release
+    EXPECT_EQ(st.view.PanY, panY);
+    EXPECT_EQ(st.view.PanX, panX);
+    EXPECT_EQ(ui.dialogs, std::vector<std::string>{c.expected});
+    expectViewInStep();
+  }
+}
+
+TEST_F(Navigation, ReleasingThePanButtonsClearsEveryHeldFlag) {
+  plot(Kind::Linear, "1", "0");
+  for (auto d : {PanDirection::Up, PanDirection::Down, PanDirection::Left, PanDirection::Right})
+    cmd.setPanHeld(d, true);
+  cmd.releasePanButtons();
+  EXPECT_EQ(st.view.PanUpHeld + st.view.PanDownHeld + st.view.PanLeftHeld + st.view.PanRightHeld, 0);
+  cmd.repeatTick();
+  EXPECT_EQ(st.view.PanX, 0);
+  EXPECT_EQ(st.view.PanY, 0);
 }
 
 TEST_F(Navigation, WheelZoomsWithCtrlAloneAndPansOtherwise) {
