@@ -4,7 +4,10 @@
 set -euo pipefail
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev ccache fontconfig fonts-dejavu-core fonts-liberation2
-          dpkg-dev file)
+          dpkg-dev file
+          # The checked build and the fuzz targets: clang, its sanitizer and
+          # libFuzzer runtimes, and llvm-symbolizer for readable reports.
+          clang libclang-rt-14-dev llvm)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

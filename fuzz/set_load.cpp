@@ -1,0 +1,64 @@
+// The function-set record decoder on any bytes, and a full load of every
+// record it accepts into a program that already holds a function. A refused
+// record must leave that program exactly as it was and say so; an accepted
+// one must end with exactly its functions in the table, the list and the
+// fields, and nothing outside −100..100.
+#include <cstdint>
+#include <vector>
+
+#include "functionsets/function_set.h"
+#include "functionsets/load_save.h"
+#include "fuzz/fuzz_support.h"
+#include "plot/numtext.h"
+
+using graf::fuzzing::require;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::vector<std::uint8_t> bytes(data, data + size);
+
+  graf::FunctionSet set;
+  const graf::DecodeResult result = graf::decodeFunctionSet(bytes, set);
+  if (result.ok()) {
+    require(size == graf::kFunctionSetSize, "a record of the wrong size was accepted");
+    require(set.count >= 1 && set.count <= graf::MaxFunctions, "a count outside 1..50 was accepted");
+    for (int i = 1; i <= set.count; ++i) {
+      require(graf::kindOfNumber(graf::kindNumber(set.kind[i])).has_value(), "a kind other than 1..4 was accepted");
+      for (double v : {set.a[i], set.b[i], set.c[i]})
+        require(v >= -100 && v <= 100, "a coefficient outside -100..100 was accepted");
+    }
+  } else {
+    require(result.entry >= 0 && result.entry <= graf::MaxFunctions, "a defect names no entry");
+  }
+
+  graf::fuzzing::Program p;
+  p.cmd.selectKind(graf::Kind::Quadratic);
+  p.ui.fields[0] = "1";
+  p.ui.fields[1] = "2";
+  p.ui.fields[2] = "3";
+  p.cmd.plotCommand();
+  const graf::FunctionTable& t = p.st.table;
+  require(t.FunctionCount == 1, "the program did not start with one function");
+  const int messagesBefore = p.ui.messages;
+
+  graf::beginLoadAttempt(p.st);
+  const bool loaded = graf::loadFunctionSet(p.cmd, p.ui, bytes);
+  graf::endLoadAttempt(p.st, p.ui);
+  require(loaded == result.ok(), "the load and the decoder disagree");
+
+  if (!loaded) {
+    require(p.ui.messages == messagesBefore + 1, "a refused record was not reported once");
+    require(t.FunctionCount == 1 && t.CoefA[1] == 1 && t.CoefB[1] == 2 && t.CoefC[1] == 3 &&
+                t.FunctionKind[1] == graf::Kind::Quadratic && p.ui.rows == 1,
+            "a refused record changed the program");
+    return 0;
+  }
+  require(t.FunctionCount == set.count, "the table does not hold the loaded count");
+  require(p.st.flags.ListedCount == set.count && p.ui.rows == set.count, "the list does not hold a row per function");
+  for (int i = 1; i <= set.count; ++i) {
+    require(t.FunctionKind[i] == set.kind[i], "a loaded kind differs");
+    require(t.CoefA[i] == set.a[i] && t.CoefB[i] == set.b[i], "a loaded coefficient differs");
+    require(t.CoefC[i] == (set.kind[i] == graf::Kind::Linear ? 0.0 : set.c[i]), "a loaded C differs");
+  }
+  require(p.ui.kind == set.kind[set.count], "the kind choice is not the last function's");
+  return 0;
+}
