@@ -1,22 +1,36 @@
 #pragma once
-// Whole-file reading and writing. A file is only ever replaced by a complete
-// new one: the data goes to a temporary file in the same folder, which then
-// takes the old file's place, so a failed write leaves the old file as it was.
+// Whole-file reading and writing, for every file the program keeps (function
+// sets, pictures, the settings file).
+//
+// A file is only ever replaced by a complete new one: the data goes to a
+// temporary file in the same folder, every step is checked (write, flush to
+// the disk, rename into place), and the new file takes the old one's place
+// only when all of them succeeded. On any failure — a full disk, a file size
+// limit, no access — the old file is left byte for byte as it was.
+//
+// Only regular files are read or replaced. A folder, a named pipe, a device
+// or a socket is refused before it is opened for its data, so nothing can
+// block on it, and a save never puts a regular file in its place.
+//
+// Failures come back as a Hungarian reason that ends with the system's own
+// description of the error in parentheses, for example
+// "nincs elég hely a lemezen (No space left on device)".
 #include <QByteArray>
 #include <QString>
 
 namespace platform {
 
 // Writes `data` to `path`, replacing an existing file only when all of it was
-// written. On failure returns false and a Hungarian reason in `error`.
+// written. On failure returns false and the reason in `error`.
 bool writeWholeFile(const QString& path, const QByteArray& data, QString* error);
 
 // Reads at most `maxBytes` + 1 bytes of `path` (enough to tell a file that is
-// too long). Only a regular file is read: a folder, a pipe or a device is
-// refused without being opened. On failure returns false and a Hungarian
-// reason in `error`.
+// too long). On failure returns false and the reason in `error`.
 bool readWholeFile(const QString& path, qint64 maxBytes, QByteArray* data, QString* error);
 
 bool fileExists(const QString& path);
+
+// The reason text of a system error number (errno).
+QString systemErrorReason(int error);
 
 }  // namespace platform

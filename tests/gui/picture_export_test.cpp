@@ -7,9 +7,13 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPushButton>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include "tests/gui/gui_fixture.h"
+#include "tests/support/file_limits.h"
 
 namespace graf::testing {
 namespace {
@@ -126,6 +130,40 @@ TEST_F(PictureExport, AFolderThatCannotBeWrittenKeepsTheOldFileAndSaysSo) {
 
   saveAs("");  // cancelled
   EXPECT_EQ(QDir::current().entryList(QDir::Files), QStringList{"regi.bmp"});
+}
+
+// A full disk, as bitmap and as PNG: the picture saved before stays whole,
+// a pipe is never replaced, and each box names the file and the reason.
+TEST_F(PictureExport, AFullDiskOrAPipeKeepsWhatWasThere) {
+  plot("1", "0");
+  saveAs("regi.bmp");
+  const QByteArray saved = read("regi.bmp");
+  ASSERT_FALSE(saved.isEmpty());
+  makeNamedPipe("cso.bmp");
+  plot("2", "1");
+  const struct {
+    const char* name;
+    QString reason;
+  } cases[] = {
+      {"regi.bmp", QString::fromLocal8Bit(std::strerror(EFBIG))},
+      {"regi.png", QString::fromLocal8Bit(std::strerror(EFBIG))},
+      {"cso.bmp", QStringLiteral("nem közönséges fájl")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    {
+      FileSizeLimit limit(1000);
+      saveAs(QString::fromLatin1(c.name));
+    }
+    const auto seen = boxes.take();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
+    EXPECT_TRUE(seen[0].text.contains(QString::fromLatin1(c.name))) << seen[0].text.toStdString();
+    EXPECT_TRUE(seen[0].text.contains(c.reason)) << seen[0].text.toStdString();
+  }
+  EXPECT_EQ(read("regi.bmp"), saved);
+  EXPECT_EQ(folderListing("."), "cso.bmp regi.bmp");
+  EXPECT_TRUE(std::filesystem::is_fifo("cso.bmp"));
 }
 
 }  // namespace

@@ -7,10 +7,14 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QSignalSpy>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 
 #include "functionlist/function_row.h"
 #include "functionsets/function_set.h"
 #include "tests/sets/windows_fixture.h"
+#include "tests/support/file_limits.h"
 
 namespace graf::testing {
 namespace {
@@ -229,6 +233,67 @@ TEST_F(SaveLoadWindow, AFailedSaveNamesTheFileAndKeepsEverything) {
   EXPECT_TRUE(ui.dialogs.empty());
   EXPECT_TRUE(window.isVisible());
   EXPECT_TRUE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+}
+
+// A pipe chosen in the open dialog would block the program for good, and a
+// save over a pipe or a socket would block or put a regular file in its
+// place: both are refused at once with a box that names the file.
+TEST_F(SaveLoadWindow, PipesAndSocketsAreRefusedWithoutWaiting) {
+  plot(Kind::Linear, "2", "-1");
+  makeNamedPipe("cso.fv");
+  makeSocketFile("foglalat.fv");
+  window.open();
+  const auto tableBefore = table();
+  for (const char* name : {"cso.fv", "foglalat.fv"}) {
+    SCOPED_TRACE(name);
+    for (const bool saving : {false, true}) {
+      ui.dialogs.clear();
+      if (saving)
+        save(QString::fromUtf8(name));
+      else
+        load(QString::fromUtf8(name));
+      ASSERT_EQ(ui.dialogs.size(), 1u);
+      const QString message = QString::fromStdString(ui.dialogs[0]);
+      EXPECT_TRUE(message.startsWith("Error: ")) << ui.dialogs[0];
+      EXPECT_TRUE(message.contains(QFileInfo(name).absoluteFilePath())) << ui.dialogs[0];
+      EXPECT_TRUE(message.contains(saving ? "nem menthető" : "nem olvasható")) << ui.dialogs[0];
+      EXPECT_TRUE(message.contains("nem közönséges fájl")) << ui.dialogs[0];
+      EXPECT_EQ(table(), tableBefore);
+      EXPECT_TRUE(window.isVisible());
+    }
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo("cso.fv"));
+  EXPECT_TRUE(std::filesystem::is_socket("foglalat.fv"));
+}
+
+// A full disk: the set saved before stays whole, the window stays open, and
+// the box names the file and the system's reason.
+TEST_F(SaveLoadWindow, AFullDiskKeepsTheSavedSetAndNamesTheReason) {
+  plot(Kind::Linear, "2", "-1");
+  window.open();
+  save(QStringLiteral("regi.fv"));
+  const QByteArray saved = fileBytes("regi.fv");
+  ASSERT_EQ(saved.size(), 1854);
+  plot(Kind::Quadratic, "1", "2", "3");
+  window.open();
+  ui.dialogs.clear();
+  {
+    FileSizeLimit limit(1000);
+    save(QStringLiteral("regi.fv"));  // over the old set
+    child<QCheckBox>(window, "CheckBox1")->setChecked(true);
+    save();  // under an automatic name
+  }
+  ASSERT_EQ(ui.dialogs.size(), 2u);
+  for (const auto& [dialog, name] : {std::pair{ui.dialogs[0], "regi.fv"}, {ui.dialogs[1], "fuggvenyek1.fv"}}) {
+    const QString message = QString::fromStdString(dialog);
+    EXPECT_TRUE(message.startsWith("Error: ")) << dialog;
+    EXPECT_TRUE(message.contains(QFileInfo(name).absoluteFilePath())) << dialog;
+    EXPECT_TRUE(message.contains(QString::fromLocal8Bit(std::strerror(EFBIG)))) << dialog;
+  }
+  EXPECT_EQ(fileBytes("regi.fv"), saved);
+  EXPECT_EQ(folderListing("."), "regi.fv");
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(st.table.FunctionCount, 2);
 }
 
 TEST_F(SaveLoadWindow, AutomaticNamesTakeTheFirstFreeNumber) {
