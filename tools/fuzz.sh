@@ -5,13 +5,13 @@
 # any finding makes the script fail.
 #
 #   tools/fuzz.sh [SECONDS] [TARGET...]      targets: number_reader set_load
-#                                                      set_round_trip commands
+#                                                      set_round_trip commands settings_record
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(number_reader set_load set_round_trip commands)
+[ ${#targets[@]} -eq 0 ] && targets=(number_reader set_load set_round_trip commands settings_record)
 
 bash tools/build_checked.sh --target "${targets[@]/#/fuzz_}" >/dev/null
 source tools/sanitizer_env.sh
