@@ -3,10 +3,13 @@
 // recording fakes: no window and no waiting.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 #include <string>
 #include <vector>
 
+#include "settings/settings_file.h"
+#include "settings/settings_record.h"
 #include "startup/clock.h"
 #include "startup/startup.h"
 #include "tests/support/fake_startup.h"
@@ -295,6 +298,68 @@ TEST_F(StartupTest, RemeasureStoresTheNewClockAndLeavesTheClockOfThisRun) {
   EXPECT_EQ(clockCommands.remeasure(), 3100);
   EXPECT_EQ(ui.dialogs, Log({"Error: A(z) „Proci sebessége (MHz)” érték nem menthető.\n„x.conf”: a fájl írásvédett."}));
   EXPECT_EQ(store.values[kClockValueName], "3100");
+}
+
+// The start-up over the real reading of the settings file.
+class SettingsFileOf : public SettingsFilePort, public SettingsMainPort {
+ public:
+  SettingsFileContent content;  // Missing until a test gives a record
+  std::string displayName() const override { return "beallit.ini"; }
+  SettingsFileContent read() override { return content; }
+  bool write(const SettingsRecord&, std::string& reason) override {
+    reason = "not here";
+    return false;
+  }
+  void setSwatchColors(Color, Color, Color, Color) override {}
+  void setFunctionListShown(bool) override {}
+  void runPlotCommand() override {}
+};
+
+class ReadingTheFile : public SettingsReader {
+ public:
+  ReadingTheFile(PlotState& st, SettingsFileOf& file, Notifier& notifier) : st_(st), file_(file), notifier_(notifier) {}
+  bool readSettings() override {
+    ReadSettingsFile(st_, SettingsPorts{file_, file_, notifier_});
+    return true;
+  }
+
+ private:
+  PlotState& st_;
+  SettingsFileOf& file_;
+  Notifier& notifier_;
+};
+
+class StartupWithSettingsFile : public StartupTest {
+ protected:
+  SettingsFileOf file;
+  ReadingTheFile reader{st, file, ui};
+  Startup fromFile{st, clock, store, reader, windows};
+};
+
+TEST_F(StartupWithSettingsFile, MissingFileLetsTheClockChooseTheStep) {
+  st.settings.OptimizeOn = false;  // whatever the state held, the default is on
+  storeClock("499");
+  ASSERT_TRUE(fromFile.tick());
+  EXPECT_TRUE(st.settings.OptimizeOn);
+  EXPECT_EQ(st.settings.SampleStep, 1.0);
+  EXPECT_EQ(windows.clockNote, "Optimalizálás (499 MHz)");
+}
+
+TEST_F(StartupWithSettingsFile, FileWithoutOptimisationKeepsItsStepAndOpensTheFunctionList) {
+  PlotState stored;
+  stored.settings.OptimizeOn = false;
+  stored.settings.SampleStep = 1.0;  // the state held 0.5 before
+  stored.settings.FunctionWindowOn = true;
+  SettingsRecord record{};
+  fillRecord(stored, record);
+  file.content = {SettingsFileContent::Outcome::Opened, SettingsRecordSize, record, ""};
+  storeClock("2000");
+  ASSERT_TRUE(fromFile.tick());
+  EXPECT_EQ(st.settings.SampleStep, 1.0);
+  EXPECT_EQ(windows.clockNote, "");
+  EXPECT_EQ(windows.opacities, fullFade());
+  EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "show function list"), 1);
+  EXPECT_EQ(ui.dialogs, Log());
 }
 
 }  // namespace
