@@ -101,7 +101,7 @@ std::vector<Segment> segmentsOf(const PlotState& st) {
 bool sameAsRender(const std::vector<Segment>& segments, PlotState st) {
   Raster rendered;
   graf::clearPicture(st, rendered, FaceColor);
-  graf::render(st, rendered, nullptr);
+  graf::render(st, rendered);
   std::vector<Color> replay(static_cast<std::size_t>(Raster::Width) * Raster::Height, 0xFFFFFF);
   for (const Segment& s : segments)
     graf::drawLine(replay.data(), Raster::Width, Raster::Height, s.x0, s.y0, s.x1, s.y1, s.color);
@@ -113,7 +113,7 @@ void BM_FullRedraw(benchmark::State& state) {
   Raster pic;
   for (auto _ : state) {
     graf::clearPicture(st, pic, FaceColor);
-    graf::render(st, pic, nullptr);
+    graf::render(st, pic);
     benchmark::DoNotOptimize(pic.data());
     benchmark::ClobberMemory();
   }

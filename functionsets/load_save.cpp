@@ -1,7 +1,5 @@
 #include "functionsets/load_save.h"
 
-#include "functionlist/function_row.h"
-
 namespace graf {
 
 std::string automaticSetFileName(const std::function<bool(const std::string&)>& exists) {
@@ -48,7 +46,7 @@ bool loadFunctionSet(Commands& cmd, SaveLoadPort& window, const std::vector<std:
     // A first-degree function has no C: the table always holds 0 there, so
     // that the replot below finds the function in the fields equal to it.
     st.table.CoefC[i] = set.kind[i] == Kind::Linear ? 0.0 : set.c[i];
-    ui.list.appendRow(FunctionRow(i, st.table.FunctionKind[i], st.table.CoefA[i], st.table.CoefB[i], st.table.CoefC[i]));
+    ui.list.appendFunctionRow(i, st.table.FunctionKind[i], st.table.CoefA[i], st.table.CoefB[i], st.table.CoefC[i]);
     st.flags.ListedCount = i;
   }
   cmd.selectKind(set.kind[n]);

@@ -46,7 +46,7 @@ class NoWindows : public MainWindowPort,
   }
 
   // FunctionListPort: rows are counted, for the deletion of the last one.
-  void appendRow(const std::string&) override { ++rows_; }
+  void appendFunctionRow(int, Kind, double, double, double) override { ++rows_; }
   int rowCount() const override { return rows_; }
   void removeRow(int) override { --rows_; }
   void clearRows() override { rows_ = 0; }

@@ -1,7 +1,6 @@
 #include "plot/commands.h"
 
 
-#include "functionlist/function_row.h"
 #include "plot/numtext.h"
 #include "plot/render.h"
 
@@ -41,7 +40,14 @@ void Commands::clearPicture() {
 }
 
 void Commands::render() {
-  graf::render(st_, pic_, st_.load.LoadMode ? &ui_.load : nullptr);
+  // In load mode the progress bar moves on once for every function drawn.
+  if (st_.load.LoadMode) {
+    for (int i = 1; i <= st_.table.FunctionCount && i <= MaxFunctions; ++i) {
+      st_.load.ProgressPosition = static_cast<std::uint8_t>(st_.load.ProgressPosition + st_.load.ProgressStep);
+      ui_.load.setProgressPosition(st_.load.ProgressPosition);
+    }
+  }
+  graf::render(st_, pic_);
   ui_.main.pictureChanged();
 }
 
@@ -147,7 +153,7 @@ void Commands::plotCommand() {
     st_.flags.ListedCount = st_.table.FunctionCount;
     const int n = st_.table.FunctionCount;
     if (n > 0)
-      ui_.list.appendRow(FunctionRow(n, st_.table.FunctionKind[n], st_.table.CoefA[n], st_.table.CoefB[n], st_.table.CoefC[n]));
+      ui_.list.appendFunctionRow(n, st_.table.FunctionKind[n], st_.table.CoefA[n], st_.table.CoefB[n], st_.table.CoefC[n]);
   }
 }
 

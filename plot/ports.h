@@ -54,7 +54,8 @@ class MainWindowPort {
 class FunctionListPort {
  public:
   virtual ~FunctionListPort() = default;
-  virtual void appendRow(const std::string& text) = 0;
+  // Appends the row of function n; the window formats it.
+  virtual void appendFunctionRow(int n, Kind kind, double a, double b, double c) = 0;
   virtual int rowCount() const = 0;
   virtual void removeRow(int index) = 0;
   virtual void clearRows() = 0;

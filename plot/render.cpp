@@ -1,6 +1,5 @@
 #include "plot/render.h"
 
-#include "plot/ports.h"
 
 namespace graf {
 
@@ -22,7 +21,7 @@ void clearPicture(const PlotState& st, Raster& pic, Color faceColor) {
   pic.rectangle(0, 0, Raster::Width, Raster::Height);
 }
 
-void render(PlotState& st, Raster& pic, LoadPort* progress) {
+void render(const PlotState& st, Raster& pic) {
   pic.create();
   const int u = 4 * st.view.ZoomFactor;
   // ZoomFactor is always 1, 2, 4 or 8; anything else would make the loops
@@ -63,10 +62,6 @@ void render(PlotState& st, Raster& pic, LoadPort* progress) {
   } while (y != 320);
 
   for (int i = 1; i <= st.table.FunctionCount && i <= MaxFunctions; ++i) {
-    if (st.load.LoadMode) {
-      st.load.ProgressPosition = static_cast<std::uint8_t>(st.load.ProgressPosition + st.load.ProgressStep);
-      if (progress) progress->setProgressPosition(st.load.ProgressPosition);
-    }
     const KindInfo& kind = kindInfo(st.table.FunctionKind[i]);
     pic.setPenColor(st.settings.*kind.color);
     const double a = st.table.CoefA[i], b = st.table.CoefB[i], c = st.table.CoefC[i];

@@ -6,8 +6,6 @@
 
 namespace graf {
 
-class LoadPort;
-
 // Pixel column and row of a plot point, rounded to the nearest whole number
 // with halves to even: round(205 + u·x + PanX) and round(160 − u·y + PanY),
 // u = 4·ZoomFactor.
@@ -24,9 +22,9 @@ void sampleCurve(const PlotState& st, Raster& pic, F f);
 // white; pen and brush keep that colour. Creates the raster on first use.
 void clearPicture(const PlotState& st, Raster& pic, Color faceColor);
 
-// Grid, axes, ticks, then every stored function in table order. In load
-// mode, advances the progress bar once per function.
-void render(PlotState& st, Raster& pic, LoadPort* progress);
+// Grid, axes, ticks, then every stored function in table order: the picture
+// is a function of the state alone.
+void render(const PlotState& st, Raster& pic);
 
 // Round to the nearest whole number, halves to even, in the default rounding
 // mode: adding and taking away 2^52 leaves no fraction bits. Values of 2^52

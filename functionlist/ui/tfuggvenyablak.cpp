@@ -1,5 +1,7 @@
 #include "functionlist/ui/tfuggvenyablak.h"
 
+#include "functionlist/function_row.h"
+
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QHideEvent>
@@ -74,8 +76,8 @@ Tfuggvenyablak::Tfuggvenyablak(graf::Commands& cmd, QWidget* parent)
           [this](const QPoint& pos) { PopupMenu1->popup(mapToGlobal(pos)); });
 }
 
-void Tfuggvenyablak::appendRow(const std::string& text) {
-  ListBox1->addItem(QString::fromStdString(text));
+void Tfuggvenyablak::appendFunctionRow(int n, graf::Kind kind, double a, double b, double c) {
+  ListBox1->addItem(QString::fromStdString(graf::FunctionRow(n, kind, a, b, c)));
 }
 
 int Tfuggvenyablak::rowCount() const { return ListBox1->count(); }

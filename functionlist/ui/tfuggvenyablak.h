@@ -19,7 +19,7 @@ class Tfuggvenyablak : public QWidget, public graf::FunctionListPort {
   explicit Tfuggvenyablak(graf::Commands& cmd, QWidget* parent = nullptr);
 
   // graf::FunctionListPort
-  void appendRow(const std::string& text) override;
+  void appendFunctionRow(int n, graf::Kind kind, double a, double b, double c) override;
   int rowCount() const override;
   void removeRow(int index) override;
   void clearRows() override;

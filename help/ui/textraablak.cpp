@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QWindow>
 
-#include "main/ui/ui_support.h"
+#include "common/ui/ui_support.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "main/ui/ui_support.h"
+#include "common/ui/ui_support.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 #include "help/ui/textraablak.h"
 #include "help/ui/tsugoablak.h"
 #include "main/ui/tfoablak.h"
-#include "main/ui/ui_support.h"
+#include "common/ui/ui_support.h"
 #include "settings/ui/tbeallitasablak.h"
 #include "settings/ui/tegyezoszinekablak.h"
 #include "settings/ui/tform9.h"

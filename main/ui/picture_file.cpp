@@ -4,7 +4,7 @@
 #include <QImageWriter>
 
 #include "main/picture_export.h"
-#include "main/ui/ui_support.h"
+#include "common/ui/ui_support.h"
 #include "platform/files.h"
 
 namespace graf::ui {

@@ -65,8 +65,8 @@ class PortRelay : public MainWindowPort, public Notifier, public FunctionListPor
   }
 
   // FunctionListPort
-  void appendRow(const std::string& text) override {
-    if (list) list->appendRow(text);
+  void appendFunctionRow(int n, Kind kind, double a, double b, double c) override {
+    if (list) list->appendFunctionRow(n, kind, a, b, c);
   }
   int rowCount() const override { return list ? list->rowCount() : 0; }
   void removeRow(int index) override {

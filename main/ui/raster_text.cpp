@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "main/ui/ui_support.h"
+#include "common/ui/ui_support.h"
 
 namespace graf::ui {
 

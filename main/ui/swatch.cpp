@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "main/ui/ui_support.h"
+#include "common/ui/ui_support.h"
 
 namespace graf::ui {
 

@@ -32,7 +32,7 @@
 #include "main/ui/picture_widget.h"
 #include "main/ui/swatch.h"
 #include "main/ui/picture_file.h"
-#include "main/ui/ui_support.h"
+#include "common/ui/ui_support.h"
 
 namespace {
 

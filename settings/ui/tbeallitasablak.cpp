@@ -14,7 +14,7 @@
 #include <QScreen>
 #include <QTabWidget>
 
-#include "main/ui/ui_support.h"
+#include "common/ui/ui_support.h"
 #include "settings/setting_names.h"
 #include "settings/ui/tegyezoszinekablak.h"
 #include "settings/ui/tform9.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "main/ui/ui_support.h"
+#include "common/ui/ui_support.h"
 
 Tegyezoszinekablak::Tegyezoszinekablak(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include "main/ui/ui_support.h"
+#include "common/ui/ui_support.h"
 
 TForm9::TForm9(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {

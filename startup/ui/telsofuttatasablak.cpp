@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "main/ui/ui_support.h"
+#include "common/ui/ui_support.h"
 #include "startup/startup.h"
 
 Telsofuttatasablak::Telsofuttatasablak(QWidget* parent)

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "common/ui/window_lock.h"
-#include "main/ui/ui_support.h"
+#include "common/ui/ui_support.h"
 #include "startup/startup.h"
 
 Tfelulbiralasablak::Tfelulbiralasablak(QWidget* parent)

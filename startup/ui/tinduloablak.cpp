@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <cmath>
 
-#include "main/ui/ui_support.h"
+#include "common/ui/ui_support.h"
 #include "startup/startup.h"
 
 namespace {

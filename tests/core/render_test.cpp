@@ -17,7 +17,7 @@ TEST(Render, LinearConstantAtRow120) {
   st.table.CoefA[1] = 0;
   st.table.CoefB[1] = 10;
   clearPicture(st, pic, 0xF0F0F0);
-  render(st, pic, nullptr);
+  render(st, pic);
   EXPECT_EQ(pic.pixel(205, 160), 0u);
   EXPECT_EQ(pic.pixel(49, 0), st.settings.ColorGrid);
   EXPECT_EQ(pic.pixel(45, 102), 0xFFFFFFu);
@@ -46,7 +46,7 @@ PlotState withFunction(Kind kind, double a, double b, double c) {
 Raster rendered(PlotState& st) {
   Raster pic;
   clearPicture(st, pic, 0xF0F0F0);
-  render(st, pic, nullptr);
+  render(st, pic);
   return pic;
 }
 
@@ -208,11 +208,11 @@ TEST(Render, CurvesMatchTheirSegmentsDrawnInFull) {
         Raster pic, background;
         clearPicture(st, pic, 0xF0F0F0);
         st.table.FunctionCount = 0;
-        render(st, pic, nullptr);  // grid, axes and ticks only
+        render(st, pic);  // grid, axes and ticks only
         background = pic;
         st.table.FunctionCount = 12;
         clearPicture(st, pic, 0xF0F0F0);
-        render(st, pic, nullptr);
+        render(st, pic);
         const auto expected = everySegment(st, background);
         ASSERT_TRUE(std::equal(expected.begin(), expected.end(), pic.data()))
             << "zoom " << zoom << " pan " << panX << " step " << step;

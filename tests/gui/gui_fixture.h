@@ -13,7 +13,7 @@
 #include "main/ui/application.h"
 #include "main/ui/picture_widget.h"
 #include "main/ui/tfoablak.h"
-#include "main/ui/ui_support.h"
+#include "common/ui/ui_support.h"
 #include "startup/clock.h"
 #include "startup/ui/tinduloablak.h"
 #include "tests/gui/message_boxes.h"

@@ -33,7 +33,9 @@ class WindowRelay : public FunctionListPort, public LoadPort {
   FunctionListPort* list = nullptr;
   LoadPort* load = nullptr;
 
-  void appendRow(const std::string& t) override { list->appendRow(t); }
+  void appendFunctionRow(int n, Kind k, double a, double b, double c) override {
+    list->appendFunctionRow(n, k, a, b, c);
+  }
   int rowCount() const override { return list->rowCount(); }
   void removeRow(int i) override { list->removeRow(i); }
   void clearRows() override { list->clearRows(); }

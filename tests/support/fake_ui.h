@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "functionlist/function_row.h"
 #include "plot/commands.h"
 
 namespace graf::testing {
@@ -85,7 +86,9 @@ class FakeUi : public MainWindowPort, public Notifier, public FunctionListPort, 
   std::function<void()> onMessage;
 
   // FunctionListPort
-  void appendRow(const std::string& t) override { rows.push_back(t); }
+  void appendFunctionRow(int n, Kind k, double a, double b, double c) override {
+    rows.push_back(FunctionRow(n, k, a, b, c));
+  }
   int rowCount() const override { return static_cast<int>(rows.size()); }
   void removeRow(int i) override { rows.erase(rows.begin() + i); }
   void clearRows() override { rows.clear(); }

@@ -1,4 +1,4 @@
-#include "main/ui/ui_support.h"
+#include "common/ui/ui_support.h"
 
 #include <QGuiApplication>
 #include <QScreen>
