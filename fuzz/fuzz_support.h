@@ -92,7 +92,7 @@ class SilentUi : public MainWindowPort,
     if (onMessage) onMessage(onMessageContext);
   }
 
-  void appendRow(const std::string&) override { ++rows; }
+  void appendFunctionRow(int, Kind, double, double, double) override { ++rows; }
   int rowCount() const override { return rows; }
   void removeRow(int index) override {
     require(index >= 0 && index < rows, "a list row removed that does not exist");
