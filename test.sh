@@ -4,6 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")"
 bash tools/setup.sh
 bash tools/build.sh
-export QT_QPA_PLATFORM=offscreen
 cd build
 ctest --output-on-failure -j "$(nproc)"
