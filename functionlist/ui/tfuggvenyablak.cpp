@@ -2,8 +2,6 @@
 
 #include "functionlist/function_row.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QHideEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -15,14 +13,15 @@
 
 namespace {
 
-// The rows line up in columns, so they need a fixed-pitch font; 9 pixels
-// high keeps a row of about forty characters nearly within the list.
+// The rows line up in columns, so every character they hold needs the same
+// advance: the monospaced families the set-up installs, else whatever
+// type-writer font the machine has. 9 pixels high keeps a row of about forty
+// characters nearly within the list.
 QFont rowFont() {
-  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  if (!QFontInfo(font).fixedPitch()) {
-    font = QFont(QStringLiteral("Monospace"));
-    font.setStyleHint(QFont::TypeWriter);
-  }
+  QFont font;
+  font.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono")});
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
   font.setPixelSize(9);
   return font;
 }

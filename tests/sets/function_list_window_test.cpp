@@ -1,4 +1,5 @@
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QSignalSpy>
 
@@ -43,10 +44,23 @@ TEST_F(FunctionListWindow, LayoutAndStartingTexts) {
   EXPECT_EQ(listWindow.selectionLabel(), QStringLiteral("Kiválasztott függvények:"));
   EXPECT_EQ(list()->geometry(), QRect(8, 40, 225, 209));
   EXPECT_EQ(list()->selectionMode(), QAbstractItemView::ExtendedSelection);
-  EXPECT_TRUE(QFontInfo(list()->font()).fixedPitch());
   auto* sum = child<QPushButton>(listWindow, "Button1");
   EXPECT_EQ(sum->text(), QStringLiteral("Összegük"));
   EXPECT_EQ(sum->geometry(), QRect(48, 256, 145, 25));
+}
+
+// The columns line up only if every character a row can hold has the same
+// advance in the list's font (whether or not the font calls itself fixed
+// pitch): the digits, the point, the minus sign, the blank and the letters of
+// the kind names.
+TEST_F(FunctionListWindow, EveryCharacterOfARowHasTheSameAdvance) {
+  QString characters = QStringLiteral("0123456789.- ");
+  for (const KindInfo& info : Kinds) characters += QString::fromUtf8(info.listName);
+  const QFontMetrics metrics(list()->font());
+  const int advance = metrics.horizontalAdvance(QLatin1Char('0'));
+  ASSERT_GT(advance, 0);
+  for (const QChar ch : characters)
+    EXPECT_EQ(metrics.horizontalAdvance(ch), advance) << "«" << QString(ch).toStdString() << "»";
 }
 
 TEST_F(FunctionListWindow, RowsFollowThePlotAndClearingCommands) {
