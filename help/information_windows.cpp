@@ -10,16 +10,6 @@ void InformationWindows::helpClosed() {
 
 void InformationWindows::dotPressed() { notes_.showNotes(); }
 
-void InformationWindows::notesActivated() {
-  help_.setHelpOpacity(kBehindNotesOpacity);
-  help_.setHelpUsable(false);
-}
-
-void InformationWindows::notesClosed() {
-  help_.setHelpOpacity(kOpaque);
-  help_.setHelpUsable(true);
-}
-
 void InformationWindows::okePressed() { notes_.closeNotes(); }
 
 }  // namespace graf

@@ -145,25 +145,13 @@ void Textraablak::Button1Click() {
 }
 
 bool Textraablak::event(QEvent* event) {
-  switch (event->type()) {
-    case QEvent::Show:
-      if (!event->spontaneous()) {
-        // Kept in front of its owner by the window manager.
-        if (owner_ && owner_->windowHandle() && windowHandle())
-          windowHandle()->setTransientParent(owner_->windowHandle());
-        // Centred on the screen each time it opens.
-        graf::ui::centreOnScreen(this);
-        Button1->setFocus();
-      }
-      break;
-    case QEvent::WindowActivate:
-      if (info_) info_->notesActivated();
-      break;
-    case QEvent::Hide:
-      if (!event->spontaneous() && info_) info_->notesClosed();
-      break;
-    default:
-      break;
+  if (event->type() == QEvent::Show && !event->spontaneous()) {
+    // Kept in front of its owner by the window manager.
+    if (owner_ && owner_->windowHandle() && windowHandle())
+      windowHandle()->setTransientParent(owner_->windowHandle());
+    // Centred on the screen each time it opens.
+    graf::ui::centreOnScreen(this);
+    Button1->setFocus();
   }
   return QWidget::event(event);
 }

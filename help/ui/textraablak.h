@@ -20,7 +20,7 @@ class Textraablak : public QWidget, public graf::NotesWindowPort {
 
   explicit Textraablak(QWidget* parent = nullptr);
 
-  // Where "OKÉ", the activation and the closing are reported.
+  // Where "OKÉ" is reported.
   void setInformationWindows(graf::InformationWindows* info) { info_ = info; }
   // The window the notes stay in front of.
   void setOwnerWindow(QWidget* owner) { owner_ = owner; }

@@ -9,7 +9,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "common/ui/ui_support.h"
 
@@ -103,7 +102,6 @@ Tsugoablak::Tsugoablak(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Customi
   setWindowTitle(QStringLiteral("Súgó a Grafolin program 5.2-es verziójához"));
   setFont(graf::ui::programFont());
   setFixedSize(ClientWidth, ClientHeight);
-  setWindowOpacity(1.0);
 
   // The credits strip.
   Credits1 = makeLabel(this, QStringLiteral("Credits1"), QStringLiteral("Grafolin 5.2 – függvényábrázoló program"));
@@ -269,8 +267,6 @@ void Tsugoablak::arrange() {
 
 // ---- graf::HelpWindowPort ----
 
-void Tsugoablak::setHelpOpacity(int alpha) { setWindowOpacity(std::clamp(alpha, 0, 255) / 255.0); }
-void Tsugoablak::setHelpUsable(bool usable) { setEnabled(usable); }
 void Tsugoablak::closeHelp() { close(); }
 
 // ---- Reactions ----

@@ -36,8 +36,6 @@ class Tsugoablak : public QWidget, public graf::HelpWindowPort {
   const std::vector<QLabel*>& pageLines(int page) const { return pageLines_[page]; }
 
   // graf::HelpWindowPort
-  void setHelpOpacity(int alpha) override;
-  void setHelpUsable(bool usable) override;
   void closeHelp() override;
 
   // The controls.

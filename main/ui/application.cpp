@@ -175,6 +175,9 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   sugoablak_->setInformationWindows(information_.get());
   extraablak_->setInformationWindows(information_.get());
   extraablak_->setOwnerWindow(sugoablak_.get());
+  // While the notes are shown, the help window behind them is see-through and
+  // cannot be used.
+  lockWhileShown(*extraablak_, sugoablak_.get(), graf::kBehindNotesOpacity);
 
   // The context menus' "Súgó" opens the help file at the window's topic.
   connect(foablak_.get(), &Tfoablak::helpRequested, this, &GrafolinApp::openHelp);
@@ -221,7 +224,7 @@ GrafolinApp::~GrafolinApp() {
   relay_.main = nullptr;
   relay_.list = nullptr;
   relay_.load = nullptr;
-  // The help and notes windows report their closing while they go.
+  // The help window reports its closing while the windows go.
   sugoablak_->setInformationWindows(nullptr);
   extraablak_->setInformationWindows(nullptr);
 }

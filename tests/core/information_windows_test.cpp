@@ -1,4 +1,4 @@
-// The help window and its notes window: translucency, usability and closing.
+// The help window and its notes window: opening the notes and closing both.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,24 +11,15 @@ namespace graf::testing {
 namespace {
 
 // Both windows as the real ones behave: the help window is open, and closing
-// a shown window reports the close back, as the windows' close handlers do.
+// a shown window reports the close back, as the help window's close handler
+// does.
 class FakeInformationWindows : public HelpWindowPort, public NotesWindowPort {
  public:
   InformationWindows info{*this, *this};
   bool helpShown = true;
   bool notesOpen = false;
-  int helpOpacity = kOpaque;
-  bool helpUsable = true;
   std::vector<std::string> log;
 
-  void setHelpOpacity(int alpha) override {
-    helpOpacity = alpha;
-    log.push_back("help opacity " + std::to_string(alpha));
-  }
-  void setHelpUsable(bool usable) override {
-    helpUsable = usable;
-    log.push_back(usable ? "help usable" : "help unusable");
-  }
   void closeHelp() override {
     if (!helpShown) return;
     helpShown = false;
@@ -44,58 +35,40 @@ class FakeInformationWindows : public HelpWindowPort, public NotesWindowPort {
     if (!notesOpen) return;
     notesOpen = false;
     log.push_back("notes closed");
-    info.notesClosed();
   }
 };
 
-TEST(InformationWindows, TheDotOpensTheNotesAndTheirActivationDimsTheHelpWindow) {
+TEST(InformationWindows, TheDotOpensTheNotesAndOkeClosesThemAlone) {
   FakeInformationWindows w;
   w.info.dotPressed();
-  EXPECT_TRUE(w.notesOpen);
-  EXPECT_EQ(w.helpOpacity, kOpaque);  // not yet active
-  w.info.notesActivated();
-  EXPECT_EQ(w.helpOpacity, 150);
-  EXPECT_FALSE(w.helpUsable);
+  w.info.okePressed();
+  EXPECT_EQ(w.log, (std::vector<std::string>{"notes shown", "notes closed"}));
   EXPECT_TRUE(w.helpShown);
 }
 
-TEST(InformationWindows, EveryWayOutOfTheNotesLeavesTheHelpWindowOpaqueAndUsable) {
+TEST(InformationWindows, ClosingTheHelpWindowClosesTheNotesWhenTheyAreShown) {
   struct Case {
     const char* name;
-    std::function<void(FakeInformationWindows&)> leave;
-    bool helpStaysOpen;
+    bool notesOpen;
+    std::function<void(FakeInformationWindows&)> close;
+    std::vector<std::string> expected;
   };
   const Case cases[] = {
-      {"OKÉ", [](FakeInformationWindows& w) { w.info.okePressed(); }, true},
-      {"closed by the window manager", [](FakeInformationWindows& w) { w.closeNotes(); }, true},
-      {"OK of the help window", [](FakeInformationWindows& w) { w.info.okPressed(); }, false},
-      {"help window closed otherwise", [](FakeInformationWindows& w) { w.closeHelp(); }, false},
+      {"OK over the notes", true, [](FakeInformationWindows& w) { w.info.okPressed(); },
+       {"help closed", "notes closed"}},
+      {"closed otherwise over the notes", true, [](FakeInformationWindows& w) { w.closeHelp(); },
+       {"help closed", "notes closed"}},
+      {"OK without notes", false, [](FakeInformationWindows& w) { w.info.okPressed(); }, {"help closed"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     FakeInformationWindows w;
-    w.info.dotPressed();
-    w.info.notesActivated();
-    c.leave(w);
+    w.notesOpen = c.notesOpen;
+    c.close(w);
+    EXPECT_EQ(w.log, c.expected);
+    EXPECT_FALSE(w.helpShown);
     EXPECT_FALSE(w.notesOpen);
-    EXPECT_EQ(w.helpShown, c.helpStaysOpen);
-    EXPECT_EQ(w.helpOpacity, kOpaque);
-    EXPECT_TRUE(w.helpUsable);
   }
-}
-
-TEST(InformationWindows, OkWithoutNotesClosesTheHelpWindowAlone) {
-  FakeInformationWindows w;
-  w.info.okPressed();
-  EXPECT_EQ(w.log, std::vector<std::string>{"help closed"});
-}
-
-TEST(InformationWindows, NotesShownButNeverActiveStillCloseWithTheHelpWindow) {
-  FakeInformationWindows w;
-  w.info.dotPressed();
-  w.info.okPressed();
-  EXPECT_EQ(w.log, (std::vector<std::string>{"notes shown", "help closed", "notes closed", "help opacity 255",
-                                             "help usable"}));
 }
 
 }  // namespace

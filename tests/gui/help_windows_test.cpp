@@ -251,6 +251,32 @@ TEST_F(HelpWindows, AnyMouseButtonOnTheDotOpensTheNotesOverADimmedHelpWindow) {
   }
 }
 
+TEST_F(HelpWindows, EveryWayOfClosingTheNotesLeavesTheHelpWindowOpaqueAndUsable) {
+  struct Case {
+    const char* name;
+    std::function<void(Textraablak&)> close;
+  };
+  const Case cases[] = {
+      {"OKÉ", [](Textraablak& n) { QTest::mouseClick(n.Button1, Qt::LeftButton); }},
+      {"OKÉ from the keyboard", [](Textraablak& n) { QTest::keyClick(n.Button1, Qt::Key_Space); }},
+      {"Escape", [](Textraablak& n) { QTest::keyClick(&n, Qt::Key_Escape); }},
+      {"the window manager", [](Textraablak& n) { n.close(); }},
+  };
+  openHelp();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    pressDot();
+    ASSERT_EQ(opacity(help()), 150);
+    ASSERT_FALSE(help().isEnabled());
+    c.close(notes());
+    EXPECT_FALSE(notes().isVisible());
+    EXPECT_EQ(opacity(help()), 255);
+    EXPECT_TRUE(help().isEnabled());
+    EXPECT_TRUE(help().isVisible());
+    EXPECT_FALSE(w->isEnabled());
+  }
+}
+
 TEST_F(HelpWindows, OkOfTheHelpWindowClosesTheNotesToo) {
   openHelp();
   pressDot();
