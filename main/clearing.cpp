@@ -39,8 +39,8 @@ void Commands::clearAll() {
   st_.view.PanY = 0;
   st_.view.PanStepsX = 0;
   st_.view.PanStepsY = 0;
-  st_.view.OriginX = 205;
-  st_.view.OriginY = 160;
+  st_.view.OriginX = OriginColumn;
+  st_.view.OriginY = OriginRow;
 }
 
 // Removes every function from the table, the list and the picture; the

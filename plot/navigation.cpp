@@ -110,8 +110,8 @@ void Commands::wheelTurn(bool up, WheelModifiers mods) {
 
 void Commands::centre() {
   if (st_.table.FunctionCount == 0) return;
-  st_.view.OriginX = 205;
-  st_.view.OriginY = 160;
+  st_.view.OriginX = OriginColumn;
+  st_.view.OriginY = OriginRow;
   st_.view.PanStepsX = 0;
   st_.view.PanStepsY = 0;
   clearPicture();

@@ -15,6 +15,12 @@ namespace graf {
 
 inline constexpr int MaxFunctions = 50;
 
+// The picture's geometry: the origin at rest lies at column 205, row 160 of
+// the 393 × 321 picture, and one plot unit is 4·ZoomFactor pixels on both axes.
+inline constexpr int OriginColumn = 205;
+inline constexpr int OriginRow = 160;
+constexpr int pixelsPerUnit(int zoomFactor) { return 4 * zoomFactor; }
+
 // The stored functions, entries 1..FunctionCount (entry 0 unused). Entries
 // above the count are left-overs and never mean a stored function.
 struct FunctionTable {
@@ -36,8 +42,8 @@ struct View {
   std::int32_t ZoomFactor = 1;  // 1, 2, 4 or 8
   std::int32_t PanX = 0;        // a multiple of 32 within −160..160
   std::int32_t PanY = 0;        // a multiple of 32; positive moves the origin down
-  std::int32_t OriginX = 205;
-  std::int32_t OriginY = 160;
+  std::int32_t OriginX = OriginColumn;
+  std::int32_t OriginY = OriginRow;
   int PanStepsX = 0;
   int PanStepsY = 0;
   // The plot x at column 205 and y at row 160, worked out at every plot run.

@@ -14,9 +14,9 @@ void Commands::mouseMove(int x, int y) {
   st_.view.CursorX = x;
   st_.view.CursorY = y;
   ui_.main.setPictureCursor(PictureCursor::Cross);
-  const double u = 4.0 * st_.view.ZoomFactor;
-  const double px = (x - 205) / u + st_.view.ViewCentreX;
-  const double py = (y - 160) / -u + st_.view.ViewCentreY;
+  const double u = pixelsPerUnit(st_.view.ZoomFactor);
+  const double px = (x - OriginColumn) / u + st_.view.ViewCentreX;
+  const double py = (y - OriginRow) / -u + st_.view.ViewCentreY;
   st_.view.CursorYText = twoDecimals(py);
   st_.view.CursorXText = twoDecimals(px);
   ui_.main.setReadout(st_.view.CursorXText, st_.view.CursorYText);
@@ -25,9 +25,9 @@ void Commands::mouseMove(int x, int y) {
 void Commands::pictureClick() {
   if (!st_.settings.AuxLinesOn || st_.table.FunctionCount == 0) return;
   pic_.setPenColor(st_.settings.ColorAuxLines);
-  pic_.moveTo(st_.view.CursorX, 160 + st_.view.PanY);
+  pic_.moveTo(st_.view.CursorX, OriginRow + st_.view.PanY);
   pic_.lineTo(st_.view.CursorX, st_.view.CursorY);
-  pic_.moveTo(205 + st_.view.PanX, st_.view.CursorY);
+  pic_.moveTo(OriginColumn + st_.view.PanX, st_.view.CursorY);
   pic_.lineTo(st_.view.CursorX, st_.view.CursorY);
   pic_.setPenColor(0);
   pic_.textOut(st_.view.CursorX + 1, st_.view.CursorY + 1, "(" + st_.view.CursorXText + ";" + st_.view.CursorYText + ")");

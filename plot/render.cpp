@@ -4,13 +4,13 @@
 namespace graf {
 
 double pixelColumn(const PlotState& st, double x) {
-  const double u = 4.0 * st.view.ZoomFactor;
-  return roundHalfEven(205.0 + u * x + st.view.PanX);
+  const double u = pixelsPerUnit(st.view.ZoomFactor);
+  return roundHalfEven(OriginColumn + u * x + st.view.PanX);
 }
 
 double pixelRow(const PlotState& st, double y) {
-  const double u = 4.0 * st.view.ZoomFactor;
-  return roundHalfEven(160.0 - u * y + st.view.PanY);
+  const double u = pixelsPerUnit(st.view.ZoomFactor);
+  return roundHalfEven(OriginRow - u * y + st.view.PanY);
 }
 
 void clearPicture(const PlotState& st, Raster& pic, Color faceColor) {
@@ -23,7 +23,7 @@ void clearPicture(const PlotState& st, Raster& pic, Color faceColor) {
 
 void render(const PlotState& st, Raster& pic) {
   pic.create();
-  const int u = 4 * st.view.ZoomFactor;
+  const int u = pixelsPerUnit(st.view.ZoomFactor);
   // ZoomFactor is always 1, 2, 4 or 8; anything else would make the loops
   // below miss their exact end values.
   if (u <= 0 || 320 % u != 0) return;
@@ -43,10 +43,10 @@ void render(const PlotState& st, Raster& pic) {
   } while (y != 320);
 
   pic.setPenColor(0);
-  pic.moveTo(41, 160 + st.view.PanY);
-  pic.lineTo(365, 160 + st.view.PanY);
-  pic.moveTo(205 + st.view.PanX, 0);
-  pic.lineTo(205 + st.view.PanX, 320);
+  pic.moveTo(41, OriginRow + st.view.PanY);
+  pic.lineTo(365, OriginRow + st.view.PanY);
+  pic.moveTo(OriginColumn + st.view.PanX, 0);
+  pic.lineTo(OriginColumn + st.view.PanX, 320);
 
   x = 45;
   do {

@@ -40,9 +40,9 @@ void sampleCurve(const PlotState& st, Raster& pic, F f) {
   const double s = st.settings.SampleStep;
   // A step that is not positive, or too small to move x, would never end.
   if (!(s > 0.0) || !(-80.0 + s > -80.0)) return;
-  const double u = 4.0 * st.view.ZoomFactor;
-  const auto column = [&](double x) { return roundHalfEven(205.0 + u * x + st.view.PanX); };
-  const auto row = [&](double y) { return roundHalfEven(160.0 - u * y + st.view.PanY); };
+  const double u = pixelsPerUnit(st.view.ZoomFactor);
+  const auto column = [&](double x) { return roundHalfEven(OriginColumn + u * x + st.view.PanX); };
+  const auto row = [&](double y) { return roundHalfEven(OriginRow - u * y + st.view.PanY); };
   // Each segment runs from the point at x + s back to the point at x; the
   // point at x + s is the end of the next segment, so it is worked out once.
   // A segment whose two columns lie on the same side beyond the picture sets
