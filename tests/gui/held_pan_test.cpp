@@ -21,6 +21,7 @@ TEST_F(HeldPan, TheMessageBoxOfARefusalEndsTheHold) {
   plot("1", "2");
   plot("2", "3");
   typeFields("x", "3");
+  ManualTicks onlyTheTestTicks(w->Timer1);
   QTest::mousePress(w->Button2, Qt::LeftButton);
   ASSERT_TRUE(st().view.PanUpHeld);
   w->Timer1Timer();
@@ -36,6 +37,7 @@ TEST_F(HeldPan, TheMessageBoxOfARefusalEndsTheHold) {
 
 TEST_F(HeldPan, AnotherActiveWindowEndsTheHold) {
   plot("1", "2");
+  ManualTicks onlyTheTestTicks(w->Timer1);
   QTest::mousePress(w->Button6, Qt::LeftButton);
   ASSERT_TRUE(st().view.PanLeftHeld);
   w->Timer1Timer();

@@ -16,29 +16,6 @@ namespace {
 
 using Picture = GuiTest;
 
-// A running timer whose ticks come only from the test: its own ticks are
-// held back, so that a busy machine cannot slip one in between two checks.
-class ManualTicks : public QObject {
- public:
-  explicit ManualTicks(QTimer* timer) : timer_(timer) { timer_->installEventFilter(this); }
-  ~ManualTicks() override { timer_->removeEventFilter(this); }
-  // One tick, as if the timer's period had just run out.
-  void tick() {
-    ASSERT_TRUE(timer_->isActive());
-    passing_ = true;
-    QTimerEvent event(timer_->timerId());
-    QCoreApplication::sendEvent(timer_, &event);
-    passing_ = false;
-  }
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Timer && !passing_; }
-
- private:
-  QTimer* timer_;
-  bool passing_ = false;
-};
-
 void turnWheel(QWidget* over, int delta, Qt::KeyboardModifiers keys = Qt::NoModifier,
                Qt::MouseButtons buttons = Qt::NoButton) {
   const QPointF at(over->width() / 2.0, over->height() / 2.0);
