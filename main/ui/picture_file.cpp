@@ -1,6 +1,7 @@
 #include "main/ui/picture_file.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QImageWriter>
 
 #include "main/picture_export.h"
@@ -39,6 +40,16 @@ bool writePictureFile(const QString& path, PictureFormat format, const Raster& p
     return false;
   }
   return platform::writeWholeFile(path, data, reason);
+}
+
+bool savePictureAs(const QString& path, const Raster& picture, QString* message) {
+  if (!picture.exists()) return true;
+  const PictureFormat format = pictureFormatFor(path.toStdString()).value_or(PictureFormat::Bitmap);
+  QString reason;
+  if (writePictureFile(path, format, picture, &reason)) return true;
+  if (message)
+    *message = QStringLiteral("A kép nem menthető ide: „%1”\n%2").arg(QDir::toNativeSeparators(path), reason);
+  return false;
 }
 
 }  // namespace graf::ui

@@ -21,4 +21,11 @@ QByteArray encodePicture(const Raster& picture, PictureFormat format);
 // the old file stays as it was, and `reason` says why in Hungarian.
 bool writePictureFile(const QString& path, PictureFormat format, const Raster& picture, QString* reason);
 
+// Saves the picture under a name the user chose: a PNG when the name ends in
+// ".png", a 24-bit bitmap under any other name. A picture that was never
+// drawn has nothing to save, and nothing is written. False when the file
+// could not be written; `message` then names the file and the reason, for
+// the user.
+bool savePictureAs(const QString& path, const Raster& picture, QString* message);
+
 }  // namespace graf::ui
