@@ -7,6 +7,7 @@
 #include "platform/help_viewer.h"
 #include "platform/settings_store.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPalette>
 #include <QTimer>
@@ -92,10 +93,11 @@ class GrafolinApp::MainSettingsPort : public SettingsMainPort {
       list_.show();
     } else {
       list_.hide();
-      main_.Fvmutat->setChecked(false);
+      main_.action(QStringLiteral("Fvmutat"))->setChecked(false);
     }
   }
-  void runPlotCommand() override { main_.Button1Click(); }
+  // As "Ábrázol" does: a click of "M&utasd a függvényt!".
+  void runPlotCommand() override { main_.action(QStringLiteral("Abrazol"))->trigger(); }
 
  private:
   Tfoablak& main_;

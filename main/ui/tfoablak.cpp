@@ -5,8 +5,6 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QDir>
-#include <QFileDialog>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,13 +22,13 @@
 #include <QWheelEvent>
 #include <cstdlib>
 #include <functional>
-#include <memory>
 
 #include "common/ui/window_lock.h"
 #include "functionlist/ui/tfuggvenyablak.h"
 #include "functionsets/ui/ttoltmentablak.h"
 #include "main/ui/picture_widget.h"
 #include "main/ui/swatch.h"
+#include "main/ui/picture_dialog.h"
 #include "main/ui/picture_file.h"
 #include "common/ui/ui_support.h"
 
@@ -38,8 +36,6 @@ namespace {
 
 const char* const kWheelVertical = "⇕";
 const char* const kWheelHorizontal = "⇔";
-// One notch of a standard mouse wheel.
-constexpr int kWheelNotch = 120;
 
 // The look of the platform, with the text of an option button set as close to
 // its round indicator as the narrow option buttons of the window need.
@@ -523,44 +519,13 @@ void Tfoablak::Sugo1Click() {
                                                      : QStringLiteral("Függvény törlése"));
 }
 
-// The picture's save dialog: bitmap first and by default; a name typed
-// without an extension gets the extension of the chosen type.
-QFileDialog* Tfoablak::makePictureDialog(QWidget* parent) {
-  static const QString bitmap = QStringLiteral("Bitkép (*.bmp)");
-  static const QString png = QStringLiteral("PNG-kép (*.png)");
-  auto* dialog = new QFileDialog(parent, QStringLiteral("Függvény(ek) mentése képként"));
-  dialog->setAcceptMode(QFileDialog::AcceptSave);
-  dialog->setNameFilters({bitmap, png});
-  dialog->setDefaultSuffix(QStringLiteral("BMP"));
-  dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
-  connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
-    dialog->setDefaultSuffix(filter == png ? QStringLiteral("png") : QStringLiteral("BMP"));
-  });
-  return dialog;
-}
-
-QString Tfoablak::askPictureFileNameWithDialog() {
-  std::unique_ptr<QFileDialog> dialog(makePictureDialog(this));
-  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
-  return dialog->selectedFiles().constFirst();
-}
-
-// Saving the picture: exactly the 393 × 321 pixels it shows, as a PNG when
-// the name ends in ".png" and as a 24-bit Windows bitmap under any other
-// name. Before the picture was ever drawn there is nothing to save and
-// nothing is written.
+// Saving the picture: exactly the 393 × 321 pixels it shows (savePictureAs).
 void Tfoablak::FvkepmentExecute() {
-  const QString path = askPictureFileName ? askPictureFileName() : askPictureFileNameWithDialog();
+  const QString path = askPictureFileName ? askPictureFileName() : graf::ui::askPictureFileName(this);
   if (path.isEmpty()) return;
-  const graf::Raster& picture = cmd_.picture();
-  if (!picture.exists()) return;
-  QString reason;
-  const graf::PictureFormat format =
-      graf::pictureFormatFor(path.toStdString()).value_or(graf::PictureFormat::Bitmap);
-  if (!graf::ui::writePictureFile(path, format, picture, &reason)) {
-    const QString text = QStringLiteral("A kép nem menthető ide: „%1”\n%2").arg(QDir::toNativeSeparators(path), reason);
-    cmd_.showMessage(graf::MessageType::Error, text.toStdString());
-  }
+  QString message;
+  if (!graf::ui::savePictureAs(path, cmd_.picture(), &message))
+    cmd_.showMessage(graf::MessageType::Error, message.toStdString());
 }
 
 // The save/load, settings and help windows lock the main window while they
@@ -647,20 +612,13 @@ bool Tfoablak::wheelOverWindow(QObject* watched, QEvent* event) {
   if (!isEnabled()) return true;
   auto* wheel = static_cast<QWheelEvent*>(event);
   const Qt::KeyboardModifiers keys = wheel->modifiers();
-  int delta = wheel->angleDelta().y();
-  // Some platforms turn a vertical wheel with Alt held into a horizontal one.
-  if (delta == 0 && (keys & Qt::AltModifier)) delta = wheel->angleDelta().x();
   graf::WheelModifiers modifiers;
   modifiers.ctrl = keys.testFlag(Qt::ControlModifier);
   modifiers.shift = keys.testFlag(Qt::ShiftModifier);
   modifiers.alt = keys.testFlag(Qt::AltModifier);
   modifiers.mouseButton = wheel->buttons() != Qt::NoButton;
-  wheelRemainder_ += delta;
-  while (std::abs(wheelRemainder_) >= kWheelNotch) {
-    const bool up = wheelRemainder_ > 0;
-    wheelRemainder_ += up ? -kWheelNotch : kWheelNotch;
-    FormMouseWheel(up, modifiers);
-  }
+  const int notches = wheelNotches_.turn(wheel->angleDelta().y(), wheel->angleDelta().x(), modifiers.alt);
+  for (int i = 0; i < std::abs(notches); ++i) FormMouseWheel(notches > 0, modifiers);
   return true;
 }
 

@@ -24,12 +24,12 @@ TEST_F(HeldPan, TheMessageBoxOfARefusalEndsTheHold) {
   ManualTicks onlyTheTestTicks(w->Timer1);
   QTest::mousePress(w->Button2, Qt::LeftButton);
   ASSERT_TRUE(st().view.PanUpHeld);
-  w->Timer1Timer();
+  onlyTheTestTicks.tick();
   EXPECT_EQ(boxes.take(), std::vector<SeenBox>{box("Warning", "Betűkből nem lehet függvényt ábrázolni!",
                                                    QMessageBox::Warning)});
   EXPECT_EQ(held(), 0);
   const int panY = st().view.PanY;
-  for (int tick = 0; tick < 8; ++tick) w->Timer1Timer();
+  for (int tick = 0; tick < 8; ++tick) onlyTheTestTicks.tick();
   EXPECT_EQ(st().view.PanY, panY);
   EXPECT_TRUE(boxes.pending().empty()) << "no second box";
   QTest::mouseRelease(w->Button2, Qt::LeftButton);
@@ -40,7 +40,7 @@ TEST_F(HeldPan, AnotherActiveWindowEndsTheHold) {
   ManualTicks onlyTheTestTicks(w->Timer1);
   QTest::mousePress(w->Button6, Qt::LeftButton);
   ASSERT_TRUE(st().view.PanLeftHeld);
-  w->Timer1Timer();
+  onlyTheTestTicks.tick();
   ASSERT_EQ(st().view.PanX, 32);
 
   QWidget& other = app->functionListWindow();
@@ -49,7 +49,7 @@ TEST_F(HeldPan, AnotherActiveWindowEndsTheHold) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
   ASSERT_FALSE(w->isActiveWindow());
   EXPECT_EQ(held(), 0);
-  for (int tick = 0; tick < 4; ++tick) w->Timer1Timer();
+  for (int tick = 0; tick < 4; ++tick) onlyTheTestTicks.tick();
   EXPECT_EQ(st().view.PanX, 32);
 }
 

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "main/ui/picture_dialog.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/support/file_limits.h"
 
@@ -99,7 +100,7 @@ TEST_F(PictureExport, ANameEndingInPngGetsAPngOfTheSamePixels) {
 }
 
 TEST_F(PictureExport, TheDialogOffersBitmapFirstAndPngAndNamesTheTypeTyped) {
-  std::unique_ptr<QFileDialog> dialog(Tfoablak::makePictureDialog(w));
+  std::unique_ptr<QFileDialog> dialog(ui::makePictureDialog(w));
   EXPECT_EQ(dialog->windowTitle(), "Függvény(ek) mentése képként");
   EXPECT_EQ(dialog->nameFilters(), (QStringList{"Bitkép (*.bmp)", "PNG-kép (*.png)"}));
   EXPECT_EQ(dialog->defaultSuffix(), "BMP");
