@@ -135,13 +135,11 @@ void SettingsEditor::ok() {
 }
 
 void SettingsEditor::accept() {
-  window_.enableMainWindow();
   st_.settings.SettingsChanged = true;
   window_.closeSettingsWindow();
 }
 
 void SettingsEditor::cancel() {
-  window_.enableMainWindow();
   st_.settings.SettingsChanged = false;
   window_.closeSettingsWindow();
 }
@@ -163,7 +161,6 @@ void SettingsEditor::closed() {
   if (window_.quickViewVisible()) window_.hideQuickView();
   // The warning belongs to this window's OK; it does not outlive it.
   window_.hideColorClash();
-  window_.enableMainWindow();
   changeFlags_.fill(false);
 }
 

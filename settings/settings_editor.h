@@ -62,7 +62,6 @@ class SettingsWindowPort {
   // Shows the matching-colours warning with its message.
   virtual void showColorClash(const std::string& message) = 0;
   virtual void hideColorClash() = 0;
-  virtual void enableMainWindow() = 0;
   // Closes the settings window; its close reaction runs.
   virtual void closeSettingsWindow() = 0;
 };

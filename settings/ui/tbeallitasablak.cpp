@@ -401,10 +401,6 @@ void Tbeallitasablak::hideColorClash() {
   if (clashWindow_) clashWindow_->hide();
 }
 
-void Tbeallitasablak::enableMainWindow() {
-  if (mainWindow_) mainWindow_->setEnabled(true);
-}
-
 void Tbeallitasablak::closeSettingsWindow() { close(); }
 
 // --- Events ---

@@ -67,7 +67,6 @@ class Tbeallitasablak : public QWidget, public graf::SettingsWindowPort {
   void focusSettingsWindow() override;
   void showColorClash(const std::string& message) override;
   void hideColorClash() override;
-  void enableMainWindow() override;
   void closeSettingsWindow() override;
 
   QTabWidget* PageControl1;
