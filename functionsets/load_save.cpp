@@ -2,44 +2,36 @@
 
 namespace graf {
 
-std::string automaticSetFileName(const std::function<bool(const std::string&)>& exists) {
+namespace {
+const char* const kFirstFileName = "fuggvenyek1.fv";
+const char* const kNothingToSave = "Nincs mit menteni";
+}  // namespace
+
+std::string automaticSetFileName(const SetFilePort& files) {
   for (int k = 1;; ++k) {
     std::string name = "fuggvenyek" + std::to_string(k) + ".fv";
-    if (!exists(name)) return name;
+    if (!files.exists(name)) return name;
   }
-}
-
-void beginLoadAttempt(PlotState& state) {
-  state.load.ProgressStep = 0;
-  state.load.ProgressPosition = 0;
-}
-
-void endLoadAttempt(const PlotState& state, SaveLoadPort& window) {
-  window.setSaveEnabled(state.table.FunctionCount > 0);
 }
 
 bool loadFunctionSet(Commands& cmd, SaveLoadPort& window, const std::vector<std::uint8_t>& bytes) {
   PlotState& st = cmd.state();
   Ports& ui = cmd.ports();
+  LoadSession& session = cmd.loadSession();
   FunctionSet set;
   if (!decodeFunctionSet(bytes, set).ok()) {
-    if (st.settings.SoundOn) ui.notifier.beep();
+    cmd.beepIfOn();
     cmd.showMessage(MessageType::Error, kDamagedSetMessage);
     return false;
   }
 
-  window.showProgressWindow();
-  ui.load.setProgressCaption("Betöltés...");
+  session.openProgressWindow();
   cmd.clearAll();
-  st.load.LoadMode = true;
-  window.setLoadedComment(set.comment);
-  ui.load.setLoadStatus("Betöltött függvények: " + set.countText);
-
   const int n = set.count;
-  st.load.ProgressStep = static_cast<std::uint8_t>(50 / n);
+  window.setLoadedComment(set.comment);
+  session.start(n, set.countText);
   for (int i = 1; i <= n; ++i) {
-    st.load.ProgressPosition = static_cast<std::uint8_t>(st.load.ProgressPosition + st.load.ProgressStep);
-    ui.load.setProgressPosition(st.load.ProgressPosition);
+    session.functionRead();
     st.table.FunctionKind[i] = set.kind[i];
     st.table.CoefA[i] = set.a[i];
     st.table.CoefB[i] = set.b[i];
@@ -56,10 +48,88 @@ bool loadFunctionSet(Commands& cmd, SaveLoadPort& window, const std::vector<std:
   ui.main.setFieldText(Field::A, set.aText[n]);
   ui.main.setFieldText(Field::B, set.bText[n]);
   ui.main.setFieldText(Field::C, set.cText[n]);
-  st.load.LoadPlotCount = 0;
   cmd.plotCommand();
-  window.closeProgressWindow();
+  session.closeProgressWindow();
   return true;
+}
+
+void SaveLoad::activate() {
+  const int count = cmd_.state().table.FunctionCount;
+  window_.setSaveLabel(count > 0 ? "Mentendő függvények: " + std::to_string(count) : kNothingToSave);
+  window_.setSaveEnabled(count > 0);
+  SetFileName = kFirstFileName;
+}
+
+void SaveLoad::fileError(const char* what, const std::string& path, const std::string& reason) {
+  cmd_.showMessage(MessageType::Error, "A(z) „" + files_.displayPath(path) + "” fájl " + what + ": " + reason + ".");
+}
+
+void SaveLoad::save() {
+  SetFileName = kFirstFileName;
+
+  // A file holds its comment in Windows-1250; a character that code page
+  // lacks is stored as "?", and the user is told so before choosing a name.
+  std::string unencodable;
+  const std::vector<std::uint8_t> record = encodeFunctionSet(cmd_.state().table, window_.comment(), &unencodable);
+  if (!unencodable.empty())
+    cmd_.showMessage(MessageType::Information,
+                     "A megjegyzés e karaktereit a függvényfájl nem tudja tárolni: " + unencodable +
+                         "\nHelyettük „?” kerül a fájlba.");
+
+  std::string path;
+  if (window_.automaticFileName()) {
+    path = automaticSetFileName(files_);
+  } else {
+    const std::optional<std::string> chosen = window_.askFileToSave();
+    if (!chosen || chosen->empty()) return;
+    path = *chosen;
+  }
+  SetFileName = path;
+
+  std::string reason;
+  if (!files_.replace(path, record, reason)) {
+    fileError("nem menthető", path, reason);
+    return;
+  }
+  window_.closeWindow();
+}
+
+// Every load attempt that did not stop with an error, also a cancelled or
+// refused one, ends with "Ment" enabled exactly when functions are stored.
+void SaveLoad::endAttempt() { window_.setSaveEnabled(cmd_.state().table.FunctionCount > 0); }
+
+void SaveLoad::load() {
+  cmd_.loadSession().beginAttempt();
+  const std::optional<std::string> path = window_.askFileToOpen();
+  if (!path || path->empty()) {
+    endAttempt();
+    return;
+  }
+  loadChosenFile(*path);
+}
+
+bool SaveLoad::loadFile(const std::string& path) {
+  cmd_.loadSession().beginAttempt();
+  return loadChosenFile(path);
+}
+
+bool SaveLoad::loadChosenFile(const std::string& path) {
+  std::vector<std::uint8_t> bytes;
+  std::string reason;
+  if (!files_.read(path, kFunctionSetSize, bytes, reason)) {
+    fileError("nem olvasható", path, reason);
+    return false;
+  }
+  SetFileName = path;
+  const bool loaded = loadFunctionSet(cmd_, window_, bytes);
+  endAttempt();
+  return loaded;
+}
+
+void SaveLoad::discard() {
+  window_.setSaveEnabled(false);
+  window_.setSaveLabel(kNothingToSave);
+  cmd_.clearAll();
 }
 
 }  // namespace graf

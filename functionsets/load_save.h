@@ -1,9 +1,10 @@
 #pragma once
 // Saving the function table with a comment into a function-set file, and
-// loading one back: the sequence of steps, apart from the dialogs and the
-// file system, which the window supplies.
+// loading one back: every step of "Ment", "Tölt", "Töltés mégsem" and of the
+// window's activation. The save/load window only shows and asks (SaveLoadPort);
+// the files are reached through SetFilePort.
 #include <cstdint>
-#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,33 +13,81 @@
 
 namespace graf {
 
-// What loading needs of the save/load window and the progress window beyond
-// the ports that the commands already use.
+// The file system, as saving and loading use it. Reasons are Hungarian and
+// end with the system's own words.
+class SetFilePort {
+ public:
+  virtual ~SetFilePort() = default;
+  virtual bool exists(const std::string& path) const = 0;
+  // Reads the regular file `path`, at most `limit` + 1 bytes of it (enough
+  // to tell a file that is too long). A pipe, a device or a folder is
+  // refused without blocking.
+  virtual bool read(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes,
+                    std::string& reason) = 0;
+  // Replaces `path` by a file of exactly `bytes`, or leaves it as it was.
+  virtual bool replace(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& reason) = 0;
+  // The path as a message names it: absolute.
+  virtual std::string displayPath(const std::string& path) const = 0;
+};
+
+// The save/load window, as far as saving and loading show and ask.
 class SaveLoadPort {
  public:
   virtual ~SaveLoadPort() = default;
-  virtual void showProgressWindow() = 0;  // captioned "Betöltés..."
-  virtual void closeProgressWindow() = 0;
+  virtual std::string comment() const = 0;            // Edit1
+  virtual bool automaticFileName() const = 0;         // "Automatikus fájlnév"
+  // The file dialogs; nothing when the user cancelled.
+  virtual std::optional<std::string> askFileToSave() = 0;
+  virtual std::optional<std::string> askFileToOpen() = 0;
+  virtual void setSaveLabel(const std::string& text) = 0;  // Label1
+  virtual void setSaveEnabled(bool enabled) = 0;           // "Ment"
   virtual void setLoadedComment(const std::string& text) = 0;  // Edit2
   virtual void setAckAndDiscardEnabled() = 0;  // "Betöltés OK", "Töltés mégsem"
-  virtual void setSaveEnabled(bool enabled) = 0;  // "Ment"
+  virtual void closeWindow() = 0;
 };
 
-// The first of fuggvenyek1.fv, fuggvenyek2.fv, … for which `exists` is false.
-std::string automaticSetFileName(const std::function<bool(const std::string&)>& exists);
+// The first of fuggvenyek1.fv, fuggvenyek2.fv, … that names no existing file.
+std::string automaticSetFileName(const SetFilePort& files);
 
 // Loads a set from the bytes of a file. A record that is not a well-formed
-// set is refused before anything changes: the beep (when SoundOn is 1) and
+// set is refused before anything changes: the beep (when sounds are on) and
 // the error box "A függvényeket tartalmazó fájl hibás!". Otherwise the old
 // set is cleared and the new one put into the table, the list and the
 // picture, with the progress window running. Returns whether it loaded.
 bool loadFunctionSet(Commands& cmd, SaveLoadPort& window, const std::vector<std::uint8_t>& bytes);
 
-// Starts a load attempt: the progress values go back to 0.
-void beginLoadAttempt(PlotState& state);
+// The save and load sequences of the save/load window.
+class SaveLoad {
+ public:
+  SaveLoad(Commands& cmd, SaveLoadPort& window, SetFilePort& files) : cmd_(cmd), window_(window), files_(files) {}
 
-// Ends every load attempt that did not stop with an error, also a cancelled
-// or refused one: "Ment" is enabled exactly when functions are stored.
-void endLoadAttempt(const PlotState& state, SaveLoadPort& window);
+  // The window became active: "Ment" and its label follow the count, and
+  // the file name starts again at "fuggvenyek1.fv".
+  void activate();
+  // "Ment": the record, encoded once, goes to the automatic name or the one
+  // the dialog gives; a complete save closes the window. A file that cannot
+  // be written is reported and left as it was.
+  void save();
+  // "Tölt": the open dialog, then loadFile.
+  void load();
+  // The steps of "Tölt" after its dialog, with the same refusals and
+  // messages. Returns whether the set was loaded.
+  bool loadFile(const std::string& path);
+  // "Töltés mégsem": nothing to save, and everything is cleared.
+  void discard();
+
+  // The file of the last save or load.
+  const std::string& setFileName() const { return SetFileName; }
+
+ private:
+  bool loadChosenFile(const std::string& path);
+  void endAttempt();
+  void fileError(const char* what, const std::string& path, const std::string& reason);
+
+  Commands& cmd_;
+  SaveLoadPort& window_;
+  SetFilePort& files_;
+  std::string SetFileName = "fuggvenyek1.fv";
+};
 
 }  // namespace graf

@@ -11,6 +11,7 @@
 
 #include "functionsets/function_set.h"
 #include "functionsets/load_save.h"
+#include "functionlist/sum.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {
@@ -104,19 +105,26 @@ struct Session {
       case 12: cmd.mouseMove(in.below(256) + in.below(138), in.below(256) + in.below(66)); break;
       case 13: cmd.pictureClick(); break;
       case 14: cmd.numberAxes(); break;
-      case 15: cmd.sum({in.below(52) - 1, in.below(52) - 1}); break;
-      case 16: cmd.traceRow(in.below(52) - 1); break;
+      case 15: graf::sumOfRows(cmd, {in.below(52) - 1, in.below(52) - 1}); break;
+      case 16: graf::traceRow(cmd, in.below(52) - 1); break;
       case 17: st.settings.SoundOn = in.below(2) == 0; break;
       case 18: st.settings.AuxLinesOn = in.below(2) == 0; break;
       case 19: {
-        // Save what is stored and load it back, or load a record made of
-        // the input's bytes.
-        std::vector<std::uint8_t> record = graf::encodeFunctionSet(st.table, in.text(50));
+        // Save what is stored and load it back, or load that file with
+        // some of its bytes changed by the input.
+        if (st.table.FunctionCount == 0) break;  // "Ment" is disabled with nothing stored
+        p.ui.comment_ = in.text(50);
+        p.ui.fileName = in.below(2) == 0 ? "" : "halmaz.fv";
+        const int writes = p.files.writes;
+        p.saveLoad.save();
+        const std::string saved = p.saveLoad.setFileName();
+        require(p.files.writes == writes + 1 && p.files.exists(saved), "a save wrote no file");
+        std::vector<std::uint8_t>& record = p.files.files[saved];
+        require(record.size() == graf::kFunctionSetSize, "a saved set is not 1854 bytes");
         if (in.below(2) == 0)
           for (std::size_t k = 0; k < 8 && !in.empty(); ++k) record[in.u16() % record.size()] = in.byte();
-        graf::beginLoadAttempt(st);
-        graf::loadFunctionSet(cmd, p.ui, record);
-        graf::endLoadAttempt(st, p.ui);
+        p.ui.fileName = saved;
+        p.saveLoad.load();
         break;
       }
     }

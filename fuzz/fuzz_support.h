@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "functionsets/load_save.h"
 #include "plot/commands.h"
+#include "tests/support/memory_set_files.h"
 
 namespace graf::fuzzing {
 
@@ -102,26 +104,42 @@ class SilentUi : public MainWindowPort,
   void setSelectionLabel(const std::string&) override {}
 
   void setLoadStatus(const std::string&) override {}
+  bool progressOpen = false;
+  void showProgressWindow() override { progressOpen = true; }
+  void closeProgressWindow() override { progressOpen = false; }
   void setProgressCaption(const std::string&) override {}
   void setProgressPosition(int position) override {
     require(position >= 0 && position <= 100, "the progress bar left 0..100");
   }
 
-  void showProgressWindow() override {}
-  void closeProgressWindow() override {}
+  // The save/load window: the comment and the file names come from the
+  // fuzzer's input; the automatic name is used when no name is given.
+  std::string comment_;
+  std::string fileName;
+  bool saveEnabled = false;
+  int closes = 0;
+  std::string comment() const override { return comment_; }
+  bool automaticFileName() const override { return fileName.empty(); }
+  std::optional<std::string> askFileToSave() override { return fileName; }
+  std::optional<std::string> askFileToOpen() override { return fileName; }
+  void setSaveLabel(const std::string&) override {}
+  void setSaveEnabled(bool e) override { saveEnabled = e; }
   void setLoadedComment(const std::string&) override {}
   void setAckAndDiscardEnabled() override {}
-  void setSaveEnabled(bool) override {}
+  void closeWindow() override { ++closes; }
 
   void drawText(Raster&, int, int, const std::string&, Color, bool, Color) override {}
 };
 
-// A fresh program: state, picture and commands wired to one SilentUi.
+// A fresh program: state, picture and commands wired to one SilentUi, and
+// the save and load sequences over files in memory.
 struct Program {
   PlotState st;
   Raster pic;
   SilentUi ui;
   Commands cmd{st, pic, Ports{ui, ui, ui, ui}};
+  testing::MemorySetFiles files;
+  SaveLoad saveLoad{cmd, ui, files};
   Program() { pic.setTextRenderer(&ui); }
 };
 

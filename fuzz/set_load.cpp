@@ -1,5 +1,6 @@
-// The function-set record decoder on any bytes, and a full load of every
-// record it accepts into a program that already holds a function. A refused
+// The function-set record decoder on any bytes, and the load sequence of the
+// save/load window on a file of those bytes, in a program that already holds
+// a function. A refused
 // record must leave that program exactly as it was and say so; an accepted
 // one must end with exactly its functions in the table, the list and the
 // fields, and nothing outside −100..100.
@@ -40,10 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   require(t.FunctionCount == 1, "the program did not start with one function");
   const int messagesBefore = p.ui.messages;
 
-  graf::beginLoadAttempt(p.st);
-  const bool loaded = graf::loadFunctionSet(p.cmd, p.ui, bytes);
-  graf::endLoadAttempt(p.st, p.ui);
+  p.files.files["halmaz.fv"] = bytes;
+  const bool loaded = p.saveLoad.loadFile("halmaz.fv");
   require(loaded == result.ok(), "the load and the decoder disagree");
+  require(!p.ui.progressOpen, "the progress window stayed open");
+  require(p.ui.saveEnabled == (t.FunctionCount > 0), "\"Ment\" does not follow the count");
 
   if (!loaded) {
     require(p.ui.messages == messagesBefore + 1, "a refused record was not reported once");

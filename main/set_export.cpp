@@ -54,15 +54,21 @@ class NoWindows : public MainWindowPort,
 
   // LoadPort
   void setLoadStatus(const std::string&) override {}
+  void showProgressWindow() override {}
+  void closeProgressWindow() override {}
   void setProgressCaption(const std::string&) override {}
   void setProgressPosition(int) override {}
 
-  // SaveLoadPort
-  void showProgressWindow() override {}
-  void closeProgressWindow() override {}
+  // SaveLoadPort: loading alone never asks or saves.
+  std::string comment() const override { return {}; }
+  bool automaticFileName() const override { return false; }
+  std::optional<std::string> askFileToSave() override { return std::nullopt; }
+  std::optional<std::string> askFileToOpen() override { return std::nullopt; }
+  void setSaveLabel(const std::string&) override {}
+  void setSaveEnabled(bool) override {}
   void setLoadedComment(const std::string&) override {}
   void setAckAndDiscardEnabled() override {}
-  void setSaveEnabled(bool) override {}
+  void closeWindow() override {}
 
  private:
   std::string fields_[3];
@@ -98,7 +104,10 @@ std::string notesOf(const SetPicture& shown) {
 bool renderSet(const PlotState& start, ExportFiles& files, const std::string& setPath, Raster& picture,
                std::string& notes, std::string& reason) {
   std::vector<std::uint8_t> bytes;
-  if (!files.readSet(setPath, bytes, reason)) return false;
+  if (!files.setFiles().read(setPath, kFunctionSetSize, bytes, reason)) {
+    reason = "nem olvasható: " + reason;
+    return false;
+  }
   const SetPicture shown = pictureOfSet(start, bytes, picture);
   if (!shown.loaded) {
     reason = notesOf(shown);
@@ -134,7 +143,7 @@ SetPicture pictureOfSet(const PlotState& start, const std::vector<std::uint8_t>&
   NoWindows windows;
   Commands cmd(state, shown, Ports{windows, windows, windows, windows});
   SetPicture result;
-  beginLoadAttempt(state);
+  cmd.loadSession().beginAttempt();
   result.loaded = loadFunctionSet(cmd, windows, bytes);
   result.messages = windows.messages;
   if (result.loaded) picture = shown;

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "functionsets/load_save.h"
 #include "main/picture_export.h"
 #include "plot/plot_state.h"
 #include "plot/raster.h"
@@ -55,8 +56,8 @@ std::string pictureNameForSet(std::string_view setPath);
 class ExportFiles {
  public:
   virtual ~ExportFiles() = default;
-  // Reads a whole set file; only a regular file is read.
-  virtual bool readSet(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& reason) = 0;
+  // The set files, read as the save/load window reads them.
+  virtual SetFilePort& setFiles() = 0;
   // Replaces `path` by a complete picture file, or leaves it as it was.
   virtual bool writePicture(const std::string& path, PictureFormat format, const Raster& picture,
                             std::string& reason) = 0;

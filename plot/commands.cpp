@@ -41,12 +41,8 @@ void Commands::clearPicture() {
 
 void Commands::render() {
   // In load mode the progress bar moves on once for every function drawn.
-  if (st_.load.LoadMode) {
-    for (int i = 1; i <= st_.table.FunctionCount && i <= MaxFunctions; ++i) {
-      st_.load.ProgressPosition = static_cast<std::uint8_t>(st_.load.ProgressPosition + st_.load.ProgressStep);
-      ui_.load.setProgressPosition(st_.load.ProgressPosition);
-    }
-  }
+  if (load_.active())
+    for (int i = 1; i <= st_.table.FunctionCount && i <= MaxFunctions; ++i) load_.functionDrawn();
   graf::render(st_, pic_);
   ui_.main.pictureChanged();
 }
@@ -62,16 +58,8 @@ void Commands::refuse(MessageType type, const char* text) {
 
 void Commands::plotRoutine() {
   RunScope scope(runDepth_);
-  const auto endOfRun = [this] {
-    if (st_.load.LoadPlotCount > 1) st_.load.LoadMode = false;
-  };
-  const auto loadProgressStep = [this] {
-    if (!st_.load.LoadMode) return;
-    ui_.load.setProgressCaption("Számolás...");
-    if (st_.table.FunctionCount > 0)
-      st_.load.ProgressStep = static_cast<std::uint8_t>((100 - st_.load.ProgressPosition) / st_.table.FunctionCount);
-    if (st_.load.LoadPlotCount < 2) ++st_.load.LoadPlotCount;
-  };
+  const auto endOfRun = [this] { load_.plotRunEnded(); };
+  const auto loadProgressStep = [this] { load_.plotRunStarted(st_.table.FunctionCount); };
 
   bool duplicate = false;
   if (st_.table.FunctionCount < MaxFunctions) {

@@ -1,12 +1,13 @@
 #pragma once
 // The commands of the program, as the windows trigger them: the plot request,
-// the kind options, rendering, clearing and deletion, navigation, the
-// coordinate read-out and axis numbering, and the sum and trace of the
-// function list. They work on one PlotState and one picture and reach the
-// windows only through the ports.
+// the kind options, rendering, clearing and deletion (a refused input is
+// taken back by the deletion of the last function), navigation, and the
+// coordinate read-out and axis numbering. They work on one PlotState and one
+// picture and reach the windows only through the ports.
 #include <string>
 #include <vector>
 
+#include "plot/load_session.h"
 #include "plot/plot_state.h"
 #include "plot/ports.h"
 #include "plot/raster.h"
@@ -36,11 +37,14 @@ struct Ports {
 
 class Commands {
  public:
-  Commands(PlotState& state, Raster& picture, Ports ports) : st_(state), pic_(picture), ui_(ports) {}
+  Commands(PlotState& state, Raster& picture, Ports ports)
+      : st_(state), pic_(picture), ui_(ports), load_(state.load, ports.load) {}
 
   PlotState& state() { return st_; }
   Raster& picture() { return pic_; }
   Ports& ports() { return ui_; }
+  // The progress of a load, shared by the load sequence and the plot routine.
+  LoadSession& loadSession() { return load_; }
 
   // The platform's window face colour, the colour of a cleared picture.
   void setFaceColor(Color c) { faceColor_ = c; }
@@ -86,15 +90,14 @@ class Commands {
   void pictureClick();
   void numberAxes();
 
-  // --- Function list ---
-  // The sum of exactly two selected rows (zero-based, any order).
-  void sum(const std::vector<int>& selectedRows);
-  // Double click on row `row` (zero-based; −1 when no row is current).
-  void traceRow(int row);
-
   // Opens a message box. Every box goes through here: it lets go of the pan
   // buttons first, so that no hold outlives the box.
   void showMessage(MessageType type, const std::string& text);
+
+  // The beep of a refusal, when sounds are on.
+  void beepIfOn();
+  // ViewCentreX and ViewCentreY from the pan steps and the zoom.
+  void recomputeViewCentre();
 
   // True while a run of the plot routine is in progress, for example while a
   // message box of that run is open.
@@ -102,13 +105,12 @@ class Commands {
 
  private:
   void refuse(MessageType type, const char* text);
-  void beepIfOn();
   void redraw();
-  void recomputeViewCentre();
 
   PlotState& st_;
   Raster& pic_;
   Ports ui_;
+  LoadSession load_;
   Color faceColor_ = 0xF0F0F0;
   int runDepth_ = 0;
   bool repeatSlowed_ = false;

@@ -67,6 +67,9 @@ class LoadPort {
  public:
   virtual ~LoadPort() = default;
   virtual void setLoadStatus(const std::string& text) = 0;
+  // Shows the progress window with its bar at 0, in front.
+  virtual void showProgressWindow() = 0;
+  virtual void closeProgressWindow() = 0;
   virtual void setProgressCaption(const std::string& text) = 0;
   virtual void setProgressPosition(int position) = 0;
 };

@@ -1,6 +1,7 @@
 #include "functionlist/ui/tfuggvenyablak.h"
 
 #include "functionlist/function_row.h"
+#include "functionlist/sum.h"
 
 #include <QHideEvent>
 #include <QLabel>
@@ -102,10 +103,10 @@ void Tfuggvenyablak::Button1Click() {
   std::vector<int> selected;
   for (int i = 0; i < ListBox1->count(); ++i)
     if (ListBox1->item(i)->isSelected()) selected.push_back(i);
-  cmd_.sum(selected);
+  graf::sumOfRows(cmd_, selected);
 }
 
-void Tfuggvenyablak::ListBox1DblClick() { cmd_.traceRow(ListBox1->currentRow()); }
+void Tfuggvenyablak::ListBox1DblClick() { graf::traceRow(cmd_, ListBox1->currentRow()); }
 
 void Tfuggvenyablak::reportVisibility(bool visible) {
   if (reportedVisible_ == static_cast<int>(visible)) return;

@@ -12,6 +12,12 @@ class LoadWindows : public graf::LoadPort {
   LoadWindows(Ttoltmentablak& saveLoad, Tbetoltesablak& progress) : saveLoad_(saveLoad), progress_(progress) {}
 
   void setLoadStatus(const std::string& text) override { saveLoad_.setLoadStatus(QString::fromStdString(text)); }
+  void showProgressWindow() override {
+    progress_.setProgressPosition(0);
+    progress_.show();
+    progress_.raise();
+  }
+  void closeProgressWindow() override { progress_.close(); }
   void setProgressCaption(const std::string& text) override {
     progress_.setProgressCaption(QString::fromStdString(text));
   }

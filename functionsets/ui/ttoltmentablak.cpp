@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -11,14 +10,11 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QValidator>
-#include <cstdint>
 #include <memory>
-#include <vector>
 
 #include "common/ui/window_lock.h"
 #include "functionsets/function_set.h"
 #include "functionsets/ui/tbetoltesablak.h"
-#include "platform/files.h"
 
 namespace {
 
@@ -114,7 +110,7 @@ Ttoltmentablak::Ttoltmentablak(graf::Commands& cmd, Tbetoltesablak& progress, QW
 Ttoltmentablak::Ttoltmentablak(graf::Commands& cmd, QWidget* mainWindow, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      cmd_(cmd) {
+      saveLoad_(cmd, *this, files_) {
   graf::ui::lockWhileShown(*this, mainWindow);
   setObjectName("Ttoltmentablak");
   setWindowTitle(QStringLiteral("Függvény(ek) mentése/töltése"));
@@ -159,11 +155,11 @@ Ttoltmentablak::Ttoltmentablak(graf::Commands& cmd, QWidget* mainWindow, QWidget
   connect(this, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& pos) { PopupMenu1->popup(mapToGlobal(pos)); });
 
-  askFileToSave = [this] {
+  saveDialog = [this] {
     std::unique_ptr<QFileDialog> dialog(makeSaveDialog(this));
     return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
   };
-  askFileToOpen = [this] {
+  openDialog = [this] {
     std::unique_ptr<QFileDialog> dialog(makeOpenDialog(this));
     return dialog->exec() == QDialog::Accepted ? dialog->selectedFiles().value(0) : QString();
   };
@@ -218,112 +214,43 @@ bool Ttoltmentablak::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void Ttoltmentablak::FormActivate() {
-  const int count = cmd_.state().table.FunctionCount;
-  if (count > 0) {
-    Label1->setText(QStringLiteral("Mentendő függvények: %1").arg(count));
-    Button1->setEnabled(true);
-  } else {
-    Label1->setText(kNothingToSave);
-    Button1->setEnabled(false);
-  }
-  SetFileName = QStringLiteral("fuggvenyek1.fv");
-}
+void Ttoltmentablak::FormActivate() { saveLoad_.activate(); }
 
 void Ttoltmentablak::FormClose() {
   if (progress_) progress_->close();
 }
 
-void Ttoltmentablak::fileError(const QString& what, const QString& path, const QString& reason) {
-  const QString text = QStringLiteral("A(z) „%1” fájl %2: %3.").arg(QFileInfo(path).absoluteFilePath(), what, reason);
-  cmd_.showMessage(graf::MessageType::Error, text.toStdString());
-}
+void Ttoltmentablak::Button1Click() { saveLoad_.save(); }
 
-void Ttoltmentablak::Button1Click() {
-  SetFileName = QStringLiteral("fuggvenyek1.fv");
+void Ttoltmentablak::Button2Click() { saveLoad_.load(); }
 
-  // A file holds its comment in Windows-1250; a character that code page
-  // lacks is stored as "?", and the user is told so before choosing a name.
-  const std::string comment = Edit1->text().toStdString();
-  std::string unencodable;
-  graf::encodeFunctionSet(cmd_.state().table, comment, &unencodable);
-  if (!unencodable.empty())
-    cmd_.showMessage(
-        graf::MessageType::Information,
-        QStringLiteral("A megjegyzés e karaktereit a függvényfájl nem tudja tárolni: %1\n"
-                       "Helyettük „?” kerül a fájlba.")
-            .arg(QString::fromStdString(unencodable))
-            .toStdString());
+void Ttoltmentablak::loadFile(const QString& path) { saveLoad_.loadFile(path.toStdString()); }
 
-  QString path;
-  if (CheckBox1->isChecked()) {
-    path = QString::fromStdString(graf::automaticSetFileName(
-        [](const std::string& name) { return platform::fileExists(QString::fromStdString(name)); }));
-  } else {
-    path = askFileToSave ? askFileToSave() : QString();
-    if (path.isEmpty()) return;
-  }
-  SetFileName = path;
+void Ttoltmentablak::Button5Click() { saveLoad_.discard(); }
 
-  const std::vector<std::uint8_t> record = graf::encodeFunctionSet(cmd_.state().table, comment);
-  QString reason;
-  if (!platform::writeWholeFile(path, QByteArray(reinterpret_cast<const char*>(record.data()),
-                                                 static_cast<qsizetype>(record.size())),
-                                &reason)) {
-    fileError(QStringLiteral("nem menthető"), path, reason);
-    return;
-  }
-  close();
-}
-
-void Ttoltmentablak::Button2Click() {
-  graf::beginLoadAttempt(cmd_.state());
-  const QString path = askFileToOpen ? askFileToOpen() : QString();
-  if (path.isEmpty()) {
-    graf::endLoadAttempt(cmd_.state(), *this);
-    return;
-  }
-  loadChosenFile(path);
-}
-
-void Ttoltmentablak::loadFile(const QString& path) {
-  graf::beginLoadAttempt(cmd_.state());
-  loadChosenFile(path);
-}
-
-void Ttoltmentablak::loadChosenFile(const QString& path) {
-  QByteArray data;
-  QString reason;
-  if (!platform::readWholeFile(path, static_cast<qint64>(graf::kFunctionSetSize), &data, &reason)) {
-    fileError(QStringLiteral("nem olvasható"), path, reason);
-    return;
-  }
-  SetFileName = path;
-  graf::loadFunctionSet(cmd_, *this, std::vector<std::uint8_t>(data.begin(), data.end()));
-  graf::endLoadAttempt(cmd_.state(), *this);
-}
-
-void Ttoltmentablak::Button5Click() {
-  Button1->setEnabled(false);
-  Label1->setText(kNothingToSave);
-  cmd_.clearAll();
-}
+void Ttoltmentablak::setProgressWindow(Tbetoltesablak& progress) { progress_ = &progress; }
 
 // ---- graf::SaveLoadPort ----
 
-void Ttoltmentablak::showProgressWindow() {
-  if (!progress_) return;
-  progress_->setProgressCaption(QStringLiteral("Betöltés..."));
-  progress_->setProgressPosition(0);
-  progress_->show();
-  progress_->raise();
-}
+std::string Ttoltmentablak::comment() const { return Edit1->text().toStdString(); }
 
-void Ttoltmentablak::closeProgressWindow() {
-  if (progress_) progress_->close();
-}
+bool Ttoltmentablak::automaticFileName() const { return CheckBox1->isChecked(); }
 
-void Ttoltmentablak::setProgressWindow(Tbetoltesablak& progress) { progress_ = &progress; }
+namespace {
+std::optional<std::string> answerOf(const std::function<QString()>& dialog) {
+  const QString path = dialog ? dialog() : QString();
+  if (path.isEmpty()) return std::nullopt;
+  return path.toStdString();
+}
+}  // namespace
+
+std::optional<std::string> Ttoltmentablak::askFileToSave() { return answerOf(saveDialog); }
+
+std::optional<std::string> Ttoltmentablak::askFileToOpen() { return answerOf(openDialog); }
+
+void Ttoltmentablak::setSaveLabel(const std::string& text) { Label1->setText(QString::fromStdString(text)); }
+
+void Ttoltmentablak::setSaveEnabled(bool enabled) { Button1->setEnabled(enabled); }
 
 void Ttoltmentablak::setLoadedComment(const std::string& text) { Edit2->setText(QString::fromStdString(text)); }
 
@@ -332,4 +259,4 @@ void Ttoltmentablak::setAckAndDiscardEnabled() {
   Button5->setEnabled(true);
 }
 
-void Ttoltmentablak::setSaveEnabled(bool enabled) { Button1->setEnabled(enabled); }
+void Ttoltmentablak::closeWindow() { close(); }

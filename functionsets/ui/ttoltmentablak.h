@@ -2,14 +2,18 @@
 // The save/load window of function sets ("Függvény(ek) mentése/töltése"):
 // saves the function table with a comment into a ".fv" file and loads one
 // back, with the progress window running while a set is loaded and drawn.
+// The steps are graf::SaveLoad's; the window shows and asks.
 // The user works in it alone: while it is shown the main window is disabled
 // (graf::ui::WindowLock).
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "functionsets/load_save.h"
+#include "platform/set_files.h"
 #include "plot/commands.h"
 
 class QCheckBox;
@@ -40,22 +44,26 @@ class Ttoltmentablak : public QWidget, public graf::SaveLoadPort {
   void setLoadStatus(const QString& text);
   QString loadStatus() const;
   // The file of the last save or load; "fuggvenyek1.fv" again at every activation.
-  QString setFileName() const { return SetFileName; }
+  QString setFileName() const { return QString::fromStdString(saveLoad_.setFileName()); }
   QMenu* contextMenu() const { return PopupMenu1; }
 
   // The file dialogs. Each returns the chosen path, or an empty string when
   // the user cancelled. They start as the real dialogs below.
-  std::function<QString()> askFileToSave;
-  std::function<QString()> askFileToOpen;
+  std::function<QString()> saveDialog;
+  std::function<QString()> openDialog;
   static QFileDialog* makeSaveDialog(QWidget* parent);
   static QFileDialog* makeOpenDialog(QWidget* parent);
 
   // graf::SaveLoadPort
-  void showProgressWindow() override;
-  void closeProgressWindow() override;
+  std::string comment() const override;
+  bool automaticFileName() const override;
+  std::optional<std::string> askFileToSave() override;
+  std::optional<std::string> askFileToOpen() override;
+  void setSaveLabel(const std::string& text) override;
+  void setSaveEnabled(bool enabled) override;
   void setLoadedComment(const std::string& text) override;
   void setAckAndDiscardEnabled() override;
-  void setSaveEnabled(bool enabled) override;
+  void closeWindow() override;
 
  signals:
   void helpRequested(const QString& topic);
@@ -72,12 +80,10 @@ class Ttoltmentablak : public QWidget, public graf::SaveLoadPort {
   void Button1Click();  // "Ment"
   void Button2Click();  // "Tölt"
   void Button5Click();  // "Töltés mégsem"
-  void loadChosenFile(const QString& path);
-  void fileError(const QString& what, const QString& path, const QString& reason);
 
-  graf::Commands& cmd_;
   QPointer<Tbetoltesablak> progress_;
-  QString SetFileName = QStringLiteral("fuggvenyek1.fv");
+  platform::SetFileSystem files_;
+  graf::SaveLoad saveLoad_;
 
   QPushButton* Button1;
   QLabel* Label1;

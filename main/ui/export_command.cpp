@@ -4,11 +4,10 @@
 #include <QFileInfo>
 #include <iostream>
 
-#include "functionsets/function_set.h"
 #include "main/set_export.h"
 #include "main/ui/picture_file.h"
 #include "platform/clock_store.h"
-#include "platform/files.h"
+#include "platform/set_files.h"
 #include "platform/settings_store.h"
 #include "platform/user_folder.h"
 
@@ -24,16 +23,7 @@ constexpr int kUsageError = 2;
 // and replacing writes.
 class ExportFileSystem : public ExportFiles {
  public:
-  bool readSet(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& reason) override {
-    QByteArray data;
-    QString why;
-    if (!::platform::readWholeFile(QString::fromStdString(path), static_cast<qint64>(kFunctionSetSize), &data, &why)) {
-      reason = "nem olvasható: " + why.toStdString();
-      return false;
-    }
-    bytes.assign(data.begin(), data.end());
-    return true;
-  }
+  SetFilePort& setFiles() override { return sets_; }
   bool writePicture(const std::string& path, PictureFormat format, const Raster& picture,
                     std::string& reason) override {
     QString why;
@@ -58,6 +48,9 @@ class ExportFileSystem : public ExportFiles {
     return QDir::toNativeSeparators(QDir(QString::fromStdString(folder)).filePath(QString::fromStdString(name)))
         .toStdString();
   }
+
+ private:
+  ::platform::SetFileSystem sets_;
 };
 
 // The state of the program right after its start in the current folder: the

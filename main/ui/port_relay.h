@@ -83,6 +83,12 @@ class PortRelay : public MainWindowPort, public Notifier, public FunctionListPor
   void setLoadStatus(const std::string& text) override {
     if (load) load->setLoadStatus(text);
   }
+  void showProgressWindow() override {
+    if (load) load->showProgressWindow();
+  }
+  void closeProgressWindow() override {
+    if (load) load->closeProgressWindow();
+  }
   void setProgressCaption(const std::string& text) override {
     if (load) load->setProgressCaption(text);
   }

@@ -1,47 +1,64 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
-#include <set>
+#include <optional>
 
 #include "functionlist/function_row.h"
 #include "functionsets/load_save.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/memory_set_files.h"
 
 namespace graf::testing {
 namespace {
 
+// The save/load window: what it was told, and the answers of its dialogs
+// (nothing for a cancelled dialog).
 class FakeSaveLoad : public SaveLoadPort {
  public:
-  std::vector<std::string> log;
-  std::string comment;
+  std::vector<std::string> asked;  // "save", "open"
+  std::string typedComment = kInitialComment;
+  bool automatic = true;
+  std::optional<std::string> saveAnswer, openAnswer;
+  std::string saveLabel = "Nincs mit menteni";
+  std::string loadedComment;
   bool saveEnabled = false;
   bool ackEnabled = false;
-  bool progressOpen = false;
-  void showProgressWindow() override {
-    progressOpen = true;
-    log.push_back("show progress");
+  int closes = 0;
+
+  std::string comment() const override { return typedComment; }
+  bool automaticFileName() const override { return automatic; }
+  std::optional<std::string> askFileToSave() override {
+    asked.push_back("save");
+    return saveAnswer;
   }
-  void closeProgressWindow() override {
-    progressOpen = false;
-    log.push_back("close progress");
+  std::optional<std::string> askFileToOpen() override {
+    asked.push_back("open");
+    return openAnswer;
   }
-  void setLoadedComment(const std::string& t) override { comment = t; }
-  void setAckAndDiscardEnabled() override { ackEnabled = true; }
+  void setSaveLabel(const std::string& t) override { saveLabel = t; }
   void setSaveEnabled(bool e) override { saveEnabled = e; }
+  void setLoadedComment(const std::string& t) override { loadedComment = t; }
+  void setAckAndDiscardEnabled() override { ackEnabled = true; }
+  void closeWindow() override { ++closes; }
 };
 
 class LoadSave : public CoreTest {
  protected:
   FakeSaveLoad window;
+  MemorySetFiles files;
+  SaveLoad saveLoad{cmd, window, files};
 
+  // The bytes "Ment" writes, with the automatic name in an empty folder.
   std::vector<std::uint8_t> save(const char* comment = kInitialComment) {
-    return encodeFunctionSet(st.table, comment);
+    files.files.clear();
+    window.typedComment = comment;
+    saveLoad.save();
+    return files.files.at("fuggvenyek1.fv");
   }
   bool load(const std::vector<std::uint8_t>& bytes) {
-    beginLoadAttempt(st);
-    const bool loaded = loadFunctionSet(cmd, window, bytes);
-    endLoadAttempt(st, window);
-    return loaded;
+    files.files["halmaz.fv"] = bytes;
+    return saveLoad.loadFile("halmaz.fv");
   }
 };
 
@@ -69,11 +86,12 @@ TEST_F(LoadSave, SaveThenLoadGivesTheSameTableListPictureAndFields) {
   EXPECT_EQ(ui.fields[2], "7.00");
   EXPECT_EQ(st.view.ZoomFactor, 1);
   EXPECT_EQ(st.view.PanY, 0);
-  EXPECT_EQ(window.comment, "Három függvény");
+  EXPECT_EQ(window.loadedComment, "Három függvény");
   EXPECT_EQ(ui.loadStatus, "Betöltött függvények: 3");
   EXPECT_TRUE(window.ackEnabled);
   EXPECT_TRUE(window.saveEnabled);
-  EXPECT_FALSE(window.progressOpen);
+  EXPECT_FALSE(ui.progressOpen);
+  EXPECT_EQ(saveLoad.setFileName(), "halmaz.fv");
   EXPECT_EQ(ui.countPanel, "Függvények száma: 3");
   EXPECT_TRUE(ui.dialogs.empty());
   // 50 div 3 = 16 per function read (48), then (100 − 48) div 4 = 13 per
@@ -122,7 +140,8 @@ TEST_F(LoadSave, ADamagedFileChangesNothing) {
   EXPECT_EQ(table(), before);
   EXPECT_EQ(ui.rows.size(), 1u);
   EXPECT_TRUE(st.flags.PlotShown);
-  EXPECT_TRUE(window.log.empty()) << "the progress window never opened";
+  EXPECT_FALSE(ui.progressOpen);
+  EXPECT_EQ(std::count(ui.log.begin(), ui.log.end(), "show progress"), 0) << "the progress window never opened";
   EXPECT_TRUE(window.saveEnabled);
 }
 
@@ -151,14 +170,14 @@ TEST_F(LoadSave, CoefficientsOutsideTheRangeAreRefusedBeforeAnythingChanges) {
     plot(Kind::Linear, "3", "4");
     cmd.zoomStep();
     ui.dialogs.clear();
-    window.log.clear();
+    ui.log.clear();
     const auto before = table();
     EXPECT_FALSE(load(bytes));
     EXPECT_EQ(ui.dialogs, std::vector<std::string>{"Error: A függvényeket tartalmazó fájl hibás!"});
     EXPECT_EQ(table(), before);
     EXPECT_EQ(ui.rows.size(), 1u);
     EXPECT_EQ(st.view.ZoomFactor, 2);
-    EXPECT_TRUE(window.log.empty()) << "the progress window never opened";
+    EXPECT_EQ(std::count(ui.log.begin(), ui.log.end(), "show progress"), 0) << "the progress window never opened";
   }
 }
 
@@ -172,12 +191,117 @@ TEST_F(LoadSave, AHandMadeFirstDegreeFunctionWithACIsStoredOnce) {
   EXPECT_EQ(ui.rows.size(), 1u);
 }
 
-TEST_F(LoadSave, AutomaticNamesTakeTheFirstFreeNumber) {
-  std::set<std::string> existing = {"fuggvenyek1.fv", "fuggvenyek2.fv", "fuggvenyek4.fv"};
-  const auto exists = [&](const std::string& n) { return existing.count(n) > 0; };
-  EXPECT_EQ(automaticSetFileName(exists), "fuggvenyek3.fv");
-  existing.insert("fuggvenyek3.fv");
-  EXPECT_EQ(automaticSetFileName(exists), "fuggvenyek5.fv");
+TEST_F(LoadSave, AutomaticNamesTakeTheFirstFreeNumberAtEverySave) {
+  plot(Kind::Linear, "1", "2");
+  files.files["fuggvenyek1.fv"] = {};
+  files.files["fuggvenyek2.fv"] = {};
+  files.unreadable["fuggvenyek4.fv"] = "nincs hozzá jogosultság";
+  saveLoad.save();
+  EXPECT_EQ(saveLoad.setFileName(), "fuggvenyek3.fv");
+  EXPECT_EQ(files.files.at("fuggvenyek3.fv").size(), kFunctionSetSize);
+  saveLoad.save();
+  EXPECT_EQ(saveLoad.setFileName(), "fuggvenyek5.fv");
+  EXPECT_EQ(files.writes, 2);
+  EXPECT_EQ(window.closes, 2) << "a complete save closes the window";
+  EXPECT_TRUE(window.asked.empty()) << "the automatic name asks nothing";
+}
+
+TEST_F(LoadSave, ASaveToAChosenNameWritesTheRecordOfTheTableAndTheComment) {
+  plot(Kind::Quadratic, "0.125", "-0.125", "3");
+  window.automatic = false;
+  window.saveAnswer = "sajat.fv";
+  window.typedComment = "Parabola";
+  saveLoad.save();
+  EXPECT_EQ(window.asked, std::vector<std::string>{"save"});
+  EXPECT_EQ(files.files.at("sajat.fv"), encodeFunctionSet(st.table, "Parabola"));
+  EXPECT_EQ(saveLoad.setFileName(), "sajat.fv");
+  EXPECT_EQ(window.closes, 1);
+  EXPECT_TRUE(ui.dialogs.empty());
+}
+
+TEST_F(LoadSave, ACancelledSaveDialogWritesNothingAndKeepsTheWindowOpen) {
+  plot(Kind::Linear, "1", "2");
+  window.automatic = false;
+  window.saveAnswer = std::nullopt;
+  saveLoad.save();
+  EXPECT_EQ(files.writes, 0);
+  EXPECT_EQ(window.closes, 0);
+  EXPECT_EQ(saveLoad.setFileName(), "fuggvenyek1.fv");
+  EXPECT_TRUE(ui.dialogs.empty());
+}
+
+// A file that cannot be replaced is named with the system's reason, keeps
+// what it held, and the window stays open for another try.
+TEST_F(LoadSave, AnUnwritableFileIsReportedAndKeptAsItWas) {
+  plot(Kind::Linear, "1", "2");
+  window.automatic = false;
+  window.saveAnswer = "regi.fv";
+  files.files["regi.fv"] = {1, 2, 3};
+  files.unwritable["regi.fv"] = "nincs elég hely a lemezen (No space left on device)";
+  saveLoad.save();
+  EXPECT_EQ(ui.dialogs, std::vector<std::string>{"Error: A(z) „/munka/regi.fv” fájl nem menthető: nincs elég hely a "
+                                                 "lemezen (No space left on device)."});
+  EXPECT_EQ(files.files.at("regi.fv"), (std::vector<std::uint8_t>{1, 2, 3}));
+  EXPECT_EQ(window.closes, 0);
+}
+
+TEST_F(LoadSave, ACommentCharacterThatTheFileCannotHoldIsToldBeforeTheSave) {
+  plot(Kind::Linear, "1", "2");
+  window.automatic = false;
+  window.saveAnswer = "jel.fv";
+  window.typedComment = "Görbe ∞ és €";
+  saveLoad.save();
+  EXPECT_EQ(ui.dialogs, std::vector<std::string>{"Information: A megjegyzés e karaktereit a függvényfájl nem tudja "
+                                                 "tárolni: ∞\nHelyettük „?” kerül a fájlba."});
+  EXPECT_EQ(window.asked, std::vector<std::string>{"save"}) << "the message comes before the dialog";
+  ASSERT_TRUE(load(files.files.at("jel.fv")));
+  EXPECT_EQ(window.loadedComment, "Görbe ? és €");
+}
+
+// A file that cannot be read stops the load with its reason before anything
+// changes; a cancelled dialog changes nothing either.
+TEST_F(LoadSave, AnUnreadableFileOrACancelledDialogChangesNothing) {
+  plot(Kind::Linear, "1", "2");
+  files.unreadable["cso.fv"] = "nem közönséges fájl (például cső vagy eszköz)";
+  const auto before = table();
+  EXPECT_FALSE(saveLoad.loadFile("cso.fv"));
+  EXPECT_EQ(ui.dialogs, std::vector<std::string>{"Error: A(z) „/munka/cso.fv” fájl nem olvasható: nem közönséges "
+                                                 "fájl (például cső vagy eszköz)."});
+  window.openAnswer = std::nullopt;
+  window.saveEnabled = false;
+  saveLoad.load();
+  EXPECT_EQ(window.asked, std::vector<std::string>{"open"});
+  EXPECT_TRUE(window.saveEnabled) << "the end of a cancelled attempt enables \"Ment\" while functions are stored";
+  EXPECT_EQ(table(), before);
+  EXPECT_EQ(ui.rows.size(), 1u);
+  EXPECT_EQ(std::count(ui.log.begin(), ui.log.end(), "show progress"), 0);
+  EXPECT_EQ(saveLoad.setFileName(), "fuggvenyek1.fv");
+}
+
+TEST_F(LoadSave, ActivationAndDiscardSetTheSaveButtonAndItsLabel) {
+  saveLoad.activate();
+  EXPECT_EQ(window.saveLabel, "Nincs mit menteni");
+  EXPECT_FALSE(window.saveEnabled);
+  plot(Kind::Linear, "1", "2");
+  plot(Kind::Linear, "3", "4");
+  window.automatic = false;
+  window.saveAnswer = "ket.fv";
+  saveLoad.save();
+  ASSERT_EQ(saveLoad.setFileName(), "ket.fv");
+  saveLoad.activate();
+  EXPECT_EQ(window.saveLabel, "Mentendő függvények: 2");
+  EXPECT_TRUE(window.saveEnabled);
+  EXPECT_EQ(saveLoad.setFileName(), "fuggvenyek1.fv");
+
+  ASSERT_TRUE(saveLoad.loadFile("ket.fv"));
+  saveLoad.discard();
+  EXPECT_EQ(window.saveLabel, "Nincs mit menteni");
+  EXPECT_FALSE(window.saveEnabled);
+  EXPECT_EQ(st.table.FunctionCount, 0);
+  EXPECT_TRUE(ui.rows.empty());
+  EXPECT_EQ(ui.loadStatus, "Nincs betöltve semmi");
+  EXPECT_FALSE(st.load.LoadMode);
+  EXPECT_TRUE(window.ackEnabled) << "nothing disables the acknowledge and discard buttons again";
 }
 
 }  // namespace

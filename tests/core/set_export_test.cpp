@@ -15,6 +15,7 @@
 #include "startup/clock.h"
 #include "tests/support/fake_startup.h"
 #include "tests/support/fake_ui.h"
+#include "tests/support/memory_set_files.h"
 #include "tests/support/sample_sets.h"
 
 namespace graf::testing {
@@ -276,25 +277,13 @@ TEST(PictureNames, ASetGivesItsNameWithPng) {
 // An in-memory file system.
 class MemoryFiles : public ExportFiles {
  public:
-  std::map<std::string, std::vector<std::uint8_t>> sets;
-  std::map<std::string, std::string> unreadable;  // path → reason
+  MemorySetFiles sets;
   std::map<std::string, std::pair<PictureFormat, std::vector<Color>>> pictures;
   std::map<std::string, std::string> unwritable;  // path → reason
   std::vector<std::string> folders;               // created, in order
   std::string folderProblem;                      // makeFolder fails with it
 
-  bool readSet(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& reason) override {
-    if (unreadable.count(path)) {
-      reason = unreadable.at(path);
-      return false;
-    }
-    if (!sets.count(path)) {
-      reason = "nem olvasható: a fájl nem létezik";
-      return false;
-    }
-    bytes = sets.at(path);
-    return true;
-  }
+  SetFilePort& setFiles() override { return sets; }
   bool writePicture(const std::string& path, PictureFormat format, const Raster& picture,
                     std::string& reason) override {
     if (unwritable.count(path)) {
@@ -330,7 +319,7 @@ class ExportCommands : public SetPictureTest {
 };
 
 TEST_F(ExportCommands, OnePictureInTheFormatOfItsName) {
-  files.sets["a.fv"] = good;
+  files.sets.files["a.fv"] = good;
   EXPECT_EQ(exportPicture(PlotState{}, files, "kep.BMP", "a.fv", err), kExportDone);
   EXPECT_EQ(exportPicture(PlotState{}, files, "kep.png", "a.fv", err), kExportDone);
   ASSERT_EQ(files.pictures.size(), 2u);
@@ -342,9 +331,9 @@ TEST_F(ExportCommands, OnePictureInTheFormatOfItsName) {
 }
 
 TEST_F(ExportCommands, OnePictureRefusedWritesNothingAndSaysWhy) {
-  files.sets["hibas.fv"] = damaged;
-  files.sets["jo.fv"] = good;
-  files.unreadable["titkos.fv"] = "nem olvasható: nincs hozzá jogosultság";
+  files.sets.files["hibas.fv"] = damaged;
+  files.sets.files["jo.fv"] = good;
+  files.sets.unreadable["titkos.fv"] = "nincs hozzá jogosultság";
   files.unwritable["tele/kep.png"] = "írási hiba (No space left on device)";
   const std::vector<std::tuple<const char*, const char*, const char*>> cases = {
       {"kep.png", "hibas.fv", "hibas.fv: A függvényeket tartalmazó fájl hibás!\n"},
@@ -363,7 +352,7 @@ TEST_F(ExportCommands, OnePictureRefusedWritesNothingAndSaysWhy) {
 
 TEST_F(ExportCommands, TheMaximumMessageIsANoteAndThePictureIsWritten) {
   const auto full = plotAndSave(typed(fiftyFunctions()));
-  files.sets["teli.fv"] = full;
+  files.sets.files["teli.fv"] = full;
   EXPECT_EQ(exportPicture(PlotState{}, files, "teli.png", "teli.fv", err), kExportDone);
   EXPECT_EQ(err.str(), "teli.fv: Függvényábrázolási maximum elérve!\n");
   ASSERT_TRUE(files.pictures.count("teli.png"));
@@ -371,12 +360,12 @@ TEST_F(ExportCommands, TheMaximumMessageIsANoteAndThePictureIsWritten) {
 }
 
 TEST_F(ExportCommands, AFolderGetsOneLinePerSetAndGoesOnAfterARefusal) {
-  files.sets["a.fv"] = good;
-  files.sets["hibas.fv"] = damaged;
-  files.sets["masik/b.FV"] = good;
-  files.sets["masik/a.fv"] = good;
+  files.sets.files["a.fv"] = good;
+  files.sets.files["hibas.fv"] = damaged;
+  files.sets.files["masik/b.FV"] = good;
+  files.sets.files["masik/a.fv"] = good;
   files.unwritable["kepek/c.png"] = "nincs hozzá jogosultság";
-  files.sets["c.fv"] = good;
+  files.sets.files["c.fv"] = good;
   const int status =
       exportFolder(PlotState{}, files, "kepek", {"a.fv", "hibas.fv", "nincs.fv", "masik/b.FV", "masik/a.fv", "c.fv"},
                    out, err);
@@ -398,15 +387,15 @@ TEST_F(ExportCommands, AFolderGetsOneLinePerSetAndGoesOnAfterARefusal) {
 }
 
 TEST_F(ExportCommands, AFolderOfWrittenPicturesEndsWell) {
-  files.sets["a.fv"] = good;
-  files.sets["b.fv"] = good;
+  files.sets.files["a.fv"] = good;
+  files.sets.files["b.fv"] = good;
   EXPECT_EQ(exportFolder(PlotState{}, files, "ki", {"a.fv", "b.fv"}, out, err), kExportDone);
   EXPECT_EQ(out.str(), "a.fv: kiírva: ki/a.png\nb.fv: kiírva: ki/b.png\n");
   EXPECT_EQ(err.str(), "");
 }
 
 TEST_F(ExportCommands, NoFolderIsMadeWhenEverySetIsRefused) {
-  files.sets["hibas.fv"] = damaged;
+  files.sets.files["hibas.fv"] = damaged;
   EXPECT_EQ(exportFolder(PlotState{}, files, "kepek", {"hibas.fv", "nincs.fv"}, out, err), kExportRefused);
   EXPECT_TRUE(files.folders.empty());
   EXPECT_TRUE(files.pictures.empty());
@@ -414,8 +403,8 @@ TEST_F(ExportCommands, NoFolderIsMadeWhenEverySetIsRefused) {
 }
 
 TEST_F(ExportCommands, AFolderThatCannotBeMadeRefusesEverySetByName) {
-  files.sets["a.fv"] = good;
-  files.sets["b.fv"] = good;
+  files.sets.files["a.fv"] = good;
+  files.sets.files["b.fv"] = good;
   files.folderProblem = "nem mappa";
   EXPECT_EQ(exportFolder(PlotState{}, files, "kepek", {"a.fv", "b.fv"}, out, err), kExportRefused);
   EXPECT_EQ(err.str(),

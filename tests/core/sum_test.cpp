@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "functionlist/sum.h"
 #include "tests/support/fake_ui.h"
 
 namespace graf::testing {
@@ -17,7 +18,7 @@ TEST_F(Sum, AnyCountButTwoIsRefused) {
   for (const std::vector<int>& rows : {std::vector<int>{}, {0}, {0, 1, 2}}) {
     ui.dialogs.clear();
     const int changes = ui.pictureChanges;
-    cmd.sum(rows);
+    sumOfRows(cmd, rows);
     EXPECT_EQ(ui.dialogs, (std::vector<std::string>{"beep", kOnlyTwo}));
     EXPECT_EQ(ui.pictureChanges, changes);
     EXPECT_EQ(ui.selectionLabel, "Kiválasztott függvények:");
@@ -28,7 +29,7 @@ TEST_F(Sum, TheSumIsDrawnOverThePicture) {
   plot(Kind::Linear, "1", "0");
   plot(Kind::Quadratic, "1", "0", "0");
   plot(Kind::Linear, "-1", "2");
-  cmd.sum({2, 0});
+  sumOfRows(cmd, {2, 0});
   EXPECT_EQ(ui.selectionLabel, "Kiválasztott függvények:  1  3 ");
   // x + (−x + 2) = 2: row 152 across the whole picture.
   for (int x = 0; x < Raster::Width; ++x) ASSERT_EQ(pic.pixel(x, 152), st.settings.ColorSum) << x;
@@ -46,7 +47,7 @@ TEST_F(Sum, TheSumFollowsTheView) {
   plot(Kind::Linear, "-1", "2");
   cmd.zoomStep();
   cmd.panStep(PanDirection::Up);
-  cmd.sum({0, 1});
+  sumOfRows(cmd, {0, 1});
   // y = 2 at 2x, origin 32 pixels down: row 192 − 16 = 176.
   EXPECT_EQ(pic.pixel(300, 176), st.settings.ColorSum);
 }
@@ -54,16 +55,16 @@ TEST_F(Sum, TheSumFollowsTheView) {
 TEST_F(Sum, DoubleClickRedrawsAndTracesTheFunctionInBlack) {
   plot(Kind::Linear, "1", "0");
   plot(Kind::Linear, "0", "5");
-  cmd.sum({0, 1});
+  sumOfRows(cmd, {0, 1});
   ASSERT_EQ(pic.pixel(246, 99), st.settings.ColorSum);  // x + 5 near x = 10.2
-  cmd.traceRow(1);
+  traceRow(cmd, 1);
   EXPECT_EQ(pic.pixel(300, 140), 0u);  // y = 5 traced in black on row 140
   EXPECT_EQ(pic.pixel(246, 99), 0xFFFFFFu) << "the redraw removed the sum";
   EXPECT_EQ(pic.pixel(265, 100), st.settings.ColorLinear);  // x keeps its colour
 
   const int changes = ui.pictureChanges;
-  cmd.traceRow(2);
-  cmd.traceRow(-1);
+  traceRow(cmd, 2);
+  traceRow(cmd, -1);
   EXPECT_EQ(ui.pictureChanges, changes) << "rows beyond the functions are ignored";
 }
 

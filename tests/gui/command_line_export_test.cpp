@@ -52,7 +52,7 @@ class CommandLineExport : public GuiTest {
     key(Qt::Key_M, Qt::ControlModifier);
     Ttoltmentablak& window = app->saveLoadWindow();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    window.askFileToOpen = [name] { return QDir::current().absoluteFilePath(name); };
+    window.openDialog = [name] { return QDir::current().absoluteFilePath(name); };
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Button2")), Qt::LeftButton);
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Button4")), Qt::LeftButton);
     ASSERT_FALSE(window.isVisible());

@@ -56,7 +56,7 @@ TEST_F(FunctionSets, SavedSetComesBackIntoTheRunningProgram) {
   ASSERT_EQ(st().table.FunctionCount, 1);
 
   openWindow();
-  window().askFileToOpen = [] { return QDir::current().absoluteFilePath("fuggvenyek1.fv"); };
+  window().openDialog = [] { return QDir::current().absoluteFilePath("fuggvenyek1.fv"); };
   press("Button2");  // "Tölt"
   EXPECT_EQ(st().table.FunctionCount, 3);
   EXPECT_EQ(rows(), savedRows);

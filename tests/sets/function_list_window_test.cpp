@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 
 #include "functionlist/function_row.h"
+#include "functionlist/sum.h"
 #include "tests/sets/windows_fixture.h"
 
 namespace graf::testing {
@@ -110,7 +111,7 @@ TEST_F(FunctionListWindow, TheSumButtonDrawsExactlyTwoSelectedFunctions) {
 TEST_F(FunctionListWindow, DoubleClickRedrawsAndTracesTheRowsFunction) {
   plot(Kind::Linear, "1", "0");
   plot(Kind::Linear, "0", "5");
-  cmd.sum({0, 1});
+  sumOfRows(cmd, {0, 1});
   ASSERT_EQ(pic.pixel(246, 99), st.settings.ColorSum);
   QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(1));
   QTest::mouseDClick(list()->viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(1));

@@ -41,6 +41,8 @@ class WindowRelay : public FunctionListPort, public LoadPort {
   void clearRows() override { list->clearRows(); }
   void setSelectionLabel(const std::string& t) override { list->setSelectionLabel(t); }
   void setLoadStatus(const std::string& t) override { load->setLoadStatus(t); }
+  void showProgressWindow() override { load->showProgressWindow(); }
+  void closeProgressWindow() override { load->closeProgressWindow(); }
   void setProgressCaption(const std::string& t) override { load->setProgressCaption(t); }
   void setProgressPosition(int p) override { load->setProgressPosition(p); }
 };
@@ -70,8 +72,8 @@ class WindowsTest : public ::testing::Test {
     relay.list = &listWindow;
     relay.load = &loadWindows;
     cmd.setFaceColor(0xF0F0F0);
-    window.askFileToSave = [this] { return answer(saveAnswers, "save"); };
-    window.askFileToOpen = [this] { return answer(openAnswers, "open"); };
+    window.saveDialog = [this] { return answer(saveAnswers, "save"); };
+    window.openDialog = [this] { return answer(openAnswers, "open"); };
   }
   ~WindowsTest() override {
     EXPECT_TRUE(saveAnswers.empty() && openAnswers.empty()) << "a file dialog that was expected never opened";

@@ -36,6 +36,7 @@ class FakeUi : public MainWindowPort, public Notifier, public FunctionListPort, 
   std::string loadStatus = "Nincs betöltve semmi";
   std::string progressCaption;
   std::vector<int> progress;
+  bool progressOpen = false;
 
   void type(const std::string& a, const std::string& b, const std::string& c = "") {
     fields[0] = a;
@@ -96,6 +97,14 @@ class FakeUi : public MainWindowPort, public Notifier, public FunctionListPort, 
 
   // LoadPort
   void setLoadStatus(const std::string& t) override { loadStatus = t; }
+  void showProgressWindow() override {
+    progressOpen = true;
+    log.push_back("show progress");
+  }
+  void closeProgressWindow() override {
+    progressOpen = false;
+    log.push_back("close progress");
+  }
   void setProgressCaption(const std::string& t) override { progressCaption = t; }
   void setProgressPosition(int p) override { progress.push_back(p); }
 };

@@ -1,4 +1,6 @@
-// Clear all, clear functions and delete the last function.
+// Clear all, clear functions and delete the last function. The plot routine
+// takes a refused input back by the deletion of the last function, so the
+// clearing commands live with it.
 #include <charconv>
 
 #include "plot/commands.h"
@@ -9,7 +11,6 @@ namespace graf {
 namespace {
 
 const char* const kSelectionLabelReset = "Kiválasztott függvények: ";
-const char* const kNothingLoaded = "Nincs betöltve semmi";
 
 // The text a coefficient field is refilled with: the two-decimal form, or,
 // when that would read back as a different number, the shortest text that
@@ -47,8 +48,7 @@ void Commands::clearAll() {
 // arrays keep their old entries above the count. Zoom and pan stay.
 void Commands::clearFunctions() {
   ui_.list.setSelectionLabel(kSelectionLabelReset);
-  st_.load.LoadMode = false;
-  ui_.load.setLoadStatus(kNothingLoaded);
+  load_.clear();
   ui_.list.clearRows();
   st_.flags.ListedCount = 0;
   st_.flags.PictureCleared = true;

@@ -1,0 +1,52 @@
+#pragma once
+// The progress of loading a function set. The bar of the progress window
+// fills about half while the functions are read from the file and the rest
+// while they are drawn; load mode lasts from the clearing of the old set
+// until the plot runs that follow the load have ended it, or a clearing
+// command does. The load sequence and the plot routine move it on only
+// through this one object, which keeps the values in the state's load part
+// and shows them through the load port.
+#include <string>
+
+#include "plot/plot_state.h"
+#include "plot/ports.h"
+
+namespace graf {
+
+class LoadSession {
+ public:
+  LoadSession(LoadProgress& progress, LoadPort& port) : p_(progress), port_(port) {}
+
+  const LoadProgress& progress() const { return p_; }
+  bool active() const { return p_.LoadMode; }
+
+  // A load attempt starts: the bar goes back to 0.
+  void beginAttempt();
+  // The progress window opens, captioned "Betöltés...", at 0.
+  void openProgressWindow();
+  // The old set has been cleared and `count` functions (1..50) are about to
+  // be read: load mode starts and the status label tells the count text as
+  // the file holds it. Reading them fills about half of the bar.
+  void start(int count, const std::string& countText);
+  // One more function has been read.
+  void functionRead();
+  // A plot run in load mode starts with `functionCount` functions counted:
+  // the progress window is relabelled "Számolás..." and drawing them fills
+  // the rest of the bar.
+  void plotRunStarted(int functionCount);
+  // One more function has been drawn.
+  void functionDrawn();
+  // A plot run has ended: the second one since the load ends load mode.
+  void plotRunEnded();
+  void closeProgressWindow();
+  // A clearing command ends load mode; nothing is loaded any more.
+  void clear();
+
+ private:
+  void advance();
+
+  LoadProgress& p_;
+  LoadPort& port_;
+};
+
+}  // namespace graf
