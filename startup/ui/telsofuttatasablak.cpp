@@ -40,7 +40,13 @@ Telsofuttatasablak::Telsofuttatasablak(QWidget* parent)
   Button1->setObjectName(QStringLiteral("Button1"));
   Button1->setDefault(true);
   Button1->setMinimumWidth(240);
-  layout->addWidget(Button1, 0, Qt::AlignHCenter);
+  // The button is wide: three fifths of the widest line, however wide the
+  // font makes that line.
+  auto* buttonRow = new QHBoxLayout;
+  buttonRow->addStretch(1);
+  buttonRow->addWidget(Button1, 3);
+  buttonRow->addStretch(1);
+  layout->addLayout(buttonRow);
   connect(Button1, &QPushButton::clicked, this, &Telsofuttatasablak::Button1Click);
 
   layout->setSizeConstraint(QLayout::SetFixedSize);
