@@ -75,63 +75,6 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   void setRepeatInterval(int ms) override;
   void pictureChanged() override;
 
-  // The controls, with their captions and what they do.
-  QMenuBar* ActionMainMenuBar1;  // the menu bar: "&Fájl", "Fü&ggvény", "&Beállítások", "&Súgó"
-  QRadioButton* RadioButton1;    // "&Elsőfokú": first degree, a·x+b; chosen at start
-  QRadioButton* RadioButton2;    // "&Másodfokú": second degree, a·x²+b·x+c
-  QRadioButton* RadioButton3;    // "Másodfokú &2": second degree in vertex form, a·(x−b)²+c
-  QRadioButton* RadioButton4;    // "&Abszolútértékes": absolute value, a·|x−b|+c
-  graf::ui::Swatch* Shape2;      // the colour of first-degree curves, beside its option
-  graf::ui::Swatch* Shape3;      // the colour of second-degree curves
-  graf::ui::Swatch* Shape4;      // the colour of vertex-form curves
-  graf::ui::Swatch* Shape5;      // the colour of absolute-value curves
-  QLabel* Label1;                // "A=", beside field A
-  QLabel* Label2;                // "B=", beside field B
-  QLabel* Label3;                // "C=", beside field C; disabled with it
-  QLineEdit* Edit1;              // coefficient A
-  QLineEdit* Edit2;              // coefficient B
-  QLineEdit* Edit3;              // coefficient C; disabled while first degree is chosen
-  QPushButton* Button11;         // "123": writes numbers along the axes
-  QPushButton* Button2;          // "/\": held, pans the view up
-  QPushButton* Button6;          // "<": held, pans the view left
-  QPushButton* Button8;          // "±": centres the view
-  QPushButton* Button5;          // ">": held, pans the view right
-  QPushButton* Button7;          // "\/": held, pans the view down
-  QPushButton* BitBtn2;          // the magnifier: zooms 1x, 2x, 4x, 8x, then 1x again
-  QLabel* Label5;                // the zoom, "1x" at start
-  QLabel* Label9;                // "Koordináták:", over the read-out
-  QLabel* Label4;                // "X:"
-  QLabel* Label7;                // the x of the mouse over the picture, in plot units
-  QLabel* Label6;                // "Y:"
-  QLabel* Label8;                // the y of the mouse over the picture, in plot units
-  QPushButton* Button1;          // "M&utasd a függvényt!": plots the function of the fields
-  QPushButton* Button9;          // "Utolsó fv törlése": deletes the last function; disabled while none is stored
-  QPushButton* Button4;          // "Függvény(ek) &törlése": clears the functions, keeps the fields and the view
-  QPushButton* Button3;          // "Min&dent töröl": clears the functions, the fields and the view
-  graf::ui::PictureWidget* Image1;  // the 393 × 321 picture; mouse moves read out, a click marks a point
-  QPushButton* Button10;         // "⇕" or "⇔": whether the plain wheel pans up and down or left and right
-  QPushButton* BitBtn1;          // "&Bezár": closes the window, which ends the program
-  QStatusBar* StatusBar1;        // the hint, the function count and the processor clock note
-  QTimer* Timer1;                // repeats the step of a held pan button: 50 ms, then 200 ms
-  QMenu* PopupMenu1;             // the context menu: "Súgó" at the topic that fits
-
-  // The actions of the menu, with their shortcuts.
-  QAction* Fvkepment;        // Ctrl+S "Függvény(ek) képének mentése": saves the picture as a file
-  QAction* Toltment;         // Ctrl+M "Függvény(ek) mentése/töltése": opens the save/load window
-  QAction* Kilep;            // Alt+F4 "Kilép": closes the window, which ends the program
-  QAction* Abrazol;          // F5 "Ábrázol": clicks "M&utasd a függvényt!"
-  QAction* Torol2;           // F6 "Töröl": clicks "Függvény(ek) &törlése"
-  QAction* Utfvtorles;       // F7 "Utolsó fv törlése": clicks "Utolsó fv törlése", even while it is disabled
-  QAction* Mindtor;          // F8 "Mindent töröl": clicks "Min&dent töröl"
-  QAction* elsofoku;         // Ctrl+1 "Elsőfokú": chooses the first-degree option
-  QAction* masodfoku;        // Ctrl+2 "Másodfokú": chooses the second-degree option
-  QAction* masodfoku2;       // Ctrl+3 "Másodfokú 2": chooses the vertex-form option
-  QAction* abszolutertekes;  // Ctrl+4 "Abszolútértékes": chooses the absolute-value option
-  QAction* Konfig;           // F2 "Program konfigurálása": opens the settings window
-  QAction* Fvmutat;          // Ctrl+F "Függvényablak mutatása": shows the function list; checked while it is shown
-  QAction* Sugo;             // F1 "Súgó": opens the help window
-  QAction* Nevjegy;          // "Névjegy": the about box
-
   // Asks for the name of the picture file; empty when the user cancels.
   // Tests replace it; by default it is the save dialog (picture_dialog.h).
   std::function<QString()> askPictureFileName;
@@ -208,6 +151,64 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   QLineEdit* field(graf::Field f) const;
   bool panButtonEvent(QObject* watched, QEvent* event);
   bool wheelOverWindow(QObject* watched, QEvent* event);
+
+  // The controls, with their captions and what they do. Tests and other
+  // windows find them by these names (objectName).
+  QMenuBar* ActionMainMenuBar1;  // the menu bar: "&Fájl", "Fü&ggvény", "&Beállítások", "&Súgó"
+  QRadioButton* RadioButton1;    // "&Elsőfokú": first degree, a·x+b; chosen at start
+  QRadioButton* RadioButton2;    // "&Másodfokú": second degree, a·x²+b·x+c
+  QRadioButton* RadioButton3;    // "Másodfokú &2": second degree in vertex form, a·(x−b)²+c
+  QRadioButton* RadioButton4;    // "&Abszolútértékes": absolute value, a·|x−b|+c
+  graf::ui::Swatch* Shape2;      // the colour of first-degree curves, beside its option
+  graf::ui::Swatch* Shape3;      // the colour of second-degree curves
+  graf::ui::Swatch* Shape4;      // the colour of vertex-form curves
+  graf::ui::Swatch* Shape5;      // the colour of absolute-value curves
+  QLabel* Label1;                // "A=", beside field A
+  QLabel* Label2;                // "B=", beside field B
+  QLabel* Label3;                // "C=", beside field C; disabled with it
+  QLineEdit* Edit1;              // coefficient A
+  QLineEdit* Edit2;              // coefficient B
+  QLineEdit* Edit3;              // coefficient C; disabled while first degree is chosen
+  QPushButton* Button11;         // "123": writes numbers along the axes
+  QPushButton* Button2;          // "/\": held, pans the view up
+  QPushButton* Button6;          // "<": held, pans the view left
+  QPushButton* Button8;          // "±": centres the view
+  QPushButton* Button5;          // ">": held, pans the view right
+  QPushButton* Button7;          // "\/": held, pans the view down
+  QPushButton* BitBtn2;          // the magnifier: zooms 1x, 2x, 4x, 8x, then 1x again
+  QLabel* Label5;                // the zoom, "1x" at start
+  QLabel* Label9;                // "Koordináták:", over the read-out
+  QLabel* Label4;                // "X:"
+  QLabel* Label7;                // the x of the mouse over the picture, in plot units
+  QLabel* Label6;                // "Y:"
+  QLabel* Label8;                // the y of the mouse over the picture, in plot units
+  QPushButton* Button1;          // "M&utasd a függvényt!": plots the function of the fields
+  QPushButton* Button9;          // "Utolsó fv törlése": deletes the last function; disabled while none is stored
+  QPushButton* Button4;          // "Függvény(ek) &törlése": clears the functions, keeps the fields and the view
+  QPushButton* Button3;          // "Min&dent töröl": clears the functions, the fields and the view
+  graf::ui::PictureWidget* Image1;  // the 393 × 321 picture; mouse moves read out, a click marks a point
+  QPushButton* Button10;         // "⇕" or "⇔": whether the plain wheel pans up and down or left and right
+  QPushButton* BitBtn1;          // "&Bezár": closes the window, which ends the program
+  QStatusBar* StatusBar1;        // the hint, the function count and the processor clock note
+  QTimer* Timer1;                // repeats the step of a held pan button: 50 ms, then 200 ms
+  QMenu* PopupMenu1;             // the context menu: "Súgó" at the topic that fits
+
+  // The actions of the menu, with their shortcuts.
+  QAction* Fvkepment;        // Ctrl+S "Függvény(ek) képének mentése": saves the picture as a file
+  QAction* Toltment;         // Ctrl+M "Függvény(ek) mentése/töltése": opens the save/load window
+  QAction* Kilep;            // Alt+F4 "Kilép": closes the window, which ends the program
+  QAction* Abrazol;          // F5 "Ábrázol": clicks "M&utasd a függvényt!"
+  QAction* Torol2;           // F6 "Töröl": clicks "Függvény(ek) &törlése"
+  QAction* Utfvtorles;       // F7 "Utolsó fv törlése": clicks "Utolsó fv törlése", even while it is disabled
+  QAction* Mindtor;          // F8 "Mindent töröl": clicks "Min&dent töröl"
+  QAction* elsofoku;         // Ctrl+1 "Elsőfokú": chooses the first-degree option
+  QAction* masodfoku;        // Ctrl+2 "Másodfokú": chooses the second-degree option
+  QAction* masodfoku2;       // Ctrl+3 "Másodfokú 2": chooses the vertex-form option
+  QAction* abszolutertekes;  // Ctrl+4 "Abszolútértékes": chooses the absolute-value option
+  QAction* Konfig;           // F2 "Program konfigurálása": opens the settings window
+  QAction* Fvmutat;          // Ctrl+F "Függvényablak mutatása": shows the function list; checked while it is shown
+  QAction* Sugo;             // F1 "Súgó": opens the help window
+  QAction* Nevjegy;          // "Névjegy": the about box
 
   graf::Commands& cmd_;
   QButtonGroup* kindGroup_ = nullptr;

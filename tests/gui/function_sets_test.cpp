@@ -61,10 +61,10 @@ TEST_F(FunctionSets, SavedSetComesBackIntoTheRunningProgram) {
   EXPECT_EQ(st().table.FunctionCount, 3);
   EXPECT_EQ(rows(), savedRows);
   EXPECT_EQ(pixels(), savedPixels);
-  EXPECT_TRUE(w->RadioButton1->isChecked());
-  EXPECT_FALSE(w->Edit3->isEnabled());
-  EXPECT_EQ(w->Edit1->text(), "-0.25");
-  EXPECT_EQ(w->Edit2->text(), "4.00");
+  EXPECT_TRUE(option("RadioButton1")->isChecked());
+  EXPECT_FALSE(edit("Edit3")->isEnabled());
+  EXPECT_EQ(edit("Edit1")->text(), "-0.25");
+  EXPECT_EQ(edit("Edit2")->text(), "4.00");
   EXPECT_EQ(panel(1), "Függvények száma: 3");
   press("Button4");  // "Betöltés OK"
   EXPECT_TRUE(w->isEnabled());

@@ -6,6 +6,11 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
@@ -75,9 +80,25 @@ class GuiTest : public ::testing::Test {
 
   PlotState& st() { return app->state(); }
 
+  // A control of the main window, found by its name as the user finds it by
+  // its place and caption.
+  template <class T = QWidget>
+  T* control(const char* name) const {
+    T* found = w->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << "no control " << name;
+    return found;
+  }
+  QPushButton* button(const char* name) const { return control<QPushButton>(name); }
+  QLineEdit* edit(const char* name) const { return control<QLineEdit>(name); }
+  QLabel* label(const char* name) const { return control<QLabel>(name); }
+  QRadioButton* option(const char* name) const { return control<QRadioButton>(name); }
+  ui::PictureWidget* picture() const { return control<ui::PictureWidget>("Image1"); }
+  QTimer* repeatTimer() const { return control<QTimer>("Timer1"); }
+  QMenuBar* menuBar() const { return control<QMenuBar>("ActionMainMenuBar1"); }
+
   // Types into the fields as the user does; an empty text leaves the field empty.
   void typeFields(const QString& a, const QString& b, const QString& c = QString()) {
-    for (auto [edit, text] : {std::pair{w->Edit1, a}, {w->Edit2, b}, {w->Edit3, c}}) {
+    for (auto [edit, text] : {std::pair{edit("Edit1"), a}, {edit("Edit2"), b}, {edit("Edit3"), c}}) {
       edit->clear();
       if (!text.isEmpty()) {
         ASSERT_TRUE(edit->isEnabled()) << edit->objectName().toStdString();
@@ -112,7 +133,7 @@ class GuiTest : public ::testing::Test {
     for (int y = 0; y < Raster::Height; ++y)
       for (int x = 0; x < Raster::Width; ++x) {
         const QPoint client(Tfoablak::PictureLeft + x, Tfoablak::PictureTop + y);
-        if (w->childAt(client) == w->Image1 && shown.pixel(client) != rasterPixel(x, y)) ++n;
+        if (w->childAt(client) == picture() && shown.pixel(client) != rasterPixel(x, y)) ++n;
       }
     return n;
   }

@@ -21,8 +21,8 @@ TEST_F(HeldPan, TheMessageBoxOfARefusalEndsTheHold) {
   plot("1", "2");
   plot("2", "3");
   typeFields("x", "3");
-  ManualTicks onlyTheTestTicks(w->Timer1);
-  QTest::mousePress(w->Button2, Qt::LeftButton);
+  ManualTicks onlyTheTestTicks(repeatTimer());
+  QTest::mousePress(button("Button2"), Qt::LeftButton);
   ASSERT_TRUE(st().view.PanUpHeld);
   onlyTheTestTicks.tick();
   EXPECT_EQ(boxes.take(), std::vector<SeenBox>{box("Warning", "Betűkből nem lehet függvényt ábrázolni!",
@@ -32,13 +32,13 @@ TEST_F(HeldPan, TheMessageBoxOfARefusalEndsTheHold) {
   for (int tick = 0; tick < 8; ++tick) onlyTheTestTicks.tick();
   EXPECT_EQ(st().view.PanY, panY);
   EXPECT_TRUE(boxes.pending().empty()) << "no second box";
-  QTest::mouseRelease(w->Button2, Qt::LeftButton);
+  QTest::mouseRelease(button("Button2"), Qt::LeftButton);
 }
 
 TEST_F(HeldPan, AnotherActiveWindowEndsTheHold) {
   plot("1", "2");
-  ManualTicks onlyTheTestTicks(w->Timer1);
-  QTest::mousePress(w->Button6, Qt::LeftButton);
+  ManualTicks onlyTheTestTicks(repeatTimer());
+  QTest::mousePress(button("Button6"), Qt::LeftButton);
   ASSERT_TRUE(st().view.PanLeftHeld);
   onlyTheTestTicks.tick();
   ASSERT_EQ(st().view.PanX, 32);

@@ -60,15 +60,15 @@ TEST_F(MainWindow, StartsWithTwelveWindowsOfWhichOnlyTheMainWindowShows) {
   EXPECT_EQ(panel(0), "");
   EXPECT_EQ(panel(1), "Függvények száma: 0");
   EXPECT_EQ(panel(2), "Optimalizálás (2400 MHz)");
-  EXPECT_TRUE(w->RadioButton1->isChecked());
-  EXPECT_FALSE(w->Edit3->isEnabled());
-  EXPECT_FALSE(w->Label3->isEnabled());
-  EXPECT_FALSE(w->Button9->isEnabled());
-  EXPECT_FALSE(w->Utfvtorles->isEnabled());
-  EXPECT_EQ(w->Label5->text(), "1x");
-  EXPECT_TRUE(w->Timer1->isActive());
-  EXPECT_EQ(w->Timer1->interval(), 50);
-  EXPECT_EQ(w->Image1->cursor().shape(), Qt::ArrowCursor);
+  EXPECT_TRUE(option("RadioButton1")->isChecked());
+  EXPECT_FALSE(edit("Edit3")->isEnabled());
+  EXPECT_FALSE(label("Label3")->isEnabled());
+  EXPECT_FALSE(button("Button9")->isEnabled());
+  EXPECT_FALSE(w->action("Utfvtorles")->isEnabled());
+  EXPECT_EQ(label("Label5")->text(), "1x");
+  EXPECT_TRUE(repeatTimer()->isActive());
+  EXPECT_EQ(repeatTimer()->interval(), 50);
+  EXPECT_EQ(picture()->cursor().shape(), Qt::ArrowCursor);
   // The picture before its first clear shows the window face colour, which
   // is also the colour the commands clear it with.
   EXPECT_EQ(clientPixel(120 + 200, 24 + 150), faceColour());
@@ -119,8 +119,8 @@ TEST_F(MainWindow, ControlsSitAtTheirPlacesWithTheirCaptionsAndHints) {
       EXPECT_EQ(button->text(), QString::fromUtf8(c.text));
     }
   }
-  EXPECT_FALSE(w->BitBtn2->icon().isNull());
-  EXPECT_TRUE(w->Button10->font().bold());
+  EXPECT_FALSE(button("BitBtn2")->icon().isNull());
+  EXPECT_TRUE(button("Button10")->font().bold());
 
   const std::pair<const char*, QPoint> labels[] = {
       {"Label1", {8, 112}}, {"Label2", {8, 152}}, {"Label3", {8, 192}},  {"Label5", {72, 200}},
@@ -132,15 +132,16 @@ TEST_F(MainWindow, ControlsSitAtTheirPlacesWithTheirCaptionsAndHints) {
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->pos(), position);
   }
-  EXPECT_EQ(w->Label9->text(), "Koordináták:");
+  EXPECT_EQ(label("Label9")->text(), "Koordináták:");
 
   // Nothing in the main window shows a pop-up tip.
   for (QWidget* child : w->findChildren<QWidget*>()) EXPECT_TRUE(child->toolTip().isEmpty());
 }
 
 TEST_F(MainWindow, TabOrderRunsThroughTheKindOptionsAndFieldsToThePlotButton) {
-  const QWidget* order[] = {w->RadioButton1, w->RadioButton2, w->RadioButton3, w->RadioButton4,
-                            w->Edit1,        w->Edit2,        w->Edit3,        w->Button1};
+  const QWidget* order[] = {option("RadioButton1"), option("RadioButton2"), option("RadioButton3"),
+                            option("RadioButton4"), edit("Edit1"),          edit("Edit2"),
+                            edit("Edit3"),          button("Button1")};
   // The next control in the focus chain that can take the focus at all (of
   // the kind options, Tab itself stops only at the selected one).
   const auto next = [](const QWidget* from) {
@@ -190,7 +191,7 @@ TEST_F(MainWindow, ActionsCarryTheirCategoriesCaptionsHintsShortcutsAndMenuItems
   };
   // The menu, in order, with the access keys of the items.
   QStringList menu;
-  for (QAction* top : w->ActionMainMenuBar1->actions()) {
+  for (QAction* top : menuBar()->actions()) {
     menu << top->text();
     for (QAction* item : top->menu()->actions()) {
       menu << "  " + item->text();
@@ -214,29 +215,29 @@ TEST_F(MainWindow, ActionsCarryTheirCategoriesCaptionsHintsShortcutsAndMenuItems
     EXPECT_EQ(action->statusTip(), QString::fromUtf8(a.hint));
     EXPECT_EQ(action->shortcut(), a.shortcut);
   }
-  EXPECT_TRUE(w->Fvmutat->isCheckable());
+  EXPECT_TRUE(w->action("Fvmutat")->isCheckable());
 }
 
 TEST_F(MainWindow, HintsOfControlsAndMenuItemsGoToTheFirstPanel) {
-  QTest::mouseMove(w->Button1);
+  QTest::mouseMove(button("Button1"));
   EXPECT_EQ(panel(0), "Megmutatja a függvényt");
-  QTest::mouseMove(w->Edit1);
+  QTest::mouseMove(edit("Edit1"));
   EXPECT_EQ(panel(0), "");
-  QTest::mouseMove(w->Button11);
+  QTest::mouseMove(button("Button11"));
   EXPECT_EQ(panel(0), "Tengelyek számozása");
-  QTest::mouseMove(w->Image1, QPoint(100, 100));
+  QTest::mouseMove(picture(), QPoint(100, 100));
   EXPECT_EQ(panel(0), "");
 
   // A menu item under the mouse.
   QMenu* function = nullptr;
-  for (QAction* top : w->ActionMainMenuBar1->actions())
+  for (QAction* top : menuBar()->actions())
     if (top->text() == "Fü&ggvény") function = top->menu();
   ASSERT_NE(function, nullptr);
-  w->ActionMainMenuBar1->setActiveAction(function->menuAction());
+  menuBar()->setActiveAction(function->menuAction());
   ASSERT_TRUE(QTest::qWaitForWindowExposed(function));
-  function->setActiveAction(w->Abrazol);
+  function->setActiveAction(w->action("Abrazol"));
   EXPECT_EQ(panel(0), "Függvény(ek) ábrázolása");
-  function->setActiveAction(w->Mindtor);
+  function->setActiveAction(w->action("Mindtor"));
   EXPECT_EQ(panel(0), "Törli a beviteli mezőket és a függvényt is");
   function->close();
 }
@@ -247,7 +248,7 @@ TEST_F(MainWindow, TheDesktopKnowsTheWindowsByTheirMenuEntry) {
 }
 
 TEST_F(MainWindow, TheStatusBarIsOneForScreenReadersWithItsThreePanelsInPlace) {
-  QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(w->StatusBar1);
+  QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(control<QStatusBar>("StatusBar1"));
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(bar->role(), QAccessible::StatusBar);
   plot("1", "0");
@@ -272,7 +273,7 @@ TEST_F(MainWindow, TheStatusBarIsOneForScreenReadersWithItsThreePanelsInPlace) {
     EXPECT_EQ(child->text(QAccessible::Name), panels[i].text);
   }
   // A screen reader reads the hint of the moment from the first panel.
-  QTest::mouseMove(w->Button1);
+  QTest::mouseMove(button("Button1"));
   EXPECT_EQ(bar->child(0)->text(QAccessible::Name), "Megmutatja a függvényt");
 }
 
@@ -283,13 +284,13 @@ TEST_F(MainWindow, TypedFieldsArePlottedByF5AndByButton1) {
   EXPECT_EQ(st().table.CoefB[1], 3.0);
   EXPECT_EQ(w->windowTitle(), "Íme a függvény");
   EXPECT_EQ(panel(1), "Függvények száma: 1");
-  EXPECT_TRUE(w->Button9->isEnabled());
-  EXPECT_TRUE(w->Utfvtorles->isEnabled());
+  EXPECT_TRUE(button("Button9")->isEnabled());
+  EXPECT_TRUE(w->action("Utfvtorles")->isEnabled());
   EXPECT_EQ(app->functionListWindow().rowCount(), 1);
 
-  QTest::mouseClick(w->RadioButton2, Qt::LeftButton);
+  QTest::mouseClick(option("RadioButton2"), Qt::LeftButton);
   typeFields("-1.5", "", "0.25");
-  QTest::mouseClick(w->Button1, Qt::LeftButton);
+  QTest::mouseClick(button("Button1"), Qt::LeftButton);
   EXPECT_EQ(st().table.FunctionCount, 2);
   EXPECT_EQ(st().table.FunctionKind[2], Kind::Quadratic);
   EXPECT_EQ(st().table.CoefA[2], -1.5);
@@ -299,26 +300,26 @@ TEST_F(MainWindow, TypedFieldsArePlottedByF5AndByButton1) {
 }
 
 TEST_F(MainWindow, KindShortcutsAndClicksSwitchTheCField) {
-  const auto cEnabled = [this] { return w->Edit3->isEnabled() && w->Label3->isEnabled(); };
-  const auto cDisabled = [this] { return !w->Edit3->isEnabled() && !w->Label3->isEnabled(); };
+  const auto cEnabled = [this] { return edit("Edit3")->isEnabled() && label("Label3")->isEnabled(); };
+  const auto cDisabled = [this] { return !edit("Edit3")->isEnabled() && !label("Label3")->isEnabled(); };
   key(Qt::Key_2, Qt::ControlModifier);
-  EXPECT_TRUE(w->RadioButton2->isChecked());
+  EXPECT_TRUE(option("RadioButton2")->isChecked());
   EXPECT_TRUE(cEnabled());
-  QTest::keyClicks(w->Edit3, "7");
+  QTest::keyClicks(edit("Edit3"), "7");
   key(Qt::Key_3, Qt::ControlModifier);
-  EXPECT_TRUE(w->RadioButton3->isChecked());
+  EXPECT_TRUE(option("RadioButton3")->isChecked());
   EXPECT_TRUE(cEnabled());
   key(Qt::Key_1, Qt::ControlModifier);
-  EXPECT_TRUE(w->RadioButton1->isChecked());
+  EXPECT_TRUE(option("RadioButton1")->isChecked());
   EXPECT_TRUE(cDisabled());
-  EXPECT_EQ(w->Edit3->text(), "7");  // kept while disabled
+  EXPECT_EQ(edit("Edit3")->text(), "7");  // kept while disabled
   key(Qt::Key_1, Qt::ControlModifier);  // already selected: nothing changes
   EXPECT_TRUE(cDisabled());
   EXPECT_TRUE(st().flags.LinearSelected);
   key(Qt::Key_4, Qt::ControlModifier);
-  EXPECT_TRUE(w->RadioButton4->isChecked());
+  EXPECT_TRUE(option("RadioButton4")->isChecked());
   EXPECT_TRUE(cEnabled());
-  QTest::mouseClick(w->RadioButton1, Qt::LeftButton);
+  QTest::mouseClick(option("RadioButton1"), Qt::LeftButton);
   EXPECT_TRUE(cDisabled());
   EXPECT_EQ(w->selectedKind(), Kind::Linear);
 }
@@ -328,17 +329,17 @@ TEST_F(MainWindow, DeletingTheLastFunctionSelectsItsKindAndRefillsTheFields) {
   plot("1", "2", "3");
   key(Qt::Key_1, Qt::ControlModifier);
   plot("4", "5");
-  EXPECT_FALSE(w->Edit3->isEnabled());
+  EXPECT_FALSE(edit("Edit3")->isEnabled());
 
   key(Qt::Key_F7);
   EXPECT_EQ(st().table.FunctionCount, 1);
-  EXPECT_TRUE(w->RadioButton2->isChecked());
-  EXPECT_TRUE(w->Edit3->isEnabled());
-  EXPECT_TRUE(w->Label3->isEnabled());
+  EXPECT_TRUE(option("RadioButton2")->isChecked());
+  EXPECT_TRUE(edit("Edit3")->isEnabled());
+  EXPECT_TRUE(label("Label3")->isEnabled());
   EXPECT_FALSE(st().flags.LinearSelected);
-  EXPECT_EQ(w->Edit1->text(), "1.00");
-  EXPECT_EQ(w->Edit2->text(), "2.00");
-  EXPECT_EQ(w->Edit3->text(), "3.00");
+  EXPECT_EQ(edit("Edit1")->text(), "1.00");
+  EXPECT_EQ(edit("Edit2")->text(), "2.00");
+  EXPECT_EQ(edit("Edit3")->text(), "3.00");
   EXPECT_EQ(panel(1), "Függvények száma: 1");
   EXPECT_EQ(app->functionListWindow().rowCount(), 1);
 }
@@ -356,9 +357,9 @@ TEST_F(MainWindow, RefusalsAndTheZoomButtonAnswerWithTheirMessageBoxes) {
        box("Warning", "A semmiből nem lehet függvényt ábrázolni!", QMessageBox::Warning)},
       {"range", [](MainWindow* t) { t->plot("100.01", "1"); },
        box("Information", "Ezt még át kéne egyszer gondolni!", QMessageBox::Information)},
-      {"zoom without a plot", [](MainWindow* t) { QTest::mouseClick(t->w->BitBtn2, Qt::LeftButton); },
+      {"zoom without a plot", [](MainWindow* t) { QTest::mouseClick(t->button("BitBtn2"), Qt::LeftButton); },
        box("Confirm", "Mit nagyítsak?", QMessageBox::Question)},
-      {"about", [](MainWindow* t) { t->w->Nevjegy->trigger(); },
+      {"about", [](MainWindow* t) { t->w->action("Nevjegy")->trigger(); },
        box("Information", "Grafolin\n5.2-es verzió\nKészült: 2006. július - november", QMessageBox::Information)},
   };
   for (const Case& c : cases) {
@@ -369,7 +370,7 @@ TEST_F(MainWindow, RefusalsAndTheZoomButtonAnswerWithTheirMessageBoxes) {
   }
   // A refusal of the first function ends as clear all.
   EXPECT_EQ(st().table.FunctionCount, 0);
-  EXPECT_EQ(w->Edit1->text(), "");
+  EXPECT_EQ(edit("Edit1")->text(), "");
   EXPECT_EQ(panel(1), "Függvények száma: 0");
 }
 
@@ -391,9 +392,9 @@ TEST_F(MainWindow, ClearingKeysAndButtonsClearWhatTheyShould) {
   };
   const Case cases[] = {
       {"F6", [](MainWindow* t) { t->key(Qt::Key_F6); }, true},
-      {"Button4", [](MainWindow* t) { QTest::mouseClick(t->w->Button4, Qt::LeftButton); }, true},
+      {"Button4", [](MainWindow* t) { QTest::mouseClick(t->button("Button4"), Qt::LeftButton); }, true},
       {"F8", [](MainWindow* t) { t->key(Qt::Key_F8); }, false},
-      {"Button3", [](MainWindow* t) { QTest::mouseClick(t->w->Button3, Qt::LeftButton); }, false},
+      {"Button3", [](MainWindow* t) { QTest::mouseClick(t->button("Button3"), Qt::LeftButton); }, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -404,10 +405,10 @@ TEST_F(MainWindow, ClearingKeysAndButtonsClearWhatTheyShould) {
     EXPECT_EQ(st().table.FunctionCount, 0);
     EXPECT_EQ(panel(1), "Függvények száma: 0");
     EXPECT_EQ(w->windowTitle(), "Függvényválasztás");
-    EXPECT_FALSE(w->Button9->isEnabled());
-    EXPECT_FALSE(w->Utfvtorles->isEnabled());
+    EXPECT_FALSE(button("Button9")->isEnabled());
+    EXPECT_FALSE(w->action("Utfvtorles")->isEnabled());
     EXPECT_EQ(app->functionListWindow().rowCount(), 0);
-    EXPECT_EQ(w->Edit1->text(), c.fieldsKept ? "1" : "");
+    EXPECT_EQ(edit("Edit1")->text(), c.fieldsKept ? "1" : "");
     EXPECT_EQ(clientPixel(120 + 205, 24 + 160), faceColour());
   }
 }
@@ -416,16 +417,16 @@ TEST_F(MainWindow, F7IsDisabledAtStartAndFollowsButton9) {
   typeFields("2", "3");
   key(Qt::Key_F7);
   EXPECT_EQ(st().table.FunctionCount, 0);
-  EXPECT_EQ(w->Edit1->text(), "2");  // nothing ran
+  EXPECT_EQ(edit("Edit1")->text(), "2");  // nothing ran
 
   key(Qt::Key_F5);
   key(Qt::Key_F7);  // the last function goes: clear all
-  EXPECT_EQ(w->Edit1->text(), "");
-  EXPECT_FALSE(w->Utfvtorles->isEnabled());
+  EXPECT_EQ(edit("Edit1")->text(), "");
+  EXPECT_FALSE(w->action("Utfvtorles")->isEnabled());
 
   // The action clicks the button even while the button itself is disabled.
   plot("2", "3");
-  w->Button9->setEnabled(false);
+  button("Button9")->setEnabled(false);
   key(Qt::Key_F7);
   EXPECT_EQ(st().table.FunctionCount, 0);
 }
@@ -459,13 +460,13 @@ TEST_F(MainWindow, CtrlFShowsTheFunctionListAndTheActionFollowsIt) {
   Tfuggvenyablak& list = app->functionListWindow();
   key(Qt::Key_F, Qt::ControlModifier);
   EXPECT_TRUE(list.isVisible());
-  EXPECT_TRUE(w->Fvmutat->isChecked());
+  EXPECT_TRUE(w->action("Fvmutat")->isChecked());
   EXPECT_TRUE(w->isEnabled());
   key(Qt::Key_F, Qt::ControlModifier);  // shown already: stays shown
   EXPECT_TRUE(list.isVisible());
-  EXPECT_TRUE(w->Fvmutat->isChecked());
+  EXPECT_TRUE(w->action("Fvmutat")->isChecked());
   list.close();
-  EXPECT_FALSE(w->Fvmutat->isChecked());
+  EXPECT_FALSE(w->action("Fvmutat")->isChecked());
 }
 
 TEST_F(MainWindow, ContextMenuAsksForTheHelpTopicOfTheMoment) {
@@ -474,11 +475,11 @@ TEST_F(MainWindow, ContextMenuAsksForTheHelpTopicOfTheMoment) {
     const QPoint at(60, 220);
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, w->mapToGlobal(at));
     QApplication::sendEvent(w, &event);
-    ASSERT_TRUE(w->PopupMenu1->isVisible());
-    ASSERT_EQ(w->PopupMenu1->actions().size(), 1);
-    EXPECT_EQ(w->PopupMenu1->actions()[0]->text(), "Súgó");
-    w->PopupMenu1->actions()[0]->trigger();
-    w->PopupMenu1->close();
+    ASSERT_TRUE(control<QMenu>("PopupMenu1")->isVisible());
+    ASSERT_EQ(control<QMenu>("PopupMenu1")->actions().size(), 1);
+    EXPECT_EQ(control<QMenu>("PopupMenu1")->actions()[0]->text(), "Súgó");
+    control<QMenu>("PopupMenu1")->actions()[0]->trigger();
+    control<QMenu>("PopupMenu1")->close();
   };
   openAndChoose();
   plot("2", "3");
@@ -490,9 +491,9 @@ TEST_F(MainWindow, ContextMenuAsksForTheHelpTopicOfTheMoment) {
 
 TEST_F(MainWindow, ClosingTheMainWindowEndsTheProgramWhateverElseIsOpen) {
   const std::pair<const char*, std::function<void(MainWindow*)>> ways[] = {
-      {"Bezár", [](MainWindow* t) { QTest::mouseClick(t->w->BitBtn1, Qt::LeftButton); }},
+      {"Bezár", [](MainWindow* t) { QTest::mouseClick(t->button("BitBtn1"), Qt::LeftButton); }},
       {"Alt+F4", [](MainWindow* t) { t->key(Qt::Key_F4, Qt::AltModifier); }},
-      {"Kilép", [](MainWindow* t) { t->w->Kilep->trigger(); }},
+      {"Kilép", [](MainWindow* t) { t->w->action("Kilep")->trigger(); }},
   };
   for (const auto& [name, close] : ways) {
     SCOPED_TRACE(name);

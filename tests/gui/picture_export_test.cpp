@@ -47,7 +47,7 @@ TEST_F(PictureExport, NothingIsWrittenBeforeThePictureExists) {
 
 TEST_F(PictureExport, TheFileHoldsThePictureAsItShows) {
   plot("1", "0");
-  QTest::mouseClick(w->Button11, Qt::LeftButton);  // axis numbers belong to what is shown
+  QTest::mouseClick(button("Button11"), Qt::LeftButton);  // axis numbers belong to what is shown
   saveAs("kep.gif");  // any name but ".png": the data is a bitmap all the same
   const QByteArray b = read("kep.gif");
   ASSERT_EQ(b.size(), 54 + 1180 * 321);
@@ -76,7 +76,7 @@ TEST_F(PictureExport, ANameEndingInPngGetsAPngOfTheSamePixels) {
   plot("0.5", "-2");
   key(Qt::Key_3, Qt::ControlModifier);
   plot("-1", "2", "3");
-  QTest::mouseClick(w->Button11, Qt::LeftButton);  // the axis numbers too
+  QTest::mouseClick(button("Button11"), Qt::LeftButton);  // the axis numbers too
   for (const char* name : {"kep.png", "KEP2.PNG"}) {
     SCOPED_TRACE(name);
     saveAs(QString::fromLatin1(name));

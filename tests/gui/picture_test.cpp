@@ -6,7 +6,6 @@
 #include <QTimer>
 #include <QTimerEvent>
 #include <QWheelEvent>
-#include <functional>
 
 #include "main/ui/raster_text.h"
 #include "tests/gui/gui_fixture.h"
@@ -36,107 +35,107 @@ TEST_F(Picture, WindowShowsTheRasterPixelForPixelBesideTheControls) {
 TEST_F(Picture, HeldPanButtonsMoveThePictureOnlyOnTimerTicks) {
   struct Case {
     const char* name;
-    QPushButton* Tfoablak::*button;
+    const char* button;
     Qt::MouseButton mouse;
     int dx, dy;
   };
   const Case cases[] = {
-      {"up", &Tfoablak::Button2, Qt::LeftButton, 0, 32},
-      {"down", &Tfoablak::Button7, Qt::LeftButton, 0, -32},
-      {"left, middle button", &Tfoablak::Button6, Qt::MiddleButton, 32, 0},
-      {"right", &Tfoablak::Button5, Qt::LeftButton, -32, 0},
+      {"up", "Button2", Qt::LeftButton, 0, 32},
+      {"down", "Button7", Qt::LeftButton, 0, -32},
+      {"left, middle button", "Button6", Qt::MiddleButton, 32, 0},
+      {"right", "Button5", Qt::LeftButton, -32, 0},
   };
   plot("1", "0");
-  ManualTicks timer(w->Timer1);
+  ManualTicks timer(repeatTimer());
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    QPushButton* button = w->*c.button;
+    QPushButton* pan = button(c.button);
     const int panX = st().view.PanX, panY = st().view.PanY;
-    QTest::mousePress(button, c.mouse);
+    QTest::mousePress(pan, c.mouse);
     EXPECT_EQ(st().view.PanX, panX);  // a press alone moves nothing
     EXPECT_EQ(st().view.PanY, panY);
     timer.tick();
     EXPECT_EQ(st().view.PanX, panX + c.dx);
     EXPECT_EQ(st().view.PanY, panY + c.dy);
-    EXPECT_EQ(w->Timer1->interval(), 200);
-    QTest::mouseRelease(button, c.mouse);
+    EXPECT_EQ(repeatTimer()->interval(), 200);
+    QTest::mouseRelease(pan, c.mouse);
     timer.tick();
     EXPECT_EQ(st().view.PanX, panX + c.dx);
     EXPECT_EQ(st().view.PanY, panY + c.dy);
   }
   // Every step was shown.
   EXPECT_EQ(pictureDifferences(), 0);
-  EXPECT_TRUE(w->Timer1->isActive());
+  EXPECT_TRUE(repeatTimer()->isActive());
 }
 
 TEST_F(Picture, WheelOverAnyControlPansAndWithCtrlZooms) {
   struct Step {
     const char* name;
-    std::function<QWidget*(Tfoablak*)> over;
+    const char* over;  // a control, or the window itself
     int delta;
     Qt::KeyboardModifiers keys;
     Qt::MouseButtons buttons;
     int zoom, panX, panY;
   };
   const Step steps[] = {
-      {"plain, over the disabled C field", [](Tfoablak* m) { return m->Edit3; }, 120, {}, {}, 1, 0, 32},
-      {"Ctrl, over the picture", [](Tfoablak* m) { return m->Image1; }, 120, Qt::ControlModifier, {}, 2, 0, 32},
-      {"Ctrl+Shift pans", [](Tfoablak* m) { return m->Button1; }, 120, Qt::ControlModifier | Qt::ShiftModifier, {},
+      {"plain, over the disabled C field", "Edit3", 120, {}, {}, 1, 0, 32},
+      {"Ctrl, over the picture", "Image1", 120, Qt::ControlModifier, {}, 2, 0, 32},
+      {"Ctrl+Shift pans", "Button1", 120, Qt::ControlModifier | Qt::ShiftModifier, {},
        2, 0, 64},
-      {"Ctrl with a mouse button pans", [](Tfoablak* m) { return m->Image1; }, 120, Qt::ControlModifier,
+      {"Ctrl with a mouse button pans", "Image1", 120, Qt::ControlModifier,
        Qt::LeftButton, 2, 0, 96},
-      {"two notches down at once", [](Tfoablak* m) { return m; }, -240, {}, {}, 2, 0, 32},
-      {"half a notch", [](Tfoablak* m) { return m->Label9; }, 60, {}, {}, 2, 0, 32},
-      {"and the other half", [](Tfoablak* m) { return m->Label9; }, 60, {}, {}, 2, 0, 64},
-      {"Ctrl down", [](Tfoablak* m) { return m->Edit1; }, -120, Qt::ControlModifier, {}, 1, 0, 64},
+      {"two notches down at once", nullptr, -240, {}, {}, 2, 0, 32},
+      {"half a notch", "Label9", 60, {}, {}, 2, 0, 32},
+      {"and the other half", "Label9", 60, {}, {}, 2, 0, 64},
+      {"Ctrl down", "Edit1", -120, Qt::ControlModifier, {}, 1, 0, 64},
   };
   plot("1", "0");
   for (const Step& s : steps) {
     SCOPED_TRACE(s.name);
-    turnWheel(s.over(w), s.delta, s.keys, s.buttons);
+    turnWheel(s.over ? control(s.over) : w, s.delta, s.keys, s.buttons);
     EXPECT_EQ(st().view.ZoomFactor, s.zoom);
-    EXPECT_EQ(w->Label5->text(), QString::number(s.zoom) + "x");
+    EXPECT_EQ(label("Label5")->text(), QString::number(s.zoom) + "x");
     EXPECT_EQ(st().view.PanX, s.panX);
     EXPECT_EQ(st().view.PanY, s.panY);
   }
 
   // The direction switch: horizontal, then wheel down moves the view right.
-  QTest::mouseClick(w->Button10, Qt::LeftButton);
-  EXPECT_EQ(w->Button10->text(), "⇔");
-  turnWheel(w->Image1, -120);
+  QTest::mouseClick(button("Button10"), Qt::LeftButton);
+  EXPECT_EQ(button("Button10")->text(), "⇔");
+  turnWheel(picture(), -120);
   EXPECT_EQ(st().view.PanX, -32);
-  QTest::mouseClick(w->Button10, Qt::LeftButton);
-  EXPECT_EQ(w->Button10->text(), "⇕");
+  QTest::mouseClick(button("Button10"), Qt::LeftButton);
+  EXPECT_EQ(button("Button10")->text(), "⇕");
 
   // The centre button puts the origin back.
-  QTest::mouseClick(w->Button8, Qt::LeftButton);
+  QTest::mouseClick(button("Button8"), Qt::LeftButton);
   EXPECT_EQ(st().view.PanX, 0);
   EXPECT_EQ(st().view.PanY, 0);
 }
 
 TEST_F(Picture, CursorAndReadoutFollowTheMouseOnceAFunctionIsShown) {
-  QTest::mouseMove(w->Image1, QPoint(100, 100));
-  QTest::mouseMove(w->Image1, QPoint(245, 120));
-  EXPECT_EQ(w->Image1->cursor().shape(), Qt::ArrowCursor);
-  EXPECT_EQ(w->Label7->text(), "");
+  QTest::mouseMove(picture(), QPoint(100, 100));
+  QTest::mouseMove(picture(), QPoint(245, 120));
+  EXPECT_EQ(picture()->cursor().shape(), Qt::ArrowCursor);
+  EXPECT_EQ(label("Label7")->text(), "");
 
   plot("1", "0");
-  QTest::mouseMove(w->Image1, QPoint(100, 100));
-  QTest::mouseMove(w->Image1, QPoint(245, 120));
-  EXPECT_EQ(w->Image1->cursor().shape(), Qt::CrossCursor);
-  EXPECT_EQ(w->Label7->text(), "10.00");
-  EXPECT_EQ(w->Label8->text(), "10.00");
+  QTest::mouseMove(picture(), QPoint(100, 100));
+  QTest::mouseMove(picture(), QPoint(245, 120));
+  EXPECT_EQ(picture()->cursor().shape(), Qt::CrossCursor);
+  EXPECT_EQ(label("Label7")->text(), "10.00");
+  EXPECT_EQ(label("Label8")->text(), "10.00");
 
-  QTest::mouseClick(w->BitBtn2, Qt::LeftButton);  // zoom to 2x
-  EXPECT_EQ(w->Label5->text(), "2x");
-  QTest::mouseMove(w->Image1, QPoint(205, 164));
-  EXPECT_EQ(w->Label7->text(), "0.00");
-  EXPECT_EQ(w->Label8->text(), "-0.50");
+  QTest::mouseClick(button("BitBtn2"), Qt::LeftButton);  // zoom to 2x
+  EXPECT_EQ(label("Label5")->text(), "2x");
+  QTest::mouseMove(picture(), QPoint(205, 164));
+  EXPECT_EQ(label("Label7")->text(), "0.00");
+  EXPECT_EQ(label("Label8")->text(), "-0.50");
 
   key(Qt::Key_F6);
-  EXPECT_EQ(w->Label7->text(), "");
-  QTest::mouseMove(w->Image1, QPoint(100, 100));
-  EXPECT_EQ(w->Image1->cursor().shape(), Qt::ArrowCursor);
+  EXPECT_EQ(label("Label7")->text(), "");
+  QTest::mouseMove(picture(), QPoint(100, 100));
+  EXPECT_EQ(picture()->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(Picture, NumberingAndPointMarkingDrawOnThePicture) {
@@ -150,14 +149,14 @@ TEST_F(Picture, NumberingAndPointMarkingDrawOnThePicture) {
   };
   const QRect eight(211, 122, 8, 13);
   EXPECT_EQ(blackIn(eight), 0);
-  QTest::mouseClick(w->Button11, Qt::LeftButton);
+  QTest::mouseClick(button("Button11"), Qt::LeftButton);
   EXPECT_GT(blackIn(eight), 3);
   EXPECT_EQ(clientPixel(120 + 213, 24 + 128), rasterPixel(213, 128));
 
   st().settings.AuxLinesOn = true;
-  QTest::mouseMove(w->Image1, QPoint(100, 100));
-  QTest::mouseMove(w->Image1, QPoint(245, 120));
-  QTest::mouseClick(w->Image1, Qt::LeftButton, {}, QPoint(245, 120));
+  QTest::mouseMove(picture(), QPoint(100, 100));
+  QTest::mouseMove(picture(), QPoint(245, 120));
+  QTest::mouseClick(picture(), Qt::LeftButton, {}, QPoint(245, 120));
   EXPECT_EQ(app->picture().pixel(245, 140), st().settings.ColorAuxLines);  // from the x axis up to the point
   EXPECT_EQ(app->picture().pixel(225, 120), st().settings.ColorAuxLines);  // from the y axis across to the point
   EXPECT_GT(blackIn(QRect(246, 121, 60, 13)), 10);                  // «(10.00;10.00)»

@@ -119,8 +119,8 @@ TEST_F(StartWithAGoodSet, ItIsLoadedAsToltLoadsItAndNothingElseChanges) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return st().table.FunctionCount == 4; }));
   EXPECT_EQ(app->functionListWindow().rowCount(), 4);
   EXPECT_EQ(panel(1), "Függvények száma: 4");
-  EXPECT_TRUE(w->RadioButton4->isChecked()) << "the kind of the last function";
-  EXPECT_EQ(w->Edit1->text(), "1.50");
+  EXPECT_TRUE(option("RadioButton4")->isChecked()) << "the kind of the last function";
+  EXPECT_EQ(edit("Edit1")->text(), "1.50");
   EXPECT_EQ(app->saveLoadWindow().loadStatus(), "Betöltött függvények: 4");
   EXPECT_FALSE(app->saveLoadWindow().isVisible());
   EXPECT_FALSE(app->progressWindow().isVisible());

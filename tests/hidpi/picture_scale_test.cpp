@@ -20,8 +20,8 @@ TEST_F(ScaleFactorTwo, EveryPicturePixelIsATwoByTwoBlockOfItsOwnColour) {
   plot("0.5", "-2");
   key(Qt::Key_2, Qt::ControlModifier);
   plot("0.3", "1", "-4");
-  QTest::mouseClick(w->Button11, Qt::LeftButton);  // the axis numbers' text too
-  const QImage shown = w->Image1->grab().toImage();
+  QTest::mouseClick(button("Button11"), Qt::LeftButton);  // the axis numbers' text too
+  const QImage shown = picture()->grab().toImage();
   ASSERT_EQ(shown.size(), QSize(2 * Raster::Width, 2 * Raster::Height));
   int differences = 0;
   for (int y = 0; y < Raster::Height; ++y)
@@ -46,11 +46,11 @@ TEST_F(ScaleFactorTwo, TheReadOutNamesThePixelWhoseBlockIsUnderTheMouse) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::PrintToString(std::pair{c.position.x(), c.position.y()}));
-    QMouseEvent move(QEvent::MouseMove, c.position, w->Image1->mapToGlobal(c.position), Qt::NoButton, Qt::NoButton,
+    QMouseEvent move(QEvent::MouseMove, c.position, picture()->mapToGlobal(c.position), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
-    QApplication::sendEvent(w->Image1, &move);
-    EXPECT_EQ(w->Label7->text(), c.x);
-    EXPECT_EQ(w->Label8->text(), c.y);
+    QApplication::sendEvent(picture(), &move);
+    EXPECT_EQ(label("Label7")->text(), c.x);
+    EXPECT_EQ(label("Label8")->text(), c.y);
   }
 }
 
