@@ -13,7 +13,6 @@
 #include <string>
 
 #include "functionsets/load_save.h"
-#include "platform/set_files.h"
 #include "plot/commands.h"
 
 class QCheckBox;
@@ -27,9 +26,11 @@ class Tbetoltesablak;
 class Ttoltmentablak : public QWidget, public graf::SaveLoadPort {
   Q_OBJECT
  public:
-  Ttoltmentablak(graf::Commands& cmd, Tbetoltesablak& progress, QWidget* mainWindow, QWidget* parent = nullptr);
+  // `files` are the set files as the program reaches them.
+  Ttoltmentablak(graf::Commands& cmd, graf::SetFilePort& files, Tbetoltesablak& progress, QWidget* mainWindow,
+                 QWidget* parent = nullptr);
   // For a start-up that creates this window before its progress window.
-  Ttoltmentablak(graf::Commands& cmd, QWidget* mainWindow, QWidget* parent = nullptr);
+  Ttoltmentablak(graf::Commands& cmd, graf::SetFilePort& files, QWidget* mainWindow, QWidget* parent = nullptr);
   void setProgressWindow(Tbetoltesablak& progress);
 
   // Shows, raises and activates the window.
@@ -82,7 +83,6 @@ class Ttoltmentablak : public QWidget, public graf::SaveLoadPort {
   void Button5Click();  // "Töltés mégsem"
 
   QPointer<Tbetoltesablak> progress_;
-  platform::SetFileSystem files_;
   graf::SaveLoad saveLoad_;
 
   QPushButton* Button1;

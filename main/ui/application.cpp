@@ -126,7 +126,7 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   extraablak_ = std::make_unique<Textraablak>();
   induloablak_ = std::make_unique<Tinduloablak>();
   beallitasablak_ = std::make_unique<Tbeallitasablak>(state_);
-  toltmentablak_ = std::make_unique<Ttoltmentablak>(commands_, foablak_.get());
+  toltmentablak_ = std::make_unique<Ttoltmentablak>(commands_, setFiles_, foablak_.get());
   betoltesablak_ = std::make_unique<Tbetoltesablak>();
   toltmentablak_->setProgressWindow(*betoltesablak_);
   fuggvenyablak_ = std::make_unique<Tfuggvenyablak>(commands_);

@@ -10,6 +10,7 @@
 #include "main/ui/port_relay.h"
 #include "main/ui/raster_text.h"
 #include "platform/message_box.h"
+#include "platform/set_files.h"
 #include "plot/commands.h"
 #include "plot/plot_state.h"
 #include "plot/raster.h"
@@ -116,6 +117,7 @@ class GrafolinApp : public QObject {
   Commands commands_;
   platform::MessageBoxNotifier notifier_;
   RasterTextRenderer textRenderer_;
+  ::platform::SetFileSystem setFiles_;
 
   // The start-up and the processor clock.
   ClockState clock_;

@@ -22,6 +22,7 @@
 #include "functionsets/ui/load_windows.h"
 #include "functionsets/ui/tbetoltesablak.h"
 #include "functionsets/ui/ttoltmentablak.h"
+#include "platform/set_files.h"
 #include "tests/support/fake_ui.h"
 
 namespace graf::testing {
@@ -61,7 +62,8 @@ class WindowsTest : public ::testing::Test {
   QWidget mainWindow;
   Tbetoltesablak progress;
   Tfuggvenyablak listWindow{cmd};
-  Ttoltmentablak window{cmd, progress, &mainWindow};
+  platform::SetFileSystem files;
+  Ttoltmentablak window{cmd, files, progress, &mainWindow};
   LoadWindows loadWindows{window, progress};
 
   // What the file dialogs answer, in order; an empty name is a cancel.
