@@ -1,9 +1,9 @@
 #include "functionsets/ui/tbetoltesablak.h"
 
-#include <QGuiApplication>
 #include <QProgressBar>
-#include <QScreen>
 #include <QShowEvent>
+
+#include "common/ui/ui_support.h"
 
 Tbetoltesablak::Tbetoltesablak(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
@@ -30,13 +30,6 @@ void Tbetoltesablak::setProgressPosition(int position) {
 int Tbetoltesablak::progressPosition() const { return ProgressBar1->value(); }
 
 void Tbetoltesablak::showEvent(QShowEvent* event) {
-  if (!event->spontaneous()) {
-    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-      QRect frame = frameGeometry();
-      frame.moveCenter(screen->availableGeometry().center());
-      move(frame.topLeft());
-    }
-  }
+  if (!event->spontaneous()) graf::ui::centreOnScreen(this);
   QWidget::showEvent(event);
 }
