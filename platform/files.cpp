@@ -89,7 +89,7 @@ bool writeWholeFile(const QString& path, const QByteArray& data, QString* error)
   return true;
 }
 
-bool readWholeFile(const QString& path, qint64 maxBytes, QByteArray* data, QString* error) {
+bool openRegularFile(const QString& path, QFile& file, QString* error) {
   const auto fail = [error](const QString& reason) {
     if (error) *error = reason;
     return false;
@@ -97,7 +97,8 @@ bool readWholeFile(const QString& path, qint64 maxBytes, QByteArray* data, QStri
   if (const QString what = notARegularFile(path); !what.isEmpty()) return fail(what);
 #if defined(Q_OS_UNIX)
   // Opened without waiting, so that a pipe put there after the look above
-  // cannot block; what was opened is looked at once more.
+  // cannot block; what was opened is looked at once more, and only a regular
+  // file is handed on, in blocking mode again.
   const QByteArray name = QFile::encodeName(path);
   const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return fail(errno == ENOENT ? kMissing : systemErrorReason(errno));
@@ -107,30 +108,38 @@ bool readWholeFile(const QString& path, qint64 maxBytes, QByteArray* data, QStri
     ::close(fd);
     return fail(S_ISDIR(st.st_mode) ? kFolder : cause ? systemErrorReason(cause) : kNotRegular);
   }
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags == -1 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == -1 ||
+      !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    const int cause = errno;
+    ::close(fd);
+    return fail(systemErrorReason(cause ? cause : EIO));
+  }
+  return true;
+#else
+  file.setFileName(path);
+  if (!file.open(QIODevice::ReadOnly)) return fail(file.exists() ? file.errorString() : kMissing);
+  return true;
+#endif
+}
+
+bool readWholeFile(const QString& path, qint64 maxBytes, QByteArray* data, QString* error) {
+  QFile file;
+  if (!openRegularFile(path, file, error)) return false;
   QByteArray bytes(static_cast<qsizetype>(maxBytes + 1), Qt::Uninitialized);
   qsizetype got = 0;
   while (got < bytes.size()) {
-    const ssize_t n = ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
-    if (n < 0 && errno == EINTR) continue;
+    const qint64 n = file.read(bytes.data() + got, bytes.size() - got);
     if (n < 0) {
-      const int cause = errno;
-      ::close(fd);
-      return fail(systemErrorReason(cause));
+      if (error) *error = QStringLiteral("olvasási hiba (%1)").arg(file.errorString());
+      return false;
     }
     if (n == 0) break;
     got += n;
   }
-  ::close(fd);
   bytes.truncate(got);
   *data = bytes;
   return true;
-#else
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return fail(f.exists() ? f.errorString() : kMissing);
-  *data = f.read(maxBytes + 1);
-  if (f.error() != QFileDevice::NoError) return fail(f.errorString());
-  return true;
-#endif
 }
 
 bool fileExists(const QString& path) { return QFileInfo::exists(path); }

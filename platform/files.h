@@ -16,6 +16,7 @@
 // description of the error in parentheses, for example
 // "nincs elég hely a lemezen (No space left on device)".
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
 namespace platform {
@@ -23,6 +24,11 @@ namespace platform {
 // Writes `data` to `path`, replacing an existing file only when all of it was
 // written. On failure returns false and the reason in `error`.
 bool writeWholeFile(const QString& path, const QByteArray& data, QString* error);
+
+// Opens the regular file `path` for reading into `file`, without ever
+// waiting on a pipe or a device, also one put in its place a moment before.
+// On failure returns false and the reason in `error`.
+bool openRegularFile(const QString& path, QFile& file, QString* error);
 
 // Reads at most `maxBytes` + 1 bytes of `path` (enough to tell a file that is
 // too long). On failure returns false and the reason in `error`.

@@ -1,5 +1,7 @@
 #include "platform/help_viewer.h"
 
+#include "platform/files.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -12,6 +14,11 @@
 #include <QWidget>
 
 namespace graf {
+
+namespace {
+// A help file larger than this is not the program's.
+constexpr qint64 kHelpFileLimit = qint64{16} << 20;
+}  // namespace
 
 QString helpAnchor(const QString& topic) {
   static const char hex[] = "0123456789ABCDEF";
@@ -136,11 +143,13 @@ void HelpViewer::openTopic(const QString& topic) {
     problem = QStringLiteral("A súgófájl (%1) nem található.\nKeresett mappa: %2")
                   .arg(QString::fromLatin1(kHelpFileName), QDir::toNativeSeparators(dir));
   } else {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-      html = QString::fromUtf8(file.readAll());
+    QByteArray bytes;
+    QString why;
+    if (::platform::readWholeFile(path, kHelpFileLimit, &bytes, &why) && bytes.size() <= kHelpFileLimit) {
+      html = QString::fromUtf8(bytes);
     } else {
-      problem = QStringLiteral("A súgófájl (%1) nem olvasható.").arg(QDir::toNativeSeparators(path));
+      if (why.isEmpty()) why = QStringLiteral("nagyobb %1 MiB-nál").arg(kHelpFileLimit >> 20);
+      problem = QStringLiteral("A súgófájl (%1) nem olvasható: %2.").arg(QDir::toNativeSeparators(path), why);
     }
   }
 

@@ -44,12 +44,11 @@ graf::SettingsFileContent SettingsFileStore::read() {
     return content;
   }
   setReadOnly(false);
-  QFile f(kName);
-  if (!f.open(QIODevice::ReadOnly)) {
+  QFile f;
+  QString why;
+  if (!openRegularFile(kName, f, &why)) {
     content.outcome = Outcome::Refused;
-    content.reason = (f.error() == QFileDevice::PermissionsError ? QStringLiteral("nincs hozzá jogosultság")
-                                                                  : f.errorString())
-                         .toStdString();
+    content.reason = why.toStdString();
     setReadOnly(true);
     return content;
   }

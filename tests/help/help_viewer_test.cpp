@@ -1,6 +1,7 @@
 #include "platform/help_viewer.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QDir>
@@ -226,7 +227,18 @@ TEST_F(HelpViewerTest, UnreadableFileIsReportedInTheViewer) {
   ASSERT_TRUE(QFile::link(dir_.filePath(QStringLiteral("sehol")), dir_.filePath(QStringLiteral("help.hlp"))));
   viewer_.openTopic(QStringLiteral("Üdvözlés"));
   EXPECT_TRUE(viewer_.message().startsWith(QStringLiteral("A súgófájl (")));
-  EXPECT_TRUE(viewer_.message().endsWith(QStringLiteral(") nem olvasható.")));
+  EXPECT_TRUE(viewer_.message().endsWith(QStringLiteral(") nem olvasható: a fájl nem létezik.")))
+      << viewer_.message().toStdString();
+}
+
+// A pipe by the help file's name is never waited on: with no writer, opening
+// it for reading would block the program.
+TEST_F(HelpViewerTest, APipeInPlaceOfTheHelpFileIsReportedWithoutWaiting) {
+  ASSERT_EQ(::mkfifo(QFile::encodeName(dir_.filePath(QStringLiteral("help.hlp"))).constData(), 0600), 0);
+  viewer_.openTopic(QStringLiteral("Üdvözlés"));
+  EXPECT_TRUE(viewer_.message().endsWith(QStringLiteral(") nem olvasható: nem közönséges fájl (például cső vagy eszköz).")))
+      << viewer_.message().toStdString();
+  EXPECT_TRUE(viewer_.browser()->toPlainText().isEmpty());
 }
 
 TEST_F(HelpViewerTest, MissingTopicIsReportedAndTheFileShownFromItsStart) {
