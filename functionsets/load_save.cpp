@@ -53,10 +53,14 @@ bool loadFunctionSet(Commands& cmd, SaveLoadPort& window, const std::vector<std:
   return true;
 }
 
-void SaveLoad::activate() {
+void SaveLoad::showWhatCanBeSaved() {
   const int count = cmd_.state().table.FunctionCount;
   window_.setSaveLabel(count > 0 ? "Mentendő függvények: " + std::to_string(count) : kNothingToSave);
   window_.setSaveEnabled(count > 0);
+}
+
+void SaveLoad::activate() {
+  showWhatCanBeSaved();
   SetFileName = kFirstFileName;
 }
 
@@ -95,8 +99,9 @@ void SaveLoad::save() {
 }
 
 // Every load attempt that did not stop with an error, also a cancelled or
-// refused one, ends with "Ment" enabled exactly when functions are stored.
-void SaveLoad::endAttempt() { window_.setSaveEnabled(cmd_.state().table.FunctionCount > 0); }
+// refused one, ends with "Ment" enabled exactly when functions are stored,
+// and its label saying how many.
+void SaveLoad::endAttempt() { showWhatCanBeSaved(); }
 
 void SaveLoad::load() {
   cmd_.loadSession().beginAttempt();
@@ -120,8 +125,8 @@ bool SaveLoad::loadChosenFile(const std::string& path) {
     fileError("nem olvasható", path, reason);
     return false;
   }
-  SetFileName = path;
   const bool loaded = loadFunctionSet(cmd_, window_, bytes);
+  if (loaded) SetFileName = path;
   endAttempt();
   return loaded;
 }

@@ -81,6 +81,8 @@ class SaveLoad {
 
  private:
   bool loadChosenFile(const std::string& path);
+  // "Ment" and its label follow the number of stored functions.
+  void showWhatCanBeSaved();
   void endAttempt();
   void fileError(const char* what, const std::string& path, const std::string& reason);
 

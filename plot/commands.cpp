@@ -40,10 +40,11 @@ void Commands::clearPicture() {
 }
 
 void Commands::render() {
-  // In load mode the progress bar moves on once for every function drawn.
+  // In load mode the progress bar moves on once before every function drawn.
   if (load_.active())
-    for (int i = 1; i <= st_.table.FunctionCount && i <= MaxFunctions; ++i) load_.functionDrawn();
-  graf::render(st_, pic_);
+    graf::render(st_, pic_, [this] { load_.functionDrawn(); });
+  else
+    graf::render(st_, pic_);
   ui_.main.pictureChanged();
 }
 

@@ -21,7 +21,7 @@ void clearPicture(const PlotState& st, Raster& pic, Color faceColor) {
   pic.rectangle(0, 0, Raster::Width, Raster::Height);
 }
 
-void render(const PlotState& st, Raster& pic) {
+void render(const PlotState& st, Raster& pic, const std::function<void()>& beforeCurve) {
   pic.create();
   const int u = pixelsPerUnit(st.view.ZoomFactor);
   // ZoomFactor is always 1, 2, 4 or 8; anything else would make the loops
@@ -62,6 +62,7 @@ void render(const PlotState& st, Raster& pic) {
   } while (y != 320);
 
   for (int i = 1; i <= st.table.FunctionCount && i <= MaxFunctions; ++i) {
+    if (beforeCurve) beforeCurve();
     const KindInfo& kind = kindInfo(st.table.FunctionKind[i]);
     pic.setPenColor(st.settings.*kind.color);
     const double a = st.table.CoefA[i], b = st.table.CoefB[i], c = st.table.CoefC[i];

@@ -1,6 +1,8 @@
 #pragma once
 // Drawing the picture: clearing it, and rendering grid, axes, ticks and
 // curves from the function table.
+#include <functional>
+
 #include "plot/plot_state.h"
 #include "plot/raster.h"
 
@@ -23,8 +25,9 @@ void sampleCurve(const PlotState& st, Raster& pic, F f);
 void clearPicture(const PlotState& st, Raster& pic, Color faceColor);
 
 // Grid, axes, ticks, then every stored function in table order: the picture
-// is a function of the state alone.
-void render(const PlotState& st, Raster& pic);
+// is a function of the state alone. `beforeCurve`, when given, runs before
+// each stored function is drawn (a load moves its progress bar on there).
+void render(const PlotState& st, Raster& pic, const std::function<void()>& beforeCurve = {});
 
 // Round to the nearest whole number, halves to even, in the default rounding
 // mode: adding and taking away 2^52 leaves no fraction bits. Values of 2^52
@@ -53,13 +56,22 @@ void sampleCurve(const PlotState& st, Raster& pic, F f) {
   double x = -80.0;
   double px = column(x), py = 0;
   bool pyKnown = false;
+  // The left end of the last segment, where its line ends.
+  double endX = x, endPx = px, endPy = 0;
+  bool endPyKnown = false;
   do {
     const double xn = x + s;
     const double nx = column(xn);
+    endX = x;
+    endPx = px;
     if (beside(nx, px)) {
+      endPyKnown = pyKnown;
+      endPy = py;
       pyKnown = false;
     } else {
       if (!pyKnown) py = row(f(x));
+      endPy = py;
+      endPyKnown = true;
       const double ny = row(f(xn));
       pic.moveTo(nx, ny);
       pic.lineTo(px, py);
@@ -69,8 +81,9 @@ void sampleCurve(const PlotState& st, Raster& pic, F f) {
     px = nx;
     x = xn;
   } while (x < 80.0);
-  // The pen ends where the last segment ended.
-  pic.moveTo(px, pyKnown ? py : row(f(x)));
+  // Every segment is drawn from its right end to its left end, so the pen
+  // ends at the left end of the last one.
+  pic.moveTo(endPx, endPyKnown ? endPy : row(f(endX)));
 }
 
 }  // namespace graf

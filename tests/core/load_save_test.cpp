@@ -102,6 +102,23 @@ TEST_F(LoadSave, SaveThenLoadGivesTheSameTableListPictureAndFields) {
   EXPECT_FALSE(st.load.LoadMode);
 }
 
+// While the loaded set is drawn, the bar moves on just before each function:
+// at each move the functions before it are on the picture, itself not yet.
+TEST_F(LoadSave, TheBarMovesOnBeforeEachFunctionIsDrawn) {
+  for (int k = 1; k <= 3; ++k) plot(Kind::Linear, "0", std::to_string(k));
+  const auto bytes = save();
+  std::vector<std::string> drawnAtEachMove;
+  ui.onProgress = [&](int) {
+    std::string drawn;
+    for (int k = 1; k <= 3; ++k)  // y = k crosses column 300 on row 160 − 4k
+      if (pic.pixel(300, 160 - 4 * k) == st.settings.ColorLinear) drawn += std::to_string(k);
+    drawnAtEachMove.push_back(drawn);
+  };
+  ASSERT_TRUE(load(bytes));
+  EXPECT_EQ(ui.progress, (std::vector<int>{16, 32, 48, 61, 74, 87}));
+  EXPECT_EQ(drawnAtEachMove, (std::vector<std::string>{"", "", "", "", "1", "12"}));
+}
+
 TEST_F(LoadSave, ALinearLastFunctionDisablesTheCField) {
   plot(Kind::Quadratic, "1", "0", "0");
   plot(Kind::Linear, "2", "-1");
@@ -276,6 +293,25 @@ TEST_F(LoadSave, AnUnreadableFileOrACancelledDialogChangesNothing) {
   EXPECT_EQ(ui.rows.size(), 1u);
   EXPECT_EQ(std::count(ui.log.begin(), ui.log.end(), "show progress"), 0);
   EXPECT_EQ(saveLoad.setFileName(), "fuggvenyek1.fv");
+}
+
+// The progress window never takes the activation, so the end of the load
+// itself tells what can be saved now; a refused file keeps the file name.
+TEST_F(LoadSave, AfterALoadTheSaveButtonAndItsLabelTellTheStoredCount) {
+  plot(Kind::Linear, "1", "2");
+  plot(Kind::Linear, "3", "4");
+  const auto bytes = save();
+  cmd.clearAll();
+  saveLoad.activate();
+  ASSERT_EQ(window.saveLabel, "Nincs mit menteni");
+  ASSERT_TRUE(load(bytes));
+  EXPECT_EQ(window.saveLabel, "Mentendő függvények: 2");
+  EXPECT_TRUE(window.saveEnabled);
+
+  files.files["rossz.fv"] = std::vector<std::uint8_t>(1855, 0);
+  EXPECT_FALSE(saveLoad.loadFile("rossz.fv"));
+  EXPECT_EQ(saveLoad.setFileName(), "halmaz.fv") << "the last file loaded";
+  EXPECT_EQ(window.saveLabel, "Mentendő függvények: 2");
 }
 
 TEST_F(LoadSave, ActivationAndDiscardSetTheSaveButtonAndItsLabel) {

@@ -109,6 +109,54 @@ TEST(Render, GridLinesPerZoom) {
   }
 }
 
+// At 2x, panned right by 32 and up by 64: the grid stays where it is at rest,
+// the axes and their ticks move with the pan. The expected picture is laid
+// out line by line from the geometry, each line leaving out its end point.
+TEST(Render, AxesAndTicksFollowThePanWhileTheGridStays) {
+  PlotState st;
+  st.view.ZoomFactor = 2;
+  st.view.PanX = 32;
+  st.view.PanY = -64;
+  const Raster pic = rendered(st);
+
+  std::vector<Color> want(static_cast<std::size_t>(Raster::Width) * Raster::Height, White);
+  const auto set = [&](int x, int y, Color c) {
+    if (x >= 0 && x < Raster::Width && y >= 0 && y < Raster::Height) want[static_cast<std::size_t>(y) * Raster::Width + x] = c;
+  };
+  const Color grid = st.settings.ColorGrid;
+  for (int x = 53; x <= 365; x += 8)
+    for (int y = 0; y < 365; ++y) set(x, y, grid);
+  for (int y = 8; y <= 320; y += 8)
+    for (int x = 45; x < 365; ++x) set(x, y, grid);
+  for (int x = 41; x < 365; ++x) set(x, 96, 0);   // the x axis on row 160 − 64
+  for (int y = 0; y < 320; ++y) set(237, y, 0);  // the y axis on column 205 + 32
+  for (int x = 53; x <= 365; x += 8)
+    for (int y = 95; y <= 97; ++y) set(x, y, 0);  // x ticks: the axis row and one on each side
+  for (int y = 8; y <= 320; y += 8)
+    for (int x = 236; x <= 238; ++x) set(x, y, 0);  // y ticks
+  for (int y = 0; y < Raster::Height; ++y)
+    for (int x = 0; x < Raster::Width; ++x)
+      ASSERT_EQ(pic.pixel(x, y), want[static_cast<std::size_t>(y) * Raster::Width + x]) << x << "," << y;
+}
+
+// Each segment is drawn from its right end to its left end, so the pen ends
+// at the left end of the last segment, the point of the last x below 80;
+// also when that segment lies beside the picture and draws nothing.
+TEST(Render, ThePenEndsAtTheLastPointDrawn) {
+  struct Case {
+    int zoom;
+    double x, y;
+  };
+  for (const Case c : {Case{1, 521, 120}, Case{8, 205 + 32 * 79, 160 - 32 * 10}}) {
+    PlotState st = withFunction(Kind::Linear, 0, 10, 0);
+    st.settings.SampleStep = 1.0;
+    st.view.ZoomFactor = c.zoom;
+    const Raster pic = rendered(st);
+    EXPECT_EQ(pic.currentX(), c.x) << c.zoom << "x";
+    EXPECT_EQ(pic.currentY(), c.y) << c.zoom << "x";
+  }
+}
+
 // Curves whose pixels all fall outside the picture, some with pixel
 // coordinates far beyond any integer range: the picture is that of no
 // function at all.

@@ -37,6 +37,8 @@ class FakeUi : public MainWindowPort, public Notifier, public FunctionListPort, 
   std::string progressCaption;
   std::vector<int> progress;
   bool progressOpen = false;
+  // Runs at every move of the progress bar, when set.
+  std::function<void(int)> onProgress;
 
   void type(const std::string& a, const std::string& b, const std::string& c = "") {
     fields[0] = a;
@@ -106,7 +108,10 @@ class FakeUi : public MainWindowPort, public Notifier, public FunctionListPort, 
     log.push_back("close progress");
   }
   void setProgressCaption(const std::string& t) override { progressCaption = t; }
-  void setProgressPosition(int p) override { progress.push_back(p); }
+  void setProgressPosition(int p) override {
+    progress.push_back(p);
+    if (onProgress) onProgress(p);
+  }
 };
 
 // Records the texts written on the picture instead of drawing glyphs.
