@@ -73,6 +73,7 @@ TEST_F(LoadSave, SaveThenLoadGivesTheSameTableListPictureAndFields) {
 
   cmd.zoomStep();
   cmd.panStep(PanDirection::Up);
+  cmd.panStep(PanDirection::Left);
   plot(Kind::Linear, "9", "9");
   ASSERT_TRUE(load(bytes));
 
@@ -85,7 +86,9 @@ TEST_F(LoadSave, SaveThenLoadGivesTheSameTableListPictureAndFields) {
   EXPECT_EQ(ui.fields[1], "4.00");
   EXPECT_EQ(ui.fields[2], "7.00");
   EXPECT_EQ(st.view.ZoomFactor, 1);
+  EXPECT_EQ(ui.zoomLabel, "1x");
   EXPECT_EQ(st.view.PanY, 0);
+  EXPECT_EQ(st.view.PanX, 0);
   EXPECT_EQ(window.loadedComment, "Három függvény");
   EXPECT_EQ(ui.loadStatus, "Betöltött függvények: 3");
   EXPECT_TRUE(window.ackEnabled);

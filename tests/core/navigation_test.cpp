@@ -169,6 +169,13 @@ TEST_F(Navigation, WheelZoomsWithCtrlAloneAndPansOtherwise) {
   for (int i = 0; i < 3; ++i) cmd.wheelTurn(true, {.ctrl = true});
   EXPECT_EQ(st.view.ZoomFactor, 8);
   EXPECT_EQ(ui.zoomLabel, "8x");
+  // At 8x the zoom stays, but the picture is still redrawn: a function typed
+  // into the fields is registered by that redraw.
+  ui.type("2", "1");
+  cmd.wheelTurn(true, {.ctrl = true});
+  EXPECT_EQ(st.view.ZoomFactor, 8);
+  EXPECT_EQ(st.table.FunctionCount, 2);
+  EXPECT_EQ(pic.pixel(205 + 32, 160 - 32 * 3), st.settings.ColorLinear) << "y = 2x + 1 at x = 1";
   for (int i = 0; i < 4; ++i) cmd.wheelTurn(false, {.ctrl = true});
   EXPECT_EQ(st.view.ZoomFactor, 1);
   EXPECT_EQ(st.view.PanY, 0);
