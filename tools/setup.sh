@@ -4,6 +4,8 @@
 set -euo pipefail
 packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev ccache fontconfig fonts-dejavu-core fonts-liberation2
+          # The centre button's position indicator (U+2316).
+          fonts-symbola
           dpkg-dev file
           # The checked build and the fuzz targets: clang, its sanitizer and
           # libFuzzer runtimes, and llvm-symbolizer for readable reports.

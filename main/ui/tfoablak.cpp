@@ -36,6 +36,8 @@ namespace {
 
 const char* const kWheelVertical = "⇕";
 const char* const kWheelHorizontal = "⇔";
+// The centre button's position indicator.
+const char* const kCentre = "⌖";
 
 // The look of the platform, with the text of an option button set as close to
 // its round indicator as the narrow option buttons of the window need.
@@ -199,7 +201,7 @@ void Tfoablak::createControls() {
   Button11 = makeButton(this, "Button11", QStringLiteral("123"), {88, 104, 25, 25}, QStringLiteral("Tengelyek számozása"));
   Button2 = makeButton(this, "Button2", QStringLiteral("/\\"), {88, 136, 17, 17}, QStringLiteral("Fel"));
   Button6 = makeButton(this, "Button6", QStringLiteral("<"), {72, 152, 17, 17}, QStringLiteral("Balra"));
-  Button8 = makeButton(this, "Button8", QStringLiteral("±"), {88, 152, 17, 17}, QStringLiteral("Középre"));
+  Button8 = makeButton(this, "Button8", QString::fromUtf8(kCentre), {88, 152, 17, 17}, QStringLiteral("Középre"));
   Button5 = makeButton(this, "Button5", QStringLiteral(">"), {104, 152, 17, 17}, QStringLiteral("Jobbra"));
   Button7 = makeButton(this, "Button7", QStringLiteral("\\/"), {88, 168, 17, 17}, QStringLiteral("Le"));
   for (QPushButton* b : {Button2, Button6, Button5, Button7}) b->installEventFilter(this);

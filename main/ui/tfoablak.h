@@ -172,7 +172,7 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   QPushButton* Button11;         // "123": writes numbers along the axes
   QPushButton* Button2;          // "/\": held, pans the view up
   QPushButton* Button6;          // "<": held, pans the view left
-  QPushButton* Button8;          // "±": centres the view
+  QPushButton* Button8;          // "⌖": centres the view
   QPushButton* Button5;          // ">": held, pans the view right
   QPushButton* Button7;          // "\/": held, pans the view down
   QPushButton* BitBtn2;          // the magnifier: zooms 1x, 2x, 4x, 8x, then 1x again

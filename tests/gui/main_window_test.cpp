@@ -96,7 +96,7 @@ TEST_F(MainWindow, ControlsSitAtTheirPlacesWithTheirCaptionsAndHints) {
       {"Button11", {88, 104, 25, 25}, "123", "Tengelyek számozása"},
       {"Button2", {88, 136, 17, 17}, "/\\", "Fel"},
       {"Button6", {72, 152, 17, 17}, "<", "Balra"},
-      {"Button8", {88, 152, 17, 17}, "±", "Középre"},
+      {"Button8", {88, 152, 17, 17}, "⌖", "Középre"},
       {"Button5", {104, 152, 17, 17}, ">", "Jobbra"},
       {"Button7", {88, 168, 17, 17}, "\\/", "Le"},
       {"BitBtn2", {88, 192, 25, 25}, "", "Nagyítás"},
