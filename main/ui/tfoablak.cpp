@@ -250,22 +250,25 @@ void Tfoablak::createControls() {
 
   // The status bar: a real status bar (screen readers announce it as one)
   // with three sunken panels side by side, not interactive. The panels keep
-  // their fixed places rather than the status bar's own spacing.
+  // their fixed places rather than the status bar's own spacing; the last one
+  // runs to the right edge of the bar.
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
   StatusBar1->setSizeGripEnabled(false);
   StatusBar1->setGeometry(0, 388, ClientWidth, 19);
   StatusBar1->setAttribute(Qt::WA_TransparentForMouseEvents);
-  const int widths[3] = {266, 120, 50};
+  const int widths[2] = {266, 120};
   int left = 0;
   for (int i = 0; i < 3; ++i) {
     panels_[i] = new QLabel(StatusBar1);
     panels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
     panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panels_[i]->setIndent(2);
-    panels_[i]->setGeometry(left, 2, widths[i], 17);
-    left += widths[i];
+    panels_[i]->setGeometry(left, 2, i < 2 ? widths[i] : 0, 17);
+    if (i < 2) left += widths[i];
   }
+  placeLastPanel();
+  StatusBar1->installEventFilter(this);
 
   // The repeat timer of the pan buttons.
   Timer1 = new QTimer(this);
@@ -391,6 +394,11 @@ void Tfoablak::setFunctionListWindow(Tfuggvenyablak* window) {
 }
 
 void Tfoablak::setSaveLoadWindow(Ttoltmentablak* window) { saveLoadWindow_ = window; }
+
+void Tfoablak::placeLastPanel() {
+  QLabel* last = panels_[2];
+  last->resize(StatusBar1->width() - last->x(), last->height());
+}
 
 QLabel* Tfoablak::statusPanel(int index) const { return index >= 0 && index < 3 ? panels_[index] : nullptr; }
 
@@ -582,10 +590,13 @@ bool Tfoablak::event(QEvent* event) {
   return QWidget::event(event);
 }
 
-// The presses and releases of the pan buttons, and the hiding of a window
-// that the user worked in alone.
+// The presses and releases of the pan buttons, and the width of the status
+// bar.
 bool Tfoablak::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
+    case QEvent::Resize:
+      if (watched == StatusBar1) placeLastPanel();
+      return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:

@@ -259,7 +259,7 @@ TEST_F(MainWindow, TheStatusBarIsOneForScreenReadersWithItsThreePanelsInPlace) {
   } panels[] = {
       {{0, 2, 266, 17}, panel(0)},
       {{266, 2, 120, 17}, "Függvények száma: 1"},
-      {{386, 2, 50, 17}, "Optimalizálás (2400 MHz)"},
+      {{386, 2, 127, 17}, "Optimalizálás (2400 MHz)"},
   };
   ASSERT_EQ(bar->childCount(), 3);
   for (int i = 0; i < 3; ++i) {
@@ -272,6 +272,14 @@ TEST_F(MainWindow, TheStatusBarIsOneForScreenReadersWithItsThreePanelsInPlace) {
     EXPECT_EQ(panel(i), panels[i].text);
     EXPECT_EQ(child->text(QAccessible::Name), panels[i].text);
   }
+  // The last panel runs to the right edge of the bar, however wide it is.
+  auto* statusBar = control<QStatusBar>("StatusBar1");
+  auto* last = qobject_cast<QLabel*>(bar->child(2)->object());
+  EXPECT_EQ(last->geometry().right(), statusBar->rect().right());
+  statusBar->resize(600, statusBar->height());
+  EXPECT_EQ(last->geometry(), QRect(386, 2, 214, 17));
+  statusBar->resize(513, statusBar->height());
+  EXPECT_EQ(last->geometry().right(), statusBar->rect().right());
   // A screen reader reads the hint of the moment from the first panel.
   QTest::mouseMove(button("Button1"));
   EXPECT_EQ(bar->child(0)->text(QAccessible::Name), "Megmutatja a függvényt");
