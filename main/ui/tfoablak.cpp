@@ -247,6 +247,9 @@ void Tfoablak::createControls() {
   Button10->setFont(arrows);
   BitBtn1 = makeButton(this, "BitBtn1", QStringLiteral("&Bezár"), {448, 360, 65, 25},
                        QStringLiteral("Kilép a programból"));
+  // Its B stays underlined, but Alt+B belongs to the menu "&Beállítások":
+  // the main menu's access keys come before those of the controls.
+  BitBtn1->setShortcut(QKeySequence());
 
   // The status bar: a real status bar (screen readers announce it as one)
   // with three sunken panels side by side, not interactive. The panels keep

@@ -497,6 +497,18 @@ TEST_F(MainWindow, ContextMenuAsksForTheHelpTopicOfTheMoment) {
   EXPECT_EQ(topics[1][0].toString(), "Függvény törlése");
 }
 
+// "&Bezár" and "&Beállítások" share the access key B; the menu's comes first.
+TEST_F(MainWindow, AltBOpensTheSettingsMenu) {
+  key(Qt::Key_B, Qt::AltModifier);
+  auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(popup, nullptr) << "no menu opened";
+  EXPECT_EQ(popup->title(), "&Beállítások");
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_EQ(button("BitBtn1")->text(), "&Bezár");
+  popup->close();
+  EXPECT_TRUE(w->isVisible());
+}
+
 TEST_F(MainWindow, ClosingTheMainWindowEndsTheProgramWhateverElseIsOpen) {
   const std::pair<const char*, std::function<void(MainWindow*)>> ways[] = {
       {"Bezár", [](MainWindow* t) { QTest::mouseClick(t->button("BitBtn1"), Qt::LeftButton); }},
