@@ -115,8 +115,10 @@ Tfoablak::Tfoablak(graf::Commands& cmd, QWidget* parent)
 
   setCountPanel(graf::countPanelText(cmd_.state().table.FunctionCount));
 
-  // Wheel turns over any control of the window reach the window.
+  // Wheel turns over any control of the window reach the window; a pop-up
+  // of the window that opens ends the hold of the pan buttons.
   new ApplicationEventHook(this, [this](QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show) popupOpening(watched);
     return event->type() == QEvent::Wheel && wheelOverWindow(watched, event);
   });
 }
@@ -638,7 +640,23 @@ bool Tfoablak::wheelOverWindow(QObject* watched, QEvent* event) {
   return true;
 }
 
-void Tfoablak::contextMenuEvent(QContextMenuEvent* event) { PopupMenu1->popup(event->globalPos()); }
+// A pop-up (a menu of the menu bar, opened by its access key while a pan
+// button is held, or the menu of a field) takes the mouse: the release of
+// the held button would go to the pop-up, so the hold ends when it opens.
+// The window stays the active window then, so its deactivation does not end
+// the hold.
+void Tfoablak::popupOpening(QObject* watched) {
+  auto* popup = qobject_cast<QWidget*>(watched);
+  if (!popup || popup->windowType() != Qt::Popup || !popup->parentWidget()) return;
+  if (popup->parentWidget()->window() == this) cmd_.releasePanButtons();
+}
+
+// The context menu opens at the press of the right button, also on a pan
+// button, whose release then goes to the menu: the hold ends first.
+void Tfoablak::contextMenuEvent(QContextMenuEvent* event) {
+  cmd_.releasePanButtons();
+  PopupMenu1->popup(event->globalPos());
+}
 
 void Tfoablak::closeEvent(QCloseEvent* event) {
   event->accept();

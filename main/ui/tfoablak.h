@@ -151,6 +151,7 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   QLineEdit* field(graf::Field f) const;
   bool panButtonEvent(QObject* watched, QEvent* event);
   bool wheelOverWindow(QObject* watched, QEvent* event);
+  void popupOpening(QObject* watched);
   void placeLastPanel();
 
   // The controls, with their captions and what they do. Tests and other

@@ -1,12 +1,15 @@
-// A pan button held down while a message box opens, or while another window
-// takes over, would never see its release: the hold ends there, and the
-// repeat timer moves nothing afterwards.
+// A pan button held down while a message box opens, while another window
+// takes over, or while a menu takes the mouse, would never see its release:
+// the hold ends there, and the repeat timer moves nothing afterwards.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
 #include "functionlist/ui/tfuggvenyablak.h"
+#include "main/ui/picture_file.h"
 #include "tests/gui/gui_fixture.h"
 
 namespace graf::testing {
@@ -51,6 +54,40 @@ TEST_F(HeldPan, AnotherActiveWindowEndsTheHold) {
   EXPECT_EQ(held(), 0);
   for (int tick = 0; tick < 4; ++tick) onlyTheTestTicks.tick();
   EXPECT_EQ(st().view.PanX, 32);
+}
+
+// A right press opens the context menu at once, and the menu takes the
+// mouse: the button never gets its release.
+TEST_F(HeldPan, TheContextMenuOfARightPressEndsTheHold) {
+  plot("1", "2");
+  const QImage before = ui::toQImage(app->picture());
+  ManualTicks onlyTheTestTicks(repeatTimer());
+  auto* menu = control<QMenu>("PopupMenu1");
+  QTest::mousePress(button("Button2"), Qt::RightButton);
+  ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); })) << "no context menu";
+  EXPECT_EQ(held(), 0);
+  menu->close();
+  for (int tick = 0; tick < 4; ++tick) onlyTheTestTicks.tick();
+  EXPECT_EQ(st().view.PanY, 0);
+  EXPECT_TRUE(ui::toQImage(app->picture()) == before) << "the picture moved";
+}
+
+// A menu of the menu bar opened by its access key while the mouse holds a
+// pan button takes the mouse the same way.
+TEST_F(HeldPan, AMenuOpenedByItsAccessKeyEndsTheHold) {
+  plot("1", "2");
+  ManualTicks onlyTheTestTicks(repeatTimer());
+  QTest::mousePress(button("Button5"), Qt::LeftButton);
+  ASSERT_TRUE(st().view.PanRightHeld);
+  key(Qt::Key_F, Qt::AltModifier);
+  auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(popup, nullptr) << "no menu opened";
+  EXPECT_EQ(popup->title(), "&Fájl");
+  EXPECT_TRUE(w->isActiveWindow());
+  EXPECT_EQ(held(), 0);
+  popup->close();
+  for (int tick = 0; tick < 4; ++tick) onlyTheTestTicks.tick();
+  EXPECT_EQ(st().view.PanX, 0);
 }
 
 }  // namespace
