@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCompleter>
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -129,6 +130,10 @@ QComboBox* Tbeallitasablak::createPicker(QWidget* parent, Setting s, const char*
   c->setObjectName(QString::fromLatin1(name));
   c->setEditable(true);
   c->setInsertPolicy(QComboBox::NoInsert);
+  // A name counts only as it is written, case and accents included, so the
+  // completion must not turn "piros" into "Piros" nor offer "szürke" after
+  // "sz": it completes only what matches case for case.
+  c->completer()->setCaseSensitivity(Qt::CaseSensitive);
   c->addItems(items);
   c->setEditText(initial);
   c->setGeometry(geometry);

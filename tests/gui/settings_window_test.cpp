@@ -185,6 +185,37 @@ TEST_F(SettingsWindowTest, OkAppliesRedrawsAndStores) {
   EXPECT_EQ(settingsFileBytes(), recordBytes(expected));
 }
 
+// A colour is named exactly as written: Return keeps the typed text, and a
+// text that differs from a name only in case, or a name's beginning, names
+// nothing.
+TEST_F(SettingsWindowTest, ReturnKeepsTheTypedTextAndAnUnknownNameChangesNothing) {
+  open();
+  s->PageControl1->setCurrentIndex(1);
+  const struct {
+    Setting setting;
+    const char* text;
+  } typed[] = {
+      {Setting::Quadratic, "piros"},
+      {Setting::Grid, "sz"},
+      {Setting::Absolute, "sárga"},
+      {Setting::AuxColor, "kék"},
+  };
+  for (const auto& t : typed) {
+    const QString text = QString::fromUtf8(t.text);
+    type(t.setting, text);
+    QTest::keyClick(s->picker(t.setting)->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(s->picker(t.setting)->currentText(), text);
+  }
+  EXPECT_TRUE(s->isVisible());  // Return is no OK
+  click(s->SpeedButton1);
+  expectStoredAndBack();
+  EXPECT_EQ(st().settings.ColorQuadratic, DefaultColorQuadratic);
+  EXPECT_EQ(st().settings.ColorGrid, DefaultColorGrid);
+  EXPECT_EQ(st().settings.ColorAbsolute, DefaultColorAbsolute);
+  EXPECT_EQ(st().settings.ColorAuxLines, DefaultColorAuxLines);
+  EXPECT_EQ(settingsFileBytes(), recordBytes(PlotState{}));
+}
+
 // A settings file that cannot be written is named with the reason; the
 // settings stay marked for storing and go to the file once it can be written.
 TEST_F(SettingsWindowTest, AFailedWriteIsReportedAndRetried) {
