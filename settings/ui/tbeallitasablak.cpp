@@ -1,5 +1,6 @@
 #include "settings/ui/tbeallitasablak.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QWindow>
 
 #include "common/ui/ui_support.h"
 #include "settings/setting_names.h"
@@ -122,6 +124,11 @@ Tbeallitasablak::Tbeallitasablak(graf::PlotState& state, QWidget* parent)
     return dialog->selectedColor();
   };
   confirmed_.fill(QColor(0, 0, 0));
+
+  // Whether the program has an active window, as it stood before the focus
+  // last moved: this window's activation is delivered before this signal.
+  connect(qApp, &QGuiApplication::focusWindowChanged, this,
+          [this] { programHadFocus_ = QApplication::activeWindow() != nullptr; });
 }
 
 QComboBox* Tbeallitasablak::createPicker(QWidget* parent, Setting s, const char* name, const QStringList& items,
@@ -411,13 +418,17 @@ void Tbeallitasablak::closeSettingsWindow() { close(); }
 // --- Events ---
 
 bool Tbeallitasablak::event(QEvent* event) {
-  // A colour dialog is part of this window's work: coming back from it is no
-  // new activation (which would clear the choices made so far).
+  // The activation (which may clear the choices made so far) belongs to this
+  // window becoming the program's active window. Coming back from a colour
+  // dialog, which is part of this window's work, is none; nor is the program
+  // getting the focus back from another program.
   if (event->type() == QEvent::WindowDeactivate && colorDialogOpen_) backFromColorDialog_ = true;
   if (event->type() == QEvent::WindowActivate) {
+    const bool backFromOtherProgram = !programHadFocus_;
+    programHadFocus_ = true;
     if (backFromColorDialog_) {
       backFromColorDialog_ = false;
-    } else {
+    } else if (!backFromOtherProgram) {
       if (currentCpuMhz) editor_.setCpuMhz(currentCpuMhz());
       editor_.activate();
     }
@@ -437,6 +448,8 @@ void Tbeallitasablak::closeEvent(QCloseEvent* event) {
 
 void Tbeallitasablak::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  // Shown anew, its first activation is always one, wherever the focus was.
+  programHadFocus_ = true;
   if (centred_) return;
   centred_ = true;
   if (const QScreen* s = screen()) move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));

@@ -109,6 +109,7 @@ class Tbeallitasablak : public QWidget, public graf::SettingsWindowPort {
   bool centred_ = false;
   bool colorDialogOpen_ = false;
   bool backFromColorDialog_ = false;
+  bool programHadFocus_ = true;  // false while another program has the focus
 
   std::array<QComboBox*, graf::SettingCount> pickers_{};
   std::array<QLabel*, graf::SettingCount> samples_{};

@@ -12,7 +12,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QWindow>
+#include <memory>
 
+#include "functionlist/ui/tfuggvenyablak.h"
 #include "settings/settings_record.h"
 #include "settings/ui/tbeallitasablak.h"
 #include "settings/ui/tegyezoszinekablak.h"
@@ -72,6 +75,22 @@ class SettingsWindowTest : public GuiTest {
     ASSERT_EQ(c->currentText(), text);
   }
   void click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+  // The user turns to another program. A window that is none of the
+  // program's widgets stands for it: while it has the focus, the program has
+  // no active window.
+  void leaveProgram() {
+    elsewhere_ = std::make_unique<QWindow>();
+    elsewhere_->show();
+    elsewhere_->requestActivate();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(elsewhere_.get()));
+    ASSERT_EQ(QApplication::activeWindow(), nullptr);
+  }
+  // The user brings one of the program's windows to the front.
+  void turnTo(QWidget* window) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_EQ(QApplication::activeWindow(), window);
+  }
   // After the settings window closed: the main window takes over and stores.
   void expectStoredAndBack() {
     EXPECT_FALSE(s->isVisible());
@@ -82,6 +101,7 @@ class SettingsWindowTest : public GuiTest {
   QString label(StateLabel l) const { return s->stateLabel(l)->text(); }
 
   OwnFolder folder_;  // made before SetUp, gone after TearDown
+  std::unique_ptr<QWindow> elsewhere_;
   Tbeallitasablak* s = nullptr;
 };
 
@@ -214,6 +234,53 @@ TEST_F(SettingsWindowTest, ReturnKeepsTheTypedTextAndAnUnknownNameChangesNothing
   EXPECT_EQ(st().settings.ColorAbsolute, DefaultColorAbsolute);
   EXPECT_EQ(st().settings.ColorAuxLines, DefaultColorAuxLines);
   EXPECT_EQ(settingsFileBytes(), recordBytes(PlotState{}));
+}
+
+// Coming back from another program keeps the choices made so far.
+TEST_F(SettingsWindowTest, ChoicesSurviveAVisitToAnotherProgram) {
+  open();
+  choose(Setting::Grid, QStringLiteral("Sárga"));
+  leaveProgram();
+  turnTo(s);
+  click(s->SpeedButton1);
+  expectStoredAndBack();
+  EXPECT_EQ(st().settings.ColorGrid, 0x00FFFFu);
+  PlotState expected;
+  expected.settings.ColorGrid = 0x00FFFF;
+  EXPECT_EQ(settingsFileBytes(), recordBytes(expected));
+}
+
+// Becoming the program's active window again after another of its windows is
+// a new activation: the labels show the settings in force and the choices
+// start afresh, also when the program came back from another one through
+// that other window.
+TEST_F(SettingsWindowTest, SwitchingBetweenTheProgramsWindowsActivatesAnew) {
+  Tfuggvenyablak& list = app->functionListWindow();
+  list.show();
+  open();
+  choose(Setting::Grid, QStringLiteral("Sárga"));
+  st().settings.SoundOn = true;
+  leaveProgram();
+  turnTo(s);
+  EXPECT_EQ(label(StateLabel::Sound), "Ki");  // no activation
+  leaveProgram();
+  turnTo(&list);
+  turnTo(s);
+  EXPECT_EQ(label(StateLabel::Sound), "Be");
+  click(s->SpeedButton1);
+  expectStoredAndBack();
+  EXPECT_EQ(st().settings.ColorGrid, DefaultColorGrid);
+}
+
+// Opened while another program has the focus, the window still starts with
+// the settings in force.
+TEST_F(SettingsWindowTest, OpenedWhileTheProgramHasNoFocusShowsTheSettingsInForce) {
+  st().settings.SoundOn = true;
+  leaveProgram();
+  w->findChild<QAction*>(QStringLiteral("Konfig"))->trigger();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(s));
+  EXPECT_EQ(label(StateLabel::Sound), "Be");
+  EXPECT_EQ(label(StateLabel::Clock), "2400 MHz");
 }
 
 // A settings file that cannot be written is named with the reason; the
