@@ -88,6 +88,7 @@ Tbeallitasablak::Tbeallitasablak(graf::PlotState& state, QWidget* parent)
     b->setObjectName(QString::fromLatin1(name));
     b->setFlat(true);
     b->setAutoDefault(false);
+    b->installEventFilter(this);  // raised while it has the focus
     b->setStatusTip(hint);
     b->setGeometry(geometry);
     return b;
@@ -461,6 +462,12 @@ bool Tbeallitasablak::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Label48 && event->type() == QEvent::MouseButtonDblClick) {
     emit clockOverrideRequested();
     return true;
+  }
+  // The three buttons at the bottom are flat; the one with the keyboard focus
+  // stands raised, so that Tab onto it shows which one Space presses.
+  if (watched == SpeedButton1 || watched == SpeedButton2 || watched == SpeedButton3) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+      static_cast<QPushButton*>(watched)->setFlat(event->type() == QEvent::FocusOut);
   }
   return QWidget::eventFilter(watched, event);
 }

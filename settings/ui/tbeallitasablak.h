@@ -70,9 +70,9 @@ class Tbeallitasablak : public QWidget, public graf::SettingsWindowPort {
   void closeSettingsWindow() override;
 
   QTabWidget* PageControl1;
-  QPushButton* SpeedButton1;  // "OK"
-  QPushButton* SpeedButton2;  // "Mégse"
-  QPushButton* SpeedButton3;  // "Alapbeállítások visszaállítása"
+  QPushButton* SpeedButton1 = nullptr;  // "OK"
+  QPushButton* SpeedButton2 = nullptr;  // "Mégse"
+  QPushButton* SpeedButton3 = nullptr;  // "Alapbeállítások visszaállítása"
   QPushButton* Button8;       // "Új processzorom van"
   QLabel* Label48;            // the processor clock
   QMenu* PopupMenu1;

@@ -345,6 +345,38 @@ TEST_F(SettingsWindowTest, DefaultsRestoreEverythingAndStore) {
   EXPECT_EQ(s->picker(Setting::Optimize)->currentText(), "Be");
 }
 
+TEST_F(SettingsWindowTest, TheBottomButtonWithTheKeyboardFocusStandsRaised) {
+  open();
+  QPushButton* const buttons[] = {s->SpeedButton1, s->SpeedButton2, s->SpeedButton3};
+  const auto raised = [&] {
+    QList<QPushButton*> r;
+    for (QPushButton* b : buttons)
+      if (!b->isFlat()) r << b;
+    return r;
+  };
+  EXPECT_EQ(raised(), QList<QPushButton*>{});
+  // Tab from the pickers onto "OK".
+  for (int k = 0; k < 40 && !s->SpeedButton1->hasFocus(); ++k)
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  ASSERT_TRUE(s->SpeedButton1->hasFocus());
+  EXPECT_EQ(raised(), QList<QPushButton*>{s->SpeedButton1});
+  QTest::keyClick(s->SpeedButton1, Qt::Key_Tab);
+  ASSERT_TRUE(s->SpeedButton2->hasFocus());
+  EXPECT_EQ(raised(), QList<QPushButton*>{s->SpeedButton2});
+  QTest::keyClick(s->SpeedButton2, Qt::Key_Tab);
+  ASSERT_TRUE(s->SpeedButton3->hasFocus());
+  EXPECT_EQ(raised(), QList<QPushButton*>{s->SpeedButton3});
+  QTest::keyClick(s->SpeedButton3, Qt::Key_Backtab);
+  QTest::keyClick(s->SpeedButton2, Qt::Key_Backtab);
+  ASSERT_TRUE(s->SpeedButton1->hasFocus());
+  EXPECT_EQ(raised(), QList<QPushButton*>{s->SpeedButton1});
+
+  // Space presses the raised "OK"; the closed window leaves all three flat.
+  QTest::keyClick(s->SpeedButton1, Qt::Key_Space);
+  expectStoredAndBack();
+  EXPECT_EQ(raised(), QList<QPushButton*>{});
+}
+
 TEST_F(SettingsWindowTest, AWhiteGridIsWarnedAbout) {
   s->askColor = [](Setting, const QColor& start) -> std::optional<QColor> {
     EXPECT_EQ(start, QColor(0, 0, 0));  // never confirmed before: black
