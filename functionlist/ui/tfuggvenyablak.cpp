@@ -4,6 +4,7 @@
 #include "functionlist/sum.h"
 
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -57,6 +58,7 @@ Tfuggvenyablak::Tfuggvenyablak(graf::Commands& cmd, QWidget* parent)
   ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
   ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { ListBox1DblClick(); });
+  ListBox1->installEventFilter(this);  // Return and Enter trace like a double click
 
   Button1 = new QPushButton(QStringLiteral("Összegük"), this);
   Button1->setObjectName("Button1");
@@ -124,4 +126,17 @@ void Tfuggvenyablak::showEvent(QShowEvent* event) {
 void Tfuggvenyablak::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   if (!event->spontaneous()) reportVisibility(false);
+}
+
+// Keyboard users trace the current row with Return or Enter; a single click
+// only selects, whatever the platform's style says about activation.
+bool Tfuggvenyablak::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ListBox1 && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      ListBox1DblClick();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }

@@ -2,7 +2,8 @@
 // The function list window ("Függvények"): one fixed-width row per stored
 // function, the sum of two selected functions ("Összegük") and the trace of a
 // double-clicked one. The rows are written by the commands through
-// graf::FunctionListPort; row i belongs to function i + 1.
+// graf::FunctionListPort; row i belongs to function i + 1. Return or Enter
+// on the current row traces it as a double click does.
 #include <QWidget>
 
 #include "plot/commands.h"
@@ -37,6 +38,7 @@ class Tfuggvenyablak : public QWidget, public graf::FunctionListPort {
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Button1Click();

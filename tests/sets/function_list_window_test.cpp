@@ -121,6 +121,28 @@ TEST_F(FunctionListWindow, DoubleClickRedrawsAndTracesTheRowsFunction) {
   EXPECT_EQ(st.table.FunctionCount, 2);
 }
 
+TEST_F(FunctionListWindow, ReturnOrEnterOnTheCurrentRowTracesItAsADoubleClickDoes) {
+  plot(Kind::Linear, "1", "0");
+  plot(Kind::Linear, "0", "5");
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    sumOfRows(cmd, {0, 1});
+    ASSERT_EQ(pic.pixel(246, 99), st.settings.ColorSum);
+    // A single click only selects.
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(0));
+    EXPECT_EQ(pic.pixel(246, 99), st.settings.ColorSum) << "a click traced";
+    list()->setFocus();
+    QTest::keyClick(list(), Qt::Key_Home);
+    QTest::keyClick(list(), Qt::Key_Down);
+    ASSERT_EQ(list()->currentRow(), 1);
+    EXPECT_EQ(pic.pixel(246, 99), st.settings.ColorSum) << "moving the current row traced";
+    QTest::keyClick(list(), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    EXPECT_EQ(pic.pixel(300, 140), 0u) << "y = 5 traced in black, key " << key;
+    EXPECT_EQ(pic.pixel(246, 99), 0xFFFFFFu) << "the redraw removed the sum";
+    EXPECT_EQ(pic.pixel(265, 100), st.settings.ColorLinear) << "y = x keeps its colour";
+    EXPECT_EQ(st.table.FunctionCount, 2);
+  }
+}
+
 TEST_F(FunctionListWindow, ShowingAndClosingAreReportedAndKeepTheRows) {
   listWindow.hide();
   plot(Kind::Linear, "1", "0");
