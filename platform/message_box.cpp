@@ -1,6 +1,7 @@
 #include "platform/message_box.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QWidget>
 
 namespace graf::platform {
@@ -28,7 +29,15 @@ void MessageBoxNotifier::message(MessageType type, const std::string& text) {
   QMessageBox box(messageIcon(type), QString::fromUtf8(messageTitle(type)), QString::fromStdString(text),
                   QMessageBox::Ok, parent_.data());
   box.setDefaultButton(QMessageBox::Ok);
+  // Where the user was working: without a window manager nobody gives the
+  // focus back when the box closes, and the next keys would go nowhere.
+  const QPointer<QWidget> window = QApplication::activeWindow();
+  const QPointer<QWidget> focus = QApplication::focusWidget();
   box.exec();
+  if (window && window->isVisible() && window->isEnabled()) {
+    window->activateWindow();
+    if (focus && focus->isVisible() && focus->isEnabled()) focus->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 }  // namespace graf::platform

@@ -12,6 +12,7 @@
 #include <QValidator>
 #include <memory>
 
+#include "common/ui/ui_support.h"
 #include "common/ui/window_lock.h"
 #include "functionsets/function_set.h"
 #include "functionsets/ui/tbetoltesablak.h"
@@ -122,6 +123,7 @@ Ttoltmentablak::Ttoltmentablak(graf::Commands& cmd, graf::SetFilePort& files, QW
   Edit1 = edit(this, "Edit1", QString::fromUtf8(graf::kInitialComment), {80, 42, 217, 21},
                QStringLiteral("Ide lehet írni a függvény(ek) megjegyzését"));
   Edit1->setValidator(new CommentLimit(graf::kCommentCapacity, Edit1));
+  Edit1->setCursorPosition(0);  // the starting text is read from its start
   Edit1->installEventFilter(this);
   CheckBox1 = new QCheckBox(QStringLiteral("Automatikus fájlnév"), this);
   CheckBox1->setObjectName("CheckBox1");
@@ -196,6 +198,12 @@ bool Ttoltmentablak::event(QEvent* event) {
 }
 
 void Ttoltmentablak::showEvent(QShowEvent* event) {
+  // It first opens in the middle of the screen; later it opens where the
+  // user left it.
+  if (!event->spontaneous() && !placed_) {
+    placed_ = true;
+    graf::ui::centreOnScreen(this);
+  }
   QWidget::showEvent(event);
   if (!event->spontaneous()) FormActivate();
 }
@@ -252,7 +260,10 @@ void Ttoltmentablak::setSaveLabel(const std::string& text) { Label1->setText(QSt
 
 void Ttoltmentablak::setSaveEnabled(bool enabled) { Button1->setEnabled(enabled); }
 
-void Ttoltmentablak::setLoadedComment(const std::string& text) { Edit2->setText(QString::fromStdString(text)); }
+void Ttoltmentablak::setLoadedComment(const std::string& text) {
+  Edit2->setText(QString::fromStdString(text));
+  Edit2->setCursorPosition(0);
+}
 
 void Ttoltmentablak::setAckAndDiscardEnabled() {
   Button4->setEnabled(true);

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -440,8 +441,11 @@ QLineEdit* Tfoablak::field(graf::Field f) const {
 
 std::string Tfoablak::fieldText(graf::Field f) const { return field(f)->text().toStdString(); }
 
+// A text the program puts into a field is shown from its start: the field is
+// narrower than "-100.00", and its sign must not scroll out of sight.
 void Tfoablak::setFieldText(graf::Field f, const std::string& text) {
   field(f)->setText(QString::fromStdString(text));
+  field(f)->setCursorPosition(0);
 }
 
 graf::Kind Tfoablak::selectedKind() const {
@@ -605,15 +609,41 @@ bool Tfoablak::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
-      panButtonEvent(watched, event);
+      panButtonDown(watched, event->type() != QEvent::MouseButtonRelease);
+      return false;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+      // The space bar holds a pan button that has the keyboard focus, as a
+      // mouse button does; the key's own repeats change nothing.
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (key->key() != Qt::Key_Space || key->modifiers() != Qt::NoModifier || !isPanButton(watched)) return false;
+      if (key->isAutoRepeat()) return true;
+      auto* button = static_cast<QPushButton*>(watched);
+      const bool down = event->type() == QEvent::KeyPress;
+      button->setDown(down);
+      keyHeldButton_ = down ? button : nullptr;
+      panButtonDown(button, down);
+      return true;
+    }
+    case QEvent::FocusOut:
+      // The release of a key held on a button that loses the focus would
+      // never reach the button.
+      if (keyHeldButton_ && watched == keyHeldButton_) {
+        keyHeldButton_->setDown(false);
+        panButtonDown(keyHeldButton_, false);
+        keyHeldButton_ = nullptr;
+      }
       return false;
     default:
       return false;
   }
 }
 
-bool Tfoablak::panButtonEvent(QObject* watched, QEvent* event) {
-  const bool down = event->type() != QEvent::MouseButtonRelease;
+bool Tfoablak::isPanButton(QObject* watched) const {
+  return watched == Button2 || watched == Button7 || watched == Button6 || watched == Button5;
+}
+
+bool Tfoablak::panButtonDown(QObject* watched, bool down) {
   if (watched == Button2) down ? Button2MouseDown() : Button2MouseUp();
   else if (watched == Button7) down ? Button7MouseDown() : Button7MouseUp();
   else if (watched == Button6) down ? Button6MouseDown() : Button6MouseUp();

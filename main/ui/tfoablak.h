@@ -149,7 +149,9 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   QLabel* statusPanel(int index) const;
   graf::ui::Swatch* swatch(graf::Kind kind) const;
   QLineEdit* field(graf::Field f) const;
-  bool panButtonEvent(QObject* watched, QEvent* event);
+  // A pan button pressed (down) or let go, by a mouse button or the space bar.
+  bool panButtonDown(QObject* watched, bool down);
+  bool isPanButton(QObject* watched) const;
   bool wheelOverWindow(QObject* watched, QEvent* event);
   void popupOpening(QObject* watched);
   void placeLastPanel();
@@ -225,4 +227,6 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   QPointer<QWidget> settingsWindow_;
   QPointer<QWidget> helpWindow_;
   QPointer<Ttoltmentablak> saveLoadWindow_;
+  // The pan button held down by the space bar, if any.
+  QPointer<QPushButton> keyHeldButton_;
 };

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -87,6 +88,40 @@ TEST_F(HeldPan, AMenuOpenedByItsAccessKeyEndsTheHold) {
   EXPECT_EQ(held(), 0);
   popup->close();
   for (int tick = 0; tick < 4; ++tick) onlyTheTestTicks.tick();
+  EXPECT_EQ(st().view.PanX, 0);
+}
+
+// Keyboard users hold a pan button with the space bar: the key's repeats
+// change nothing, its release ends the hold, and so does leaving the button
+// with the key still down.
+TEST_F(HeldPan, TheSpaceBarHoldsAFocusedPanButton) {
+  plot("1", "2");
+  ManualTicks onlyTheTestTicks(repeatTimer());
+  QPushButton* up = button("Button2");
+  up->setFocus(Qt::TabFocusReason);
+  QTest::keyPress(up, Qt::Key_Space);
+  EXPECT_TRUE(st().view.PanUpHeld);
+  EXPECT_TRUE(up->isDown());
+  onlyTheTestTicks.tick();
+  EXPECT_EQ(st().view.PanY, 32);
+  QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+  QApplication::sendEvent(up, &repeat);
+  onlyTheTestTicks.tick();
+  EXPECT_EQ(st().view.PanY, 64);
+  QTest::keyRelease(up, Qt::Key_Space);
+  EXPECT_EQ(held(), 0);
+  EXPECT_FALSE(up->isDown());
+  onlyTheTestTicks.tick();
+  EXPECT_EQ(st().view.PanY, 64);
+
+  QPushButton* left = button("Button6");
+  left->setFocus(Qt::TabFocusReason);
+  QTest::keyPress(left, Qt::Key_Space);
+  ASSERT_TRUE(st().view.PanLeftHeld);
+  up->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(held(), 0);
+  EXPECT_FALSE(left->isDown());
+  onlyTheTestTicks.tick();
   EXPECT_EQ(st().view.PanX, 0);
 }
 

@@ -382,6 +382,24 @@ TEST_F(MainWindow, RefusalsAndTheZoomButtonAnswerWithTheirMessageBoxes) {
   EXPECT_EQ(panel(1), "Függvények száma: 0");
 }
 
+// A refused function is taken back and the fields refilled with the last
+// one: they show their texts from the start, minus sign included, and the
+// keyboard is where it was before the message box.
+TEST_F(MainWindow, RefilledFieldsShowTheirSignAndTheFocusComesBack) {
+  plot("-20", "-100");
+  typeFields("500", "1");
+  edit("Edit2")->setFocus(Qt::OtherFocusReason);
+  key(Qt::Key_F5);
+  EXPECT_EQ(boxes.take(), std::vector<SeenBox>{box("Information", "Ezt még át kéne egyszer gondolni!",
+                                                   QMessageBox::Information)});
+  EXPECT_EQ(edit("Edit1")->text(), "-20.00");
+  EXPECT_EQ(edit("Edit2")->text(), "-100.00");
+  EXPECT_EQ(edit("Edit1")->cursorPosition(), 0);
+  EXPECT_EQ(edit("Edit2")->cursorPosition(), 0);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+  EXPECT_EQ(QApplication::focusWidget(), edit("Edit2"));
+}
+
 TEST_F(MainWindow, WithSoundOnTheBeepComesBeforeTheRefusal) {
   std::vector<std::size_t> boxesOpenAtBeep;
   app->notifier().setBeeper([&] { boxesOpenAtBeep.push_back(boxes.pending().size()); });

@@ -68,6 +68,30 @@ TEST_F(SaveLoadWindow, ControlsStartWithTheirCaptionsStatesAndHints) {
   EXPECT_FALSE(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
 }
 
+// Texts longer than their fields are shown from their start, and the window
+// first opens in the middle of the screen, later where the user left it.
+TEST_F(SaveLoadWindow, FieldsShowTheirTextsFromTheStartAndTheWindowOpensCentred) {
+  EXPECT_EQ(child<QLineEdit>(window, "Edit1")->cursorPosition(), 0);
+  plot(Kind::Linear, "2", "-1");
+  window.open();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  const QPoint centre = window.screen()->availableGeometry().center();
+  EXPECT_LE((window.frameGeometry().center() - centre).manhattanLength(), 1);
+  window.close();
+  window.move(10, 20);
+  window.open();
+  EXPECT_EQ(window.pos(), QPoint(10, 20));
+
+  auto* comment = child<QLineEdit>(window, "Edit1");
+  QTest::mouseClick(comment, Qt::LeftButton);
+  typeInto(comment, QStringLiteral("Egy hosszú megjegyzés, ami nem fér ki a mezőbe"));
+  save(QStringLiteral("hosszu.fv"));
+  window.open();
+  load(QStringLiteral("hosszu.fv"));
+  EXPECT_EQ(child<QLineEdit>(window, "Edit2")->text(), QStringLiteral("Egy hosszú megjegyzés, ami nem fér ki a mezőbe"));
+  EXPECT_EQ(child<QLineEdit>(window, "Edit2")->cursorPosition(), 0);
+}
+
 TEST_F(SaveLoadWindow, TheRealFileDialogsCarryTitleFilterAndSuffix) {
   struct Case {
     std::unique_ptr<QFileDialog> dialog;
