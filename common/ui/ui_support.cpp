@@ -1,5 +1,6 @@
 #include "common/ui/ui_support.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStringList>
@@ -22,5 +23,23 @@ void centreOnScreen(QWidget* window) {
   frame.moveCenter(screen->availableGeometry().center());
   window->move(frame.topLeft());
 }
+
+namespace {
+// Centres its window at the window's first showing, then goes away.
+class FirstShowCentring : public QObject {
+ public:
+  explicit FirstShowCentring(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && watched == parent()) {
+      centreOnScreen(static_cast<QWidget*>(watched));
+      watched->removeEventFilter(this);
+      deleteLater();
+    }
+    return false;
+  }
+};
+}  // namespace
+
+void centreOnFirstShow(QWidget* window) { new FirstShowCentring(window); }
 
 }  // namespace graf::ui

@@ -17,6 +17,10 @@ QFont programFont();
 // Moves a top-level window, frame included, to the middle of its screen.
 void centreOnScreen(QWidget* window);
 
+// The window opens in the middle of its screen the first time it is shown,
+// and later where the user left it.
+void centreOnFirstShow(QWidget* window);
+
 inline QColor toQColor(Color c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 inline QRgb toQRgb(Color c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 inline Color toColor(const QColor& c) {

@@ -115,6 +115,7 @@ Ttoltmentablak::Ttoltmentablak(graf::Commands& cmd, graf::SetFilePort& files, QW
   graf::ui::lockWhileShown(*this, mainWindow);
   setObjectName("Ttoltmentablak");
   setWindowTitle(QStringLiteral("Függvény(ek) mentése/töltése"));
+  graf::ui::centreOnFirstShow(this);
   setFixedSize(305, 245);
 
   Button1 = button(this, "Button1", QStringLiteral("Ment"), {8, 8, 75, 25}, false);
@@ -198,12 +199,6 @@ bool Ttoltmentablak::event(QEvent* event) {
 }
 
 void Ttoltmentablak::showEvent(QShowEvent* event) {
-  // It first opens in the middle of the screen; later it opens where the
-  // user left it.
-  if (!event->spontaneous() && !placed_) {
-    placed_ = true;
-    graf::ui::centreOnScreen(this);
-  }
   QWidget::showEvent(event);
   if (!event->spontaneous()) FormActivate();
 }

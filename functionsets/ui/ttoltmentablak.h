@@ -84,7 +84,6 @@ class Ttoltmentablak : public QWidget, public graf::SaveLoadPort {
 
   QPointer<Tbetoltesablak> progress_;
   graf::SaveLoad saveLoad_;
-  bool placed_ = false;  // centred at its first showing
 
   QPushButton* Button1;
   QLabel* Label1;

@@ -16,7 +16,6 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -107,6 +106,7 @@ Tfoablak::Tfoablak(graf::Commands& cmd, QWidget* parent)
       cmd_(cmd) {
   setObjectName(QStringLiteral("Tfoablak"));
   setWindowTitle(QStringLiteral("Grafolin 5.2"));
+  graf::ui::centreOnFirstShow(this);
   setFont(graf::ui::programFont());
   setFixedSize(ClientWidth, ClientHeight);
 
@@ -693,12 +693,3 @@ void Tfoablak::closeEvent(QCloseEvent* event) {
   emit closed();
 }
 
-void Tfoablak::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (centred_) return;
-  centred_ = true;
-  if (const QScreen* s = screen()) {
-    const QRect area = s->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-  }
-}

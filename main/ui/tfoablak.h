@@ -93,7 +93,6 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   bool eventFilter(QObject* watched, QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private slots:
   // The reactions of the controls.
@@ -221,7 +220,6 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   bool selectingKind_ = false;
   // The wheel's angle, turned into whole notches.
   graf::WheelNotches wheelNotches_;
-  bool centred_ = false;
 
   QPointer<Tfuggvenyablak> functionListWindow_;
   QPointer<QWidget> settingsWindow_;

@@ -13,7 +13,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 #include <QWindow>
 
@@ -72,6 +71,7 @@ Tbeallitasablak::Tbeallitasablak(graf::PlotState& state, QWidget* parent)
       editor_(state, *this) {
   setObjectName(QStringLiteral("Tbeallitasablak"));
   setWindowTitle(QStringLiteral("Beállítások"));
+  graf::ui::centreOnFirstShow(this);
   setFont(graf::ui::programFont());
   resize(345, 353);
 
@@ -451,9 +451,6 @@ void Tbeallitasablak::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   // Shown anew, its first activation is always one, wherever the focus was.
   programHadFocus_ = true;
-  if (centred_) return;
-  centred_ = true;
-  if (const QScreen* s = screen()) move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
 void Tbeallitasablak::contextMenuEvent(QContextMenuEvent* event) { PopupMenu1->popup(event->globalPos()); }

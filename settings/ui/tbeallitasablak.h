@@ -106,7 +106,6 @@ class Tbeallitasablak : public QWidget, public graf::SettingsWindowPort {
   QPointer<QWidget> mainWindow_;
   QPointer<TForm9> quickView_;
   QPointer<Tegyezoszinekablak> clashWindow_;
-  bool centred_ = false;
   bool colorDialogOpen_ = false;
   bool backFromColorDialog_ = false;
   bool programHadFocus_ = true;  // false while another program has the focus

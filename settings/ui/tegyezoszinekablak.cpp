@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 #include "common/ui/ui_support.h"
 
@@ -11,6 +10,7 @@ Tegyezoszinekablak::Tegyezoszinekablak(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("Tegyezoszinekablak"));
   setWindowTitle(QStringLiteral("Egyező színek"));
+  graf::ui::centreOnFirstShow(this);
   setFont(graf::ui::programFont());
   setFixedSize(359, 132);
 
@@ -53,9 +53,3 @@ void Tegyezoszinekablak::closeEvent(QCloseEvent* event) {
   emit revisitRequested();
 }
 
-void Tegyezoszinekablak::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (centred_) return;
-  centred_ = true;
-  if (const QScreen* s = screen()) move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
-}

@@ -28,8 +28,6 @@ class Tegyezoszinekablak : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
-  bool centred_ = false;
 };

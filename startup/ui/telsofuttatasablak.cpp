@@ -12,6 +12,7 @@ Telsofuttatasablak::Telsofuttatasablak(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName(QStringLiteral("Telsofuttatasablak"));
   setWindowTitle(QStringLiteral("Első indítás"));
+  graf::ui::centreOnFirstShow(this);
   setFont(graf::ui::programFont());
 
   auto* layout = new QVBoxLayout(this);
@@ -67,9 +68,6 @@ void Telsofuttatasablak::Button1Click() {
 void Telsofuttatasablak::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   Button1->setFocus();
-  if (centred_) return;
-  centred_ = true;
-  graf::ui::centreOnScreen(this);
 }
 
 // Only OK closes the window: the window manager's close is refused.

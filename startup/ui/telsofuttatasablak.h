@@ -37,5 +37,4 @@ class Telsofuttatasablak : public QWidget {
  private:
   graf::ClockCommands* commands_ = nullptr;
   bool closing_ = false;
-  bool centred_ = false;
 };

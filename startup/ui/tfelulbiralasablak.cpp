@@ -15,6 +15,7 @@ Tfelulbiralasablak::Tfelulbiralasablak(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("Tfelulbiralasablak"));
   setWindowTitle(QStringLiteral("Processzor órajelének felülbírálása"));
+  graf::ui::centreOnFirstShow(this);
   setFont(graf::ui::programFont());
 
   const auto label = [this](const char* name, const char* text) {
@@ -90,7 +91,4 @@ void Tfelulbiralasablak::showEvent(QShowEvent* event) {
   if (commands_) Edit1->setText(QString::number(commands_->clock().CpuMhz));
   Edit1->selectAll();
   Edit1->setFocus();
-  if (centred_) return;
-  centred_ = true;
-  graf::ui::centreOnScreen(this);
 }

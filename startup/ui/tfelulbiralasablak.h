@@ -49,5 +49,4 @@ class Tfelulbiralasablak : public QWidget {
  private:
   graf::ClockCommands* commands_ = nullptr;
   std::function<bool()> soundOn_;
-  bool centred_ = false;
 };

@@ -59,6 +59,7 @@ Tinduloablak::Tinduloablak(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName(QStringLiteral("Tinduloablak"));
   setWindowTitle(QString(48, QLatin1Char(' ')) + QStringLiteral("Indulás"));
+  graf::ui::centreOnFirstShow(this);
   setFont(graf::ui::programFont());
   setFixedSize(ClientWidth, ClientHeight);
   setWindowOpacity(1.0);
@@ -102,9 +103,6 @@ bool Tinduloablak::event(QEvent* event) {
 void Tinduloablak::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (startup_) startup_->splashActivated();
-  if (centred_) return;
-  centred_ = true;
-  graf::ui::centreOnScreen(this);
 }
 
 // The splash has no close button; only the start-up takes it away.

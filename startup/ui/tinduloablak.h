@@ -47,5 +47,4 @@ class Tinduloablak : public QWidget {
  private:
   graf::Startup* startup_ = nullptr;
   bool finished_ = false;
-  bool centred_ = false;
 };
