@@ -41,10 +41,7 @@ void Commands::clearPicture() {
 
 void Commands::render() {
   // In load mode the progress bar moves on once before every function drawn.
-  if (load_.active())
-    graf::render(st_, pic_, [this] { load_.functionDrawn(); });
-  else
-    graf::render(st_, pic_);
+  graf::render(st_, pic_, [this] { load_.functionDrawn(); });
   ui_.main.pictureChanged();
 }
 

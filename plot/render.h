@@ -56,22 +56,15 @@ void sampleCurve(const PlotState& st, Raster& pic, F f) {
   double x = -80.0;
   double px = column(x), py = 0;
   bool pyKnown = false;
-  // The left end of the last segment, where its line ends.
-  double endX = x, endPx = px, endPy = 0;
-  bool endPyKnown = false;
+  double lastX = x;  // the left end of the last segment, where its line ends
   do {
     const double xn = x + s;
     const double nx = column(xn);
-    endX = x;
-    endPx = px;
+    lastX = x;
     if (beside(nx, px)) {
-      endPyKnown = pyKnown;
-      endPy = py;
       pyKnown = false;
     } else {
       if (!pyKnown) py = row(f(x));
-      endPy = py;
-      endPyKnown = true;
       const double ny = row(f(xn));
       pic.moveTo(nx, ny);
       pic.lineTo(px, py);
@@ -83,7 +76,7 @@ void sampleCurve(const PlotState& st, Raster& pic, F f) {
   } while (x < 80.0);
   // Every segment is drawn from its right end to its left end, so the pen
   // ends at the left end of the last one.
-  pic.moveTo(endPx, endPyKnown ? endPy : row(f(endX)));
+  pic.moveTo(column(lastX), row(f(lastX)));
 }
 
 }  // namespace graf
