@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "functionsets/load_save.h"
+#include "main/no_windows.h"
 #include "plot/commands.h"
 #include "tests/support/memory_set_files.h"
 
@@ -55,59 +56,28 @@ class Input {
   std::size_t pos_ = 0;
 };
 
-// The windows, as far as the core talks to them: the texts the core reads
-// back are kept, everything else is counted and dropped.
-class SilentUi : public MainWindowPort,
-                 public Notifier,
-                 public FunctionListPort,
-                 public LoadPort,
-                 public SaveLoadPort,
-                 public TextRenderer {
+// The windows, as far as the core talks to them: a program without windows,
+// with the checks of what the core asks of them, and the save/load window's
+// answers taken from the fuzzer's input.
+class SilentUi : public NoWindows, public TextRenderer {
  public:
-  std::string fields[3];
-  Kind kind = Kind::Linear;
-  int rows = 0;
-  int messages = 0;
   // Runs while a message box is "open", as timer ticks and other events do.
   void (*onMessage)(void*) = nullptr;
   void* onMessageContext = nullptr;
-
-  std::string fieldText(Field f) const override { return fields[static_cast<int>(f)]; }
-  void setFieldText(Field f, const std::string& t) override { fields[static_cast<int>(f)] = t; }
-  Kind selectedKind() const override { return kind; }
-  void selectKind(Kind k) override { kind = k; }
-  void setCFieldEnabled(bool) override {}
-  void setCaption(const std::string&) override {}
-  void setCountPanel(const std::string&) override {}
   bool deleteLastEnabled = false;
-  void setDeleteLastEnabled(bool e) override { deleteLastEnabled = e; }
-  void setReadout(const std::string&, const std::string&) override {}
-  void setZoomLabel(const std::string&) override {}
-  void setPictureCursor(PictureCursor) override {}
-  void setWheelDirectionVertical(bool) override {}
-  void setRepeatInterval(int) override {}
-  void pictureChanged() override {}
+  bool progressOpen = false;
 
-  void beep() override {}
-  void message(MessageType, const std::string&) override {
-    ++messages;
+  void setDeleteLastEnabled(bool e) override { deleteLastEnabled = e; }
+  void message(MessageType type, const std::string& text) override {
+    NoWindows::message(type, text);
     if (onMessage) onMessage(onMessageContext);
   }
-
-  void appendFunctionRow(int, Kind, double, double, double) override { ++rows; }
-  int rowCount() const override { return rows; }
   void removeRow(int index) override {
     require(index >= 0 && index < rows, "a list row removed that does not exist");
-    --rows;
+    NoWindows::removeRow(index);
   }
-  void clearRows() override { rows = 0; }
-  void setSelectionLabel(const std::string&) override {}
-
-  void setLoadStatus(const std::string&) override {}
-  bool progressOpen = false;
   void showProgressWindow() override { progressOpen = true; }
   void closeProgressWindow() override { progressOpen = false; }
-  void setProgressCaption(const std::string&) override {}
   void setProgressPosition(int position) override {
     require(position >= 0 && position <= 100, "the progress bar left 0..100");
   }
@@ -122,10 +92,7 @@ class SilentUi : public MainWindowPort,
   bool automaticFileName() const override { return fileName.empty(); }
   std::optional<std::string> askFileToSave() override { return fileName; }
   std::optional<std::string> askFileToOpen() override { return fileName; }
-  void setSaveLabel(const std::string&) override {}
   void setSaveEnabled(bool e) override { saveEnabled = e; }
-  void setLoadedComment(const std::string&) override {}
-  void setAckAndDiscardEnabled() override {}
   void closeWindow() override { ++closes; }
 
   void drawText(Raster&, int, int, const std::string&, Color, bool, Color) override {}

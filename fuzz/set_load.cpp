@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   p.cmd.plotCommand();
   const graf::FunctionTable& t = p.st.table;
   require(t.FunctionCount == 1, "the program did not start with one function");
-  const int messagesBefore = p.ui.messages;
+  const std::size_t messagesBefore = p.ui.messages.size();
 
   p.files.files["halmaz.fv"] = bytes;
   const bool loaded = p.saveLoad.loadFile("halmaz.fv");
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   require(p.ui.saveEnabled == (t.FunctionCount > 0), "\"Ment\" does not follow the count");
 
   if (!loaded) {
-    require(p.ui.messages == messagesBefore + 1, "a refused record was not reported once");
+    require(p.ui.messages.size() == messagesBefore + 1, "a refused record was not reported once");
     require(t.FunctionCount == 1 && t.CoefA[1] == 1 && t.CoefB[1] == 2 && t.CoefC[1] == 3 &&
                 t.FunctionKind[1] == graf::Kind::Quadratic && p.ui.rows == 1,
             "a refused record changed the program");

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "functionsets/load_save.h"
+#include "main/no_windows.h"
 #include "plot/commands.h"
 #include "settings/settings_file.h"
 #include "startup/clock.h"
@@ -11,70 +12,6 @@
 namespace graf {
 
 namespace {
-
-// The windows of a program that has none: the main window's fields and kind
-// choice hold what the load puts there, message boxes are collected, and the
-// list, labels and progress window go nowhere.
-class NoWindows : public MainWindowPort,
-                  public Notifier,
-                  public FunctionListPort,
-                  public LoadPort,
-                  public SaveLoadPort {
- public:
-  std::vector<std::string> messages;
-
-  // MainWindowPort: the kind options start with "Elsőfokú" chosen.
-  std::string fieldText(Field f) const override { return fields_[static_cast<int>(f)]; }
-  void setFieldText(Field f, const std::string& text) override { fields_[static_cast<int>(f)] = text; }
-  Kind selectedKind() const override { return kind_; }
-  void selectKind(Kind kind) override { kind_ = kind; }
-  void setCFieldEnabled(bool) override {}
-  void setCaption(const std::string&) override {}
-  void setCountPanel(const std::string&) override {}
-  void setDeleteLastEnabled(bool) override {}
-  void setReadout(const std::string&, const std::string&) override {}
-  void setZoomLabel(const std::string&) override {}
-  void setPictureCursor(PictureCursor) override {}
-  void setWheelDirectionVertical(bool) override {}
-  void setRepeatInterval(int) override {}
-  void pictureChanged() override {}
-
-  // Notifier
-  void beep() override {}
-  void message(MessageType type, const std::string& text) override {
-    messages.push_back(std::string(messageTitle(type)) + ": " + text);
-  }
-
-  // FunctionListPort: rows are counted, for the deletion of the last one.
-  void appendFunctionRow(int, Kind, double, double, double) override { ++rows_; }
-  int rowCount() const override { return rows_; }
-  void removeRow(int) override { --rows_; }
-  void clearRows() override { rows_ = 0; }
-  void setSelectionLabel(const std::string&) override {}
-
-  // LoadPort
-  void setLoadStatus(const std::string&) override {}
-  void showProgressWindow() override {}
-  void closeProgressWindow() override {}
-  void setProgressCaption(const std::string&) override {}
-  void setProgressPosition(int) override {}
-
-  // SaveLoadPort: loading alone never asks or saves.
-  std::string comment() const override { return {}; }
-  bool automaticFileName() const override { return false; }
-  std::optional<std::string> askFileToSave() override { return std::nullopt; }
-  std::optional<std::string> askFileToOpen() override { return std::nullopt; }
-  void setSaveLabel(const std::string&) override {}
-  void setSaveEnabled(bool) override {}
-  void setLoadedComment(const std::string&) override {}
-  void setAckAndDiscardEnabled() override {}
-  void closeWindow() override {}
-
- private:
-  std::string fields_[3];
-  Kind kind_ = Kind::Linear;
-  int rows_ = 0;
-};
 
 // The main window as the settings reader sees it, in a program without one:
 // there are no swatches to paint, no list to show and no plot to redraw, and
