@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <system_error>
 
 #include "plot/numtext.h"
 
@@ -70,9 +70,11 @@ void setFieldText(SettingsRecord& record, RecordField field, std::string_view te
 }
 
 std::string stepText(double step) {
+  // Always "0.5", never "0,5": the file is read back in every locale.
   char buf[512];
-  std::snprintf(buf, sizeof buf, "%.1f", step);
-  return std::string(buf).substr(0, 3);
+  const auto res = std::to_chars(buf, buf + sizeof buf, step, std::chars_format::fixed, 1);
+  if (res.ec != std::errc{}) return {};
+  return std::string(buf, res.ptr).substr(0, 3);
 }
 
 std::string colorText(Color color) { return std::to_string(static_cast<std::int32_t>(color)); }

@@ -7,6 +7,8 @@ packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock
           # The centre button's position indicator (U+2316).
           fonts-symbola
           dpkg-dev file
+          # The suite runs a second time under a Hungarian locale.
+          locales
           # The checked build and the fuzz targets: clang, its sanitizer and
           # libFuzzer runtimes, and llvm-symbolizer for readable reports.
           clang libclang-rt-14-dev llvm)
@@ -20,4 +22,15 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -ne 0 ] && SUDO="sudo"
   $SUDO apt-get update
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# The Hungarian locale the suite's second run uses (decimal comma).
+if ! locale -a 2>/dev/null | grep -qi '^hu_HU\.utf-\?8$'; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  echo "Generating the locale hu_HU.UTF-8"
+  if ! grep -q '^hu_HU.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+    echo 'hu_HU.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+  fi
+  $SUDO locale-gen >/dev/null
 fi
