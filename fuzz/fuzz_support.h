@@ -98,16 +98,29 @@ class SilentUi : public NoWindows, public TextRenderer {
   void drawText(Raster&, int, int, const std::string&, Color, bool, Color) override {}
 };
 
-// A fresh program: state, picture and commands wired to one SilentUi, and
-// the save and load sequences over files in memory.
+// The picture's pixels, made once per process: allocating and whitening
+// them for every input cost more than the input itself.
+inline Raster& processRaster() {
+  static Raster raster;
+  return raster;
+}
+
+// A fresh program for each input: state, commands wired to one SilentUi, and
+// the save and load sequences over files in memory, drawing into the one
+// raster of the process with a pen and brush as a new picture has them.
 struct Program {
   PlotState st;
-  Raster pic;
+  Raster& pic = processRaster();
   SilentUi ui;
   Commands cmd{st, pic, Ports{ui, ui, ui, ui}};
   testing::MemorySetFiles files;
   SaveLoad saveLoad{cmd, ui, files};
-  Program() { pic.setTextRenderer(&ui); }
+  Program() {
+    pic.setTextRenderer(&ui);
+    pic.setPenColor(0);
+    pic.setBrushColor(0xFFFFFF);
+    pic.moveTo(0, 0);
+  }
 };
 
 }  // namespace graf::fuzzing

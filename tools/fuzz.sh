@@ -5,13 +5,13 @@
 # any finding makes the script fail.
 #
 #   tools/fuzz.sh [SECONDS] [TARGET...]      targets: number_reader set_load
-#                                                      set_round_trip commands settings_record
+#                                                      set_round_trip commands settings_record line
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(number_reader set_load set_round_trip commands settings_record)
+[ ${#targets[@]} -eq 0 ] && targets=(number_reader set_load set_round_trip commands settings_record line)
 
 bash tools/build_checked.sh --target "${targets[@]/#/fuzz_}" >/dev/null
 source tools/sanitizer_env.sh
@@ -22,6 +22,7 @@ max_len() {
   case "$1" in
     number_reader) echo 1200 ;;
     set_load) echo 1900 ;;
+    line) echo 64 ;;
     *) echo 2048 ;;
   esac
 }
