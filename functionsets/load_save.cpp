@@ -7,12 +7,7 @@ const char* const kFirstFileName = "fuggvenyek1.fv";
 const char* const kNothingToSave = "Nincs mit menteni";
 }  // namespace
 
-std::string automaticSetFileName(const SetFilePort& files) {
-  for (int k = 1;; ++k) {
-    std::string name = "fuggvenyek" + std::to_string(k) + ".fv";
-    if (!files.exists(name)) return name;
-  }
-}
+std::string automaticSetFileName(int k) { return "fuggvenyek" + std::to_string(k) + ".fv"; }
 
 bool loadFunctionSet(Commands& cmd, SaveLoadPort& window, const std::vector<std::uint8_t>& bytes) {
   PlotState& st = cmd.state();
@@ -80,20 +75,30 @@ void SaveLoad::save() {
                      "A megjegyzés e karaktereit a függvényfájl nem tudja tárolni: " + unencodable +
                          "\nHelyettük „?” kerül a fájlba.");
 
-  std::string path;
+  std::string reason;
   if (window_.automaticFileName()) {
-    path = automaticSetFileName(files_);
+    // The first free number; a name that another program takes while this
+    // one writes is left to it, and the next number is tried.
+    for (int k = 1;; ++k) {
+      const std::string path = automaticSetFileName(k);
+      if (files_.exists(path)) continue;
+      SetFileName = path;
+      const SetFilePort::NewFile made = files_.create(path, record, reason);
+      if (made == SetFilePort::NewFile::Exists) continue;
+      if (made == SetFilePort::NewFile::Failed) {
+        fileError("nem menthető", path, reason);
+        return;
+      }
+      break;
+    }
   } else {
     const std::optional<std::string> chosen = window_.askFileToSave();
     if (!chosen || chosen->empty()) return;
-    path = *chosen;
-  }
-  SetFileName = path;
-
-  std::string reason;
-  if (!files_.replace(path, record, reason)) {
-    fileError("nem menthető", path, reason);
-    return;
+    SetFileName = *chosen;
+    if (!files_.replace(*chosen, record, reason)) {
+      fileError("nem menthető", *chosen, reason);
+      return;
+    }
   }
   window_.closeWindow();
 }

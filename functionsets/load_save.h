@@ -26,6 +26,11 @@ class SetFilePort {
                     std::string& reason) = 0;
   // Replaces `path` by a file of exactly `bytes`, or leaves it as it was.
   virtual bool replace(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& reason) = 0;
+  // Writes `path` as a new file of exactly `bytes`, complete before it gets
+  // the name, and only if no file has that name: Exists when another program
+  // took it first, even a moment before.
+  enum class NewFile { Created, Exists, Failed };
+  virtual NewFile create(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& reason) = 0;
   // The path as a message names it: absolute.
   virtual std::string displayPath(const std::string& path) const = 0;
 };
@@ -46,8 +51,8 @@ class SaveLoadPort {
   virtual void closeWindow() = 0;
 };
 
-// The first of fuggvenyek1.fv, fuggvenyek2.fv, … that names no existing file.
-std::string automaticSetFileName(const SetFilePort& files);
+// The automatic name number k (1, 2, …): fuggvenyek1.fv, fuggvenyek2.fv, ….
+std::string automaticSetFileName(int k);
 
 // Loads a set from the bytes of a file. A record that is not a well-formed
 // set is refused before anything changes: the beep (when sounds are on) and

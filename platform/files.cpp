@@ -1,6 +1,10 @@
 #include "platform/files.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
@@ -52,42 +56,190 @@ QString systemErrorReason(int error) {
   return QStringLiteral("%1 (%2)").arg(hungarianWords(error), QString::fromLocal8Bit(std::strerror(error)));
 }
 
+#if defined(Q_OS_UNIX)
+namespace {
+
+// Temporary files are named "<file>.grafolin-XXXXXX" beside the file they
+// become, so that a run killed while writing leaves a name that the next
+// start recognises (removeStrayTemporaryFiles).
+const char kTemporaryInfix[] = ".grafolin-";
+
+QByteArray randomSuffix() {
+  static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  QByteArray out(6, '0');
+  for (char& ch : out) ch = kAlphabet[QRandomGenerator::global()->bounded(62)];
+  return out;
+}
+
+QByteArray folderOf(const QByteArray& path) {
+  const qsizetype slash = path.lastIndexOf('/');
+  if (slash < 0) return ".";
+  if (slash == 0) return "/";
+  return path.left(slash);
+}
+
+// Makes a new name or a rename in the folder of `path` durable: after a power
+// cut the folder shows the new file, not the old one or none. 0, or errno.
+int syncFolderOf(const QByteArray& path) {
+  const int fd = ::open(folderOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  int cause = ::fsync(fd) == 0 ? 0 : errno;
+  ::close(fd);
+  // Some file systems cannot sync a folder at all; there is nothing more to do.
+  if (cause == EINVAL || cause == ENOTSUP) cause = 0;
+  return cause;
+}
+
+// Writes `data` whole into a new temporary file beside `target` and syncs it
+// to the disk; an existing target's permissions are carried over. On failure
+// nothing is left behind and errno's value comes back in `cause`.
+bool writeTemporary(const QByteArray& target, const QByteArray& data, QByteArray& temporary, int& cause) {
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temporary = target + kTemporaryInfix + randomSuffix();
+    fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) {
+      cause = errno;
+      return false;
+    }
+  }
+  if (fd < 0) {
+    cause = EEXIST;
+    return false;
+  }
+  const auto fail = [&](int why) {
+    cause = why ? why : EIO;
+    ::close(fd);
+    ::unlink(temporary.constData());
+    return false;
+  };
+  struct stat old {};
+  if (::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode) && ::fchmod(fd, old.st_mode & 07777) != 0)
+    return fail(errno);
+  const char* p = data.constData();
+  qsizetype left = data.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return fail(n < 0 ? errno : ENOSPC);
+    p += n;
+    left -= n;
+  }
+  // The data must be on the disk before the new file takes the name: some
+  // file systems only report a full disk here.
+  if (::fsync(fd) != 0) return fail(errno);
+  if (::close(fd) != 0) {
+    cause = errno ? errno : EIO;
+    ::unlink(temporary.constData());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 bool writeWholeFile(const QString& path, const QByteArray& data, QString* error) {
   const auto fail = [error](const QString& reason) {
     if (error) *error = reason;
     return false;
   };
   if (const QString what = notARegularFile(path); !what.isEmpty()) return fail(what);
-
-  QSaveFile f(path);
-  // Never fall back to writing over the old file in place.
-  f.setDirectWriteFallback(false);
-  // Each step leaves errno at the cause of its failure; Qt's own text for it
-  // is not always the system's ("Unknown error" after a failed commit).
-  // Unbuffered, so that a write the disk takes only in part (a full disk, a
-  // file-size limit) is seen at once.
-  errno = 0;
-  if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(systemErrorReason(errno ? errno : EACCES));
-  errno = 0;
-  if (f.write(data) != data.size() || !f.flush()) {
-    const int cause = errno ? errno : EIO;
-    f.cancelWriting();
+  const QByteArray target = QFile::encodeName(path);
+  QByteArray temporary;
+  int cause = 0;
+  if (!writeTemporary(target, data, temporary, cause)) return fail(systemErrorReason(cause));
+  if (::rename(temporary.constData(), target.constData()) != 0) {
+    cause = errno;
+    ::unlink(temporary.constData());
     return fail(systemErrorReason(cause));
   }
-#if defined(Q_OS_UNIX)
-  // The data must be on the disk before the new file replaces the old one:
-  // some file systems only report a full disk here.
-  errno = 0;
-  if (::fsync(static_cast<int>(f.handle())) != 0) {
-    const int cause = errno;
-    f.cancelWriting();
-    return fail(systemErrorReason(cause));
-  }
-#endif
-  errno = 0;
-  if (!f.commit()) return fail(systemErrorReason(errno ? errno : EIO));
+  if ((cause = syncFolderOf(target)) != 0) return fail(systemErrorReason(cause));
   return true;
 }
+
+NewFile createWholeFile(const QString& path, const QByteArray& data, QString* error) {
+  const auto fail = [error](const QString& reason) {
+    if (error) *error = reason;
+    return NewFile::Failed;
+  };
+  if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) return NewFile::Exists;
+  const QByteArray target = QFile::encodeName(path);
+  QByteArray temporary;
+  int cause = 0;
+  if (!writeTemporary(target, data, temporary, cause)) return fail(systemErrorReason(cause));
+  // A second name for the finished file: taken only when nothing has it yet,
+  // so two programs saving at the same moment never replace each other's set.
+  if (::link(temporary.constData(), target.constData()) != 0) {
+    cause = errno;
+    if (cause == EPERM || cause == ENOTSUP || cause == EOPNOTSUPP || cause == EMLINK) {
+      // A file system without hard links: the name is claimed by an empty
+      // file made exclusively, which the finished file then replaces.
+      const int claim = ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      if (claim < 0) {
+        cause = errno;
+      } else {
+        ::close(claim);
+        cause = ::rename(temporary.constData(), target.constData()) == 0 ? 0 : errno;
+        if (cause) ::unlink(target.constData());
+      }
+    }
+    if (cause) {
+      ::unlink(temporary.constData());
+      return cause == EEXIST ? NewFile::Exists : fail(systemErrorReason(cause));
+    }
+  } else {
+    ::unlink(temporary.constData());
+  }
+  if ((cause = syncFolderOf(target)) != 0) return fail(systemErrorReason(cause));
+  return NewFile::Created;
+}
+
+int removeStrayTemporaryFiles(const QString& folder, int olderThanSeconds) {
+  // Our own temporary names, and those of earlier versions for the settings
+  // file: the file's name, then a dot and six letters or digits.
+  static const QRegularExpression kOurs(QStringLiteral(
+      "^(.+\\.grafolin-[A-Za-z0-9]{6}|beallit\\.ini\\.[A-Za-z0-9]{6})$"));
+  int removed = 0;
+  const QDateTime limit = QDateTime::currentDateTimeUtc().addSecs(-olderThanSeconds);
+  const QDir listing(folder.isEmpty() ? QStringLiteral(".") : folder);
+  for (const QFileInfo& entry : listing.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+    if (!kOurs.match(entry.fileName()).hasMatch() || entry.isSymLink() || !entry.isFile()) continue;
+    // A live run's file is being written this very moment: it is new.
+    if (entry.lastModified().toUTC() > limit) continue;
+    if (::unlink(QFile::encodeName(entry.absoluteFilePath()).constData()) == 0) ++removed;
+  }
+  return removed;
+}
+
+#else
+
+bool writeWholeFile(const QString& path, const QByteArray& data, QString* error) {
+  const auto fail = [error](const QString& reason) {
+    if (error) *error = reason;
+    return false;
+  };
+  if (const QString what = notARegularFile(path); !what.isEmpty()) return fail(what);
+  QSaveFile f(path);
+  f.setDirectWriteFallback(false);
+  if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(f.errorString());
+  if (f.write(data) != data.size() || !f.flush()) {
+    const QString why = f.errorString();
+    f.cancelWriting();
+    return fail(why);
+  }
+  if (!f.commit()) return fail(f.errorString());
+  return true;
+}
+
+NewFile createWholeFile(const QString& path, const QByteArray& data, QString* error) {
+  // Without an exclusive rename here, the name is checked first.
+  if (QFileInfo::exists(path)) return NewFile::Exists;
+  return writeWholeFile(path, data, error) ? NewFile::Created : NewFile::Failed;
+}
+
+int removeStrayTemporaryFiles(const QString&, int) { return 0; }
+
+#endif
 
 bool openRegularFile(const QString& path, QFile& file, QString* error) {
   const auto fail = [error](const QString& reason) {

@@ -28,6 +28,19 @@ bool SetFileSystem::replace(const std::string& path, const std::vector<std::uint
   return false;
 }
 
+graf::SetFilePort::NewFile SetFileSystem::create(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                                                 std::string& reason) {
+  QString why;
+  const QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+  switch (createWholeFile(QString::fromStdString(path), data, &why)) {
+    case platform::NewFile::Created: return NewFile::Created;
+    case platform::NewFile::Exists: return NewFile::Exists;
+    case platform::NewFile::Failed: break;
+  }
+  reason = why.toStdString();
+  return NewFile::Failed;
+}
+
 std::string SetFileSystem::displayPath(const std::string& path) const {
   return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
 }

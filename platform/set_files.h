@@ -11,6 +11,7 @@ class SetFileSystem : public graf::SetFilePort {
   bool read(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes,
             std::string& reason) override;
   bool replace(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& reason) override;
+  NewFile create(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& reason) override;
   std::string displayPath(const std::string& path) const override;
 };
 

@@ -1,9 +1,11 @@
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <optional>
 
 #include "main/ui/application.h"
 #include "main/ui/command_line.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/user_folder.h"
 
@@ -27,6 +29,8 @@ int main(int argc, char** argv) {
     graf::platform::MessageBoxNotifier notifier;
     notifier.message(graf::MessageType::Error, problem.toStdString());
   }
+  // What a run killed in the middle of a save left in the working folder.
+  platform::removeStrayTemporaryFiles(QDir::currentPath());
   graf::ui::GrafolinApp grafolin;
   grafolin.setStartFile(start.setFile);
   return app.exec();

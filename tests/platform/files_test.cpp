@@ -3,6 +3,7 @@
 // sockets and folders are refused without blocking and never replaced.
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -150,6 +151,53 @@ TEST_F(Files, ARegularFileIsReadUpToOneByteBeyondTheLimit) {
   EXPECT_EQ(data, QByteArray(10, 'r'));
   EXPECT_FALSE(platform::readWholeFile(in("nincs.fv"), 1854, &data, &reason));
   EXPECT_EQ(reason, QStringLiteral("a fájl nem létezik"));
+}
+
+// A run killed between writing its temporary file and renaming it leaves the
+// temporary file; the next start removes it once it is a minute old, and
+// leaves every other file, and a temporary file being written now, alone.
+TEST_F(Files, StrayTemporaryFilesOfAKilledRunAreRemovedWhenOld) {
+  const QDateTime old = QDateTime::currentDateTime().addSecs(-120);
+  const struct {
+    const char* name;
+    bool old;
+    bool removed;
+  } cases[] = {
+      {"beallit.ini.grafolin-Ab12Cd", true, true},
+      {"fuggvenyek3.fv.grafolin-xY9zQ1", true, true},
+      {"kep.png.grafolin-000000", true, true},
+      {"beallit.ini.k7PqZ2", true, true},  // the settings file's temporary name in earlier versions
+      {"halmaz.fv.grafolin-Fresh1", false, false},  // a running program writes it now
+      {"halmaz.fv", true, false},
+      {"jegyzet.fv.backup", true, false},
+      {"beallit.ini", true, false},
+      {"kep.png.grafolin-toolong7", true, false},
+  };
+  for (const auto& c : cases) {
+    put(in(c.name), "x");
+    if (c.old) {
+      QFile f(in(c.name));
+      ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+      ASSERT_TRUE(f.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+  }
+  EXPECT_EQ(platform::removeStrayTemporaryFiles(folder_), 4);
+  for (const auto& c : cases) EXPECT_EQ(QFileInfo::exists(in(c.name)), !c.removed) << c.name;
+}
+
+// A new name is taken only when nothing has it; the file is complete when it
+// appears, and the old file under that name is never touched.
+TEST_F(Files, ANewFileNeverReplacesOne) {
+  QString reason;
+  EXPECT_EQ(platform::createWholeFile(in("uj.fv"), "elso", &reason), platform::NewFile::Created);
+  EXPECT_EQ(platform::createWholeFile(in("uj.fv"), "masodik", &reason), platform::NewFile::Exists);
+  EXPECT_EQ(contents(in("uj.fv")), "elso");
+  {
+    FileSizeLimit limit(3);
+    EXPECT_EQ(platform::createWholeFile(in("masik.fv"), "tul hosszu", &reason), platform::NewFile::Failed);
+  }
+  EXPECT_TRUE(reason.contains(systemText(EFBIG))) << reason.toStdString();
+  EXPECT_EQ(listing(), "uj.fv");
 }
 
 }  // namespace

@@ -45,6 +45,10 @@ class MemorySetFiles : public SetFilePort {
     ++writes;
     return true;
   }
+  NewFile create(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& reason) override {
+    if (exists(path)) return NewFile::Exists;
+    return replace(path, bytes, reason) ? NewFile::Created : NewFile::Failed;
+  }
   std::string displayPath(const std::string& path) const override { return "/munka/" + path; }
 };
 
