@@ -23,6 +23,7 @@ const QString kFolder = QStringLiteral("ez egy mappa, nem fájl");
 const QString kMissing = QStringLiteral("a fájl nem létezik");
 const QString kNotRegular = QStringLiteral("nem közönséges fájl (például cső vagy eszköz)");
 
+#if !defined(Q_OS_UNIX)
 // What stands at `path` when it is not a regular file, or an empty text.
 // A missing file is no objection: reading reports it, writing creates it.
 QString notARegularFile(const QString& path) {
@@ -30,6 +31,7 @@ QString notARegularFile(const QString& path) {
   if (!info.exists() || info.isFile()) return {};
   return info.isDir() ? kFolder : kNotRegular;
 }
+#endif
 
 QString hungarianWords(int error) {
   switch (error) {
@@ -138,13 +140,20 @@ bool writeTemporary(const QByteArray& target, const QByteArray& data, QByteArray
 
 }  // namespace
 
-bool writeWholeFile(const QString& path, const QByteArray& data, QString* error) {
+// What stands at the native name `target` when it is not a regular file, or
+// an empty text; the name's bytes are used as they are, whatever they encode.
+QString notARegularFileNative(const QByteArray& target) {
+  struct stat st {};
+  if (::stat(target.constData(), &st) != 0 || S_ISREG(st.st_mode)) return {};
+  return S_ISDIR(st.st_mode) ? kFolder : kNotRegular;
+}
+
+bool writeWholeFileNative(const QByteArray& target, const QByteArray& data, QString* error) {
   const auto fail = [error](const QString& reason) {
     if (error) *error = reason;
     return false;
   };
-  if (const QString what = notARegularFile(path); !what.isEmpty()) return fail(what);
-  const QByteArray target = QFile::encodeName(path);
+  if (const QString what = notARegularFileNative(target); !what.isEmpty()) return fail(what);
   QByteArray temporary;
   int cause = 0;
   if (!writeTemporary(target, data, temporary, cause)) return fail(systemErrorReason(cause));
@@ -157,13 +166,13 @@ bool writeWholeFile(const QString& path, const QByteArray& data, QString* error)
   return true;
 }
 
-NewFile createWholeFile(const QString& path, const QByteArray& data, QString* error) {
+NewFile createWholeFileNative(const QByteArray& target, const QByteArray& data, QString* error) {
   const auto fail = [error](const QString& reason) {
     if (error) *error = reason;
     return NewFile::Failed;
   };
-  if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) return NewFile::Exists;
-  const QByteArray target = QFile::encodeName(path);
+  struct stat st {};
+  if (::lstat(target.constData(), &st) == 0) return NewFile::Exists;
   QByteArray temporary;
   int cause = 0;
   if (!writeTemporary(target, data, temporary, cause)) return fail(systemErrorReason(cause));
@@ -213,7 +222,8 @@ int removeStrayTemporaryFiles(const QString& folder, int olderThanSeconds) {
 
 #else
 
-bool writeWholeFile(const QString& path, const QByteArray& data, QString* error) {
+bool writeWholeFileNative(const QByteArray& target, const QByteArray& data, QString* error) {
+  const QString path = QFile::decodeName(target);
   const auto fail = [error](const QString& reason) {
     if (error) *error = reason;
     return false;
@@ -231,27 +241,26 @@ bool writeWholeFile(const QString& path, const QByteArray& data, QString* error)
   return true;
 }
 
-NewFile createWholeFile(const QString& path, const QByteArray& data, QString* error) {
+NewFile createWholeFileNative(const QByteArray& target, const QByteArray& data, QString* error) {
   // Without an exclusive rename here, the name is checked first.
-  if (QFileInfo::exists(path)) return NewFile::Exists;
-  return writeWholeFile(path, data, error) ? NewFile::Created : NewFile::Failed;
+  if (QFileInfo::exists(QFile::decodeName(target))) return NewFile::Exists;
+  return writeWholeFileNative(target, data, error) ? NewFile::Created : NewFile::Failed;
 }
 
 int removeStrayTemporaryFiles(const QString&, int) { return 0; }
 
 #endif
 
-bool openRegularFile(const QString& path, QFile& file, QString* error) {
+bool openRegularFileNative(const QByteArray& name, QFile& file, QString* error) {
   const auto fail = [error](const QString& reason) {
     if (error) *error = reason;
     return false;
   };
-  if (const QString what = notARegularFile(path); !what.isEmpty()) return fail(what);
 #if defined(Q_OS_UNIX)
+  if (const QString what = notARegularFileNative(name); !what.isEmpty()) return fail(what);
   // Opened without waiting, so that a pipe put there after the look above
   // cannot block; what was opened is looked at once more, and only a regular
   // file is handed on, in blocking mode again.
-  const QByteArray name = QFile::encodeName(path);
   const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return fail(errno == ENOENT ? kMissing : systemErrorReason(errno));
   struct stat st {};
@@ -269,15 +278,17 @@ bool openRegularFile(const QString& path, QFile& file, QString* error) {
   }
   return true;
 #else
+  const QString path = QFile::decodeName(name);
+  if (const QString what = notARegularFile(path); !what.isEmpty()) return fail(what);
   file.setFileName(path);
   if (!file.open(QIODevice::ReadOnly)) return fail(file.exists() ? file.errorString() : kMissing);
   return true;
 #endif
 }
 
-bool readWholeFile(const QString& path, qint64 maxBytes, QByteArray* data, QString* error) {
+bool readWholeFileNative(const QByteArray& name, qint64 maxBytes, QByteArray* data, QString* error) {
   QFile file;
-  if (!openRegularFile(path, file, error)) return false;
+  if (!openRegularFileNative(name, file, error)) return false;
   QByteArray bytes(static_cast<qsizetype>(maxBytes + 1), Qt::Uninitialized);
   qsizetype got = 0;
   while (got < bytes.size()) {
@@ -292,6 +303,22 @@ bool readWholeFile(const QString& path, qint64 maxBytes, QByteArray* data, QStri
   bytes.truncate(got);
   *data = bytes;
   return true;
+}
+
+bool writeWholeFile(const QString& path, const QByteArray& data, QString* error) {
+  return writeWholeFileNative(QFile::encodeName(path), data, error);
+}
+
+NewFile createWholeFile(const QString& path, const QByteArray& data, QString* error) {
+  return createWholeFileNative(QFile::encodeName(path), data, error);
+}
+
+bool openRegularFile(const QString& path, QFile& file, QString* error) {
+  return openRegularFileNative(QFile::encodeName(path), file, error);
+}
+
+bool readWholeFile(const QString& path, qint64 maxBytes, QByteArray* data, QString* error) {
+  return readWholeFileNative(QFile::encodeName(path), maxBytes, data, error);
 }
 
 bool fileExists(const QString& path) { return QFileInfo::exists(path); }

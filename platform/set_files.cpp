@@ -1,18 +1,105 @@
 #include "platform/set_files.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 
 #include "platform/files.h"
 
+#if defined(Q_OS_UNIX)
+#include <dirent.h>
+#include <sys/stat.h>
+#endif
+
 namespace platform {
 
-bool SetFileSystem::exists(const std::string& path) const { return fileExists(QString::fromStdString(path)); }
+namespace {
+
+// U+FFFD in UTF-8: what a file dialog or the command line shows for bytes of
+// a file name that are not UTF-8.
+const std::string kReplacementCharacter = "\xEF\xBF\xBD";
+const char kAmbiguous[] =
+    "a fájl nevében UTF-8-ként nem olvasható bájtok állnak, és a mappában több fájl neve is így jelenik meg";
+
+// The length of the valid UTF-8 sequence at `at`, or 0.
+std::size_t utf8Length(const std::string& s, std::size_t at) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+  const unsigned char lead = byte(at);
+  std::size_t n = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+  if (n == 0 || lead == 0xC0 || lead == 0xC1 || lead > 0xF4 || at + n > s.size()) return 0;
+  for (std::size_t k = 1; k < n; ++k)
+    if ((byte(at + k) >> 6) != 0x2) return 0;
+  return n;
+}
+
+}  // namespace
+
+std::string escapedFileName(const std::string& name) {
+  std::string out;
+  for (std::size_t k = 0; k < name.size();) {
+    const std::size_t n = utf8Length(name, k);
+    if (n == 0) {
+      char hex[5];
+      std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned>(static_cast<unsigned char>(name[k])));
+      out += hex;
+      ++k;
+    } else {
+      out.append(name, k, n);
+      k += n;
+    }
+  }
+  return out;
+}
+
+SetFileSystem::Native SetFileSystem::native(const std::string& path) const {
+  Native found{QByteArray::fromStdString(path), false};
+#if defined(Q_OS_UNIX)
+  struct stat st {};
+  if (path.find(kReplacementCharacter) == std::string::npos || ::lstat(found.name.constData(), &st) == 0)
+    return found;
+  // The name came through a text that could not hold its bytes: the one entry
+  // of its folder that reads like it is the file meant.
+  const std::size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+  const QString wanted = QString::fromStdString(path.substr(folder.size()));
+  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (!dir) return found;
+  int matches = 0;
+  QByteArray match;
+  while (const dirent* entry = ::readdir(dir)) {
+    const QByteArray name(entry->d_name);
+    if (QFile::decodeName(name) == wanted) {
+      ++matches;
+      match = name;
+    }
+  }
+  ::closedir(dir);
+  if (matches == 1) found.name = QByteArray::fromStdString(folder) + match;
+  found.ambiguous = matches > 1;
+#endif
+  return found;
+}
+
+bool SetFileSystem::exists(const std::string& path) const {
+#if defined(Q_OS_UNIX)
+  struct stat st {};
+  return ::stat(native(path).name.constData(), &st) == 0;
+#else
+  return fileExists(QString::fromStdString(path));
+#endif
+}
 
 bool SetFileSystem::read(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& bytes,
                          std::string& reason) {
+  const Native file = native(path);
+  if (file.ambiguous) {
+    reason = kAmbiguous;
+    return false;
+  }
   QByteArray data;
   QString why;
-  if (!readWholeFile(QString::fromStdString(path), static_cast<qint64>(limit), &data, &why)) {
+  if (!readWholeFileNative(file.name, static_cast<qint64>(limit), &data, &why)) {
     reason = why.toStdString();
     return false;
   }
@@ -21,9 +108,14 @@ bool SetFileSystem::read(const std::string& path, std::size_t limit, std::vector
 }
 
 bool SetFileSystem::replace(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& reason) {
+  const Native file = native(path);
+  if (file.ambiguous) {
+    reason = kAmbiguous;
+    return false;
+  }
   QString why;
   const QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-  if (writeWholeFile(QString::fromStdString(path), data, &why)) return true;
+  if (writeWholeFileNative(file.name, data, &why)) return true;
   reason = why.toStdString();
   return false;
 }
@@ -32,7 +124,7 @@ graf::SetFilePort::NewFile SetFileSystem::create(const std::string& path, const 
                                                  std::string& reason) {
   QString why;
   const QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-  switch (createWholeFile(QString::fromStdString(path), data, &why)) {
+  switch (createWholeFileNative(native(path).name, data, &why)) {
     case platform::NewFile::Created: return NewFile::Created;
     case platform::NewFile::Exists: return NewFile::Exists;
     case platform::NewFile::Failed: break;
@@ -42,7 +134,9 @@ graf::SetFilePort::NewFile SetFileSystem::create(const std::string& path, const 
 }
 
 std::string SetFileSystem::displayPath(const std::string& path) const {
-  return QFileInfo(QString::fromStdString(path)).absoluteFilePath().toStdString();
+  const std::string name = native(path).name.toStdString();
+  if (!name.empty() && name.front() == '/') return escapedFileName(name);
+  return escapedFileName(QDir::currentPath().toStdString() + "/" + name);
 }
 
 }  // namespace platform
