@@ -9,16 +9,6 @@
 
 namespace graf {
 
-double pixelColumn(const PlotState& st, double x) {
-  const double u = pixelsPerUnit(st.view.ZoomFactor);
-  return roundHalfEven(OriginColumn + u * x + st.view.PanX);
-}
-
-double pixelRow(const PlotState& st, double y) {
-  const double u = pixelsPerUnit(st.view.ZoomFactor);
-  return roundHalfEven(OriginRow - u * y + st.view.PanY);
-}
-
 void clearPicture(const PlotState& st, Raster& pic, Color faceColor) {
   pic.create();
   const Color c = st.flags.PictureCleared ? faceColor : 0xFFFFFF;

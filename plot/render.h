@@ -38,6 +38,14 @@ inline double roundHalfEven(double v) {
   return v >= 0 ? (v + big) - big : (v - big) + big;
 }
 
+inline double pixelColumn(const PlotState& st, double x) {
+  return roundHalfEven(OriginColumn + pixelsPerUnit(st.view.ZoomFactor) * x + st.view.PanX);
+}
+
+inline double pixelRow(const PlotState& st, double y) {
+  return roundHalfEven(OriginRow - pixelsPerUnit(st.view.ZoomFactor) * y + st.view.PanY);
+}
+
 template <class F>
 void sampleCurve(const PlotState& st, Raster& pic, F f) {
   const double s = st.settings.SampleStep;
