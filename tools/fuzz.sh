@@ -17,12 +17,15 @@ bash tools/build_checked.sh --target "${targets[@]/#/fuzz_}" >/dev/null
 source tools/sanitizer_env.sh
 
 # Longest input per target: a number text past 800 digits, a set record
-# (1854 bytes) and a little more, long command sequences.
+# (1854 bytes) and a little more, a line's ends, command sequences of up to a
+# few hundred steps (every state of the program is reached within far fewer;
+# longer ones only slow each input down).
 max_len() {
   case "$1" in
     number_reader) echo 1200 ;;
     set_load) echo 1900 ;;
     line) echo 64 ;;
+    commands) echo 512 ;;
     *) echo 2048 ;;
   esac
 }
