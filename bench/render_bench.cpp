@@ -335,7 +335,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
     const double ta = secondsOf(a), tb = secondsOf(b);
     if (!(ta > 0) || !(tb > 0)) return;
     const double ratio = ta / tb;
-    std::printf("%-44s %6.3f  (target at most %.1f: %s)\n", what, ratio, target,
+    std::printf("%-44s %6.3f  (target at most %.2f: %s)\n", what, ratio, target,
                 ratio <= target ? "met" : "NOT met");
   }
 
