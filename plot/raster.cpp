@@ -46,11 +46,6 @@ void clipMinor(std::int64_t n, std::int64_t m, std::int64_t a, std::int64_t b, s
 // The line with whole-number ends of magnitude at most ExactLimit.
 void drawExact(Color* pixels, int width, int height, std::int64_t x0, std::int64_t y0,
                std::int64_t x1, std::int64_t y1, Color color) {
-  // Every pixel of the line lies within the box spanned by its two ends.
-  if ((x0 < 0 && x1 < 0) || (x0 >= width && x1 >= width) || (y0 < 0 && y1 < 0) ||
-      (y0 >= height && y1 >= height))
-    return;
-
   const std::int64_t dx = x1 - x0, dy = y1 - y0;
   const std::int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
   const bool xMajor = adx >= ady;
@@ -93,7 +88,10 @@ void drawExact(Color* pixels, int width, int height, std::int64_t x0, std::int64
   // The error term at step lo: q = 2·lo·m + n − 1 = off·2n + rem.
   const std::int64_t twoN = 2 * n, twoM = 2 * m;
   std::int64_t off, rem;
-  if (small) {
+  if (lo == 0) {  // the start is inside: off(0) = 0
+    off = 0;
+    rem = n - 1;
+  } else if (small) {
     const std::int64_t q = 2 * lo * m + n - 1;
     off = q / twoN;
     rem = q % twoN;
@@ -237,8 +235,8 @@ void drawLine(Color* pixels, int width, int height, double x0, double y0, double
   // segments that miss the raster are turned away here, before any
   // conversion. (An end that is not a whole number is rounded below, so the
   // test is on the far side of -1 and of the size.)
-  if ((x0 <= -1 && x1 <= -1) || (y0 <= -1 && y1 <= -1) || (x0 >= width && x1 >= width) ||
-      (y0 >= height && y1 >= height) || width <= 0 || height <= 0)
+  if (bothBeside<double>(x0, x1, width) || bothBeside<double>(y0, y1, height) || width <= 0 ||
+      height <= 0)
     return;
   // NaN fails every comparison and infinity exceeds the limit: neither takes
   // this way.
@@ -261,11 +259,18 @@ void drawLine(Color* pixels, int width, int height, double x0, double y0, double
           std::nearbyint(y1), color);
 }
 
+void drawPixelLine(Color* pixels, int width, int height, int x0, int y0, int x1, int y1, Color color) {
+  if (bothBeside(x0, x1, width) || bothBeside(y0, y1, height) || width <= 0 || height <= 0) return;
+  drawExact(pixels, width, height, x0, y0, x1, y1, color);
+}
+
 void Raster::create() {
+  ++version_;
   if (pixels_.empty()) pixels_.assign(static_cast<std::size_t>(Width) * Height, 0xFFFFFF);
 }
 
 void Raster::rectangle(int x1, int y1, int x2, int y2) {
+  ++version_;
   if (pixels_.empty() || x2 <= x1 || y2 <= y1) return;
   // The part of the rectangle inside the raster.
   const int cx1 = std::max(x1, 0), cx2 = std::min(x2, Width);
@@ -291,6 +296,7 @@ void Raster::rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void Raster::textOut(int x, int y, const std::string& text) {
+  ++version_;
   if (pixels_.empty() || !textRenderer_) return;
   textRenderer_->drawText(*this, x, y, text, 0, brushStyle_ == BrushStyle::Solid, brush_);
 }

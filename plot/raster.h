@@ -3,8 +3,10 @@
 // (pen, brush, current position, move to, line to, rectangle, text out).
 // Drawing outside the raster is clipped silently; coordinates may lie
 // anywhere, even far outside the 32-bit range.
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "plot/plot_state.h"
@@ -26,6 +28,16 @@ class TextRenderer {
 
 enum class BrushStyle { Solid, Clear };
 
+// A line whose two ends lie on the same side beyond a raster of `size`
+// pixels along one axis sets none of its pixels: every pixel of the line lies
+// within the box spanned by its ends. Ends that are not whole numbers are
+// rounded to the nearest whole number before drawing, hence −1 rather than 0.
+// NaN is never beside.
+template <class T>
+constexpr bool bothBeside(T a, T b, T size) {
+  return (a <= -1 && b <= -1) || (a >= size && b >= size);
+}
+
 // The line rule, shared by the canvas and its tests. Sets in `pixels`
 // (width × height, row-major) every pixel of the line from (x0, y0) to
 // (x1, y1) except (x1, y1) itself, clipped to the raster. Ends may be any
@@ -34,10 +46,39 @@ enum class BrushStyle { Solid, Clear };
 void drawLine(Color* pixels, int width, int height, double x0, double y0, double x1, double y1,
               Color color);
 
+// The same line rule for ends that are small whole numbers (within ±2^30),
+// without the conversions of drawLine.
+void drawPixelLine(Color* pixels, int width, int height, int x0, int y0, int x1, int y1, Color color);
+
 class Raster {
  public:
   static constexpr int Width = 393;
   static constexpr int Height = 321;
+
+  Raster() = default;
+  Raster(const Raster&) = default;
+  Raster(Raster&&) = default;
+  // Taking another picture's pixels is a change of this one's.
+  Raster& operator=(const Raster& other) {
+    const std::uint64_t next = version_ + 1;
+    Raster copy(other);
+    *this = std::move(copy);
+    version_ = std::max(next, version_);
+    return *this;
+  }
+  Raster& operator=(Raster&& other) noexcept {
+    const std::uint64_t next = version_ + 1;
+    pixels_ = std::move(other.pixels_);
+    ++other.version_;
+    pen_ = other.pen_;
+    brush_ = other.brush_;
+    brushStyle_ = other.brushStyle_;
+    curX_ = other.curX_;
+    curY_ = other.curY_;
+    textRenderer_ = other.textRenderer_;
+    version_ = next;
+    return *this;
+  }
 
   // The picture has no pixels until it is first cleared.
   bool exists() const { return !pixels_.empty(); }
@@ -47,10 +88,17 @@ class Raster {
   Color pixel(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * Width + x]; }
   // Sets one pixel; outside the raster nothing happens.
   void setPixel(int x, int y, Color c) {
+    ++version_;
     if (x >= 0 && x < Width && y >= 0 && y < Height) pixels_[static_cast<std::size_t>(y) * Width + x] = c;
   }
   const Color* data() const { return pixels_.data(); }
-  Color* data() { return pixels_.data(); }
+  Color* data() {
+    ++version_;
+    return pixels_.data();
+  }
+  // Moves on with every change of the pixels (and every hand-out of them for
+  // writing), so that a copy of the picture knows when it is out of date.
+  std::uint64_t version() const { return version_; }
 
   void setPenColor(Color c) { pen_ = c; }
   Color penColor() const { return pen_; }
@@ -65,11 +113,8 @@ class Raster {
   // Draws from the current position to (x, y), leaving out (x, y) itself, and
   // makes (x, y) the current position.
   void lineTo(double x, double y) {
-    // A segment wholly beside the raster sets nothing: most segments of a
-    // steep curve stop here, before any call.
-    const bool beside = (curX_ <= -1 && x <= -1) || (curY_ <= -1 && y <= -1) ||
-                        (curX_ >= Width && x >= Width) || (curY_ >= Height && y >= Height);
-    if (!beside && !pixels_.empty()) drawLine(pixels_.data(), Width, Height, curX_, curY_, x, y, pen_);
+    ++version_;
+    if (!pixels_.empty()) drawLine(pixels_.data(), Width, Height, curX_, curY_, x, y, pen_);
     curX_ = x;
     curY_ = y;
   }
@@ -91,6 +136,7 @@ class Raster {
   Color brush_ = 0xFFFFFF;
   BrushStyle brushStyle_ = BrushStyle::Solid;
   double curX_ = 0, curY_ = 0;
+  std::uint64_t version_ = 0;
   TextRenderer* textRenderer_ = nullptr;
 };
 

@@ -38,12 +38,17 @@ inline double roundHalfEven(double v) {
   return v >= 0 ? (v + big) - big : (v - big) + big;
 }
 
+// The one mapping from plot point to pixel, before rounding: 205 + u·x + PanX
+// and 160 − u·y + PanY, worked out in exactly this order.
+inline double unroundedColumn(double u, int panX, double x) { return OriginColumn + u * x + panX; }
+inline double unroundedRow(double u, int panY, double y) { return OriginRow - u * y + panY; }
+
 inline double pixelColumn(const PlotState& st, double x) {
-  return roundHalfEven(OriginColumn + pixelsPerUnit(st.view.ZoomFactor) * x + st.view.PanX);
+  return roundHalfEven(unroundedColumn(pixelsPerUnit(st.view.ZoomFactor), st.view.PanX, x));
 }
 
 inline double pixelRow(const PlotState& st, double y) {
-  return roundHalfEven(OriginRow - pixelsPerUnit(st.view.ZoomFactor) * y + st.view.PanY);
+  return roundHalfEven(unroundedRow(pixelsPerUnit(st.view.ZoomFactor), st.view.PanY, y));
 }
 
 template <class F>
@@ -52,15 +57,13 @@ void sampleCurve(const PlotState& st, Raster& pic, F f) {
   // A step that is not positive, or too small to move x, would never end.
   if (!(s > 0.0) || !(-80.0 + s > -80.0)) return;
   const double u = pixelsPerUnit(st.view.ZoomFactor);
-  const auto column = [&](double x) { return roundHalfEven(OriginColumn + u * x + st.view.PanX); };
-  const auto row = [&](double y) { return roundHalfEven(OriginRow - u * y + st.view.PanY); };
+  const auto column = [&](double x) { return roundHalfEven(unroundedColumn(u, st.view.PanX, x)); };
+  const auto row = [&](double y) { return roundHalfEven(unroundedRow(u, st.view.PanY, y)); };
   // Each segment runs from the point at x + s back to the point at x; the
   // point at x + s is the end of the next segment, so it is worked out once.
   // A segment whose two columns lie on the same side beyond the picture sets
   // no pixel whatever its rows are, so its f values are not even computed.
-  const auto beside = [](double a, double b) {
-    return (a < 0 && b < 0) || (a >= Raster::Width && b >= Raster::Width);
-  };
+  const auto beside = [](double a, double b) { return bothBeside<double>(a, b, Raster::Width); };
   double x = -80.0;
   double px = column(x), py = 0;
   bool pyKnown = false;

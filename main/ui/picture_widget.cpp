@@ -27,14 +27,18 @@ void PictureWidget::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().color(QPalette::Window));
     return;
   }
-  QImage image = toQImage(raster_);
   const int k = std::max(1, static_cast<int>(std::floor(devicePixelRatioF())));
-  if (k > 1) {
-    image = image.scaled(Raster::Width * k, Raster::Height * k, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    image.setDevicePixelRatio(k);
+  if (image_.isNull() || imageVersion_ != raster_.version() || imageScale_ != k) {
+    image_ = toQImage(raster_);
+    if (k > 1) {
+      image_ = image_.scaled(Raster::Width * k, Raster::Height * k, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+      image_.setDevicePixelRatio(k);
+    }
+    imageVersion_ = raster_.version();
+    imageScale_ = k;
   }
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter.drawImage(QRectF(0, 0, Raster::Width, Raster::Height), image);
+  painter.drawImage(QRectF(0, 0, Raster::Width, Raster::Height), image_);
 }
 
 // The picture pixel under a mouse position. At a scale factor above 1 the

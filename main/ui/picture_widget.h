@@ -2,7 +2,9 @@
 // The picture control: shows the 393 × 321 raster pixel for pixel, without
 // smoothing or frame (on a high-density screen each pixel as a block of whole
 // screen pixels), and reports the mouse over it.
+#include <QImage>
 #include <QWidget>
+#include <cstdint>
 
 #include "plot/raster.h"
 
@@ -30,6 +32,10 @@ class PictureWidget : public QWidget {
 
  private:
   const Raster& raster_;
+  // The picture as last shown, remade only when the raster has changed.
+  QImage image_;
+  std::uint64_t imageVersion_ = 0;
+  qreal imageScale_ = 0;
   bool leftPressed_ = false;
 };
 

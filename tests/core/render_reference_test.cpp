@@ -1,0 +1,127 @@
+// The present renderer against the first one, kept in reference_render: the
+// same pixels and the same pen position for random tables at every zoom,
+// pan bound and step.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <sstream>
+
+#include "plot/render.h"
+#include "tests/core/reference_render.h"
+
+namespace graf {
+namespace {
+
+constexpr Color Face = 0xF0F0F0;
+
+std::string describe(const PlotState& st) {
+  std::ostringstream out;
+  out.precision(17);
+  out << "zoom " << st.view.ZoomFactor << " pan " << st.view.PanX << "," << st.view.PanY << " step "
+      << st.settings.SampleStep << " cleared " << st.flags.PictureCleared << " functions:";
+  for (int i = 1; i <= st.table.FunctionCount; ++i)
+    out << " [" << kindNumber(st.table.FunctionKind[i]) << " " << st.table.CoefA[i] << " "
+        << st.table.CoefB[i] << " " << st.table.CoefC[i] << "]";
+  return out.str();
+}
+
+// Renders with the present renderer and compares with the reference; the
+// first differing pixel is named.
+void expectSameAsReference(const PlotState& st) {
+  Raster pic;
+  clearPicture(st, pic, Face);
+  render(st, pic);
+  const reference::Picture want = reference::picture(st, Face);
+  const auto end = pic.data() + Raster::Width * Raster::Height;
+  const auto diff = std::mismatch(pic.data(), end, want.pixels.begin());
+  if (diff.first != end) {
+    const auto at = diff.first - pic.data();
+    ADD_FAILURE() << "pixel " << at % Raster::Width << "," << at / Raster::Width << " is " << std::hex
+                  << *diff.first << " instead of " << *diff.second << std::dec << "; " << describe(st);
+  }
+  // NaN pens (curves beyond every number) compare as both NaN.
+  const auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
+  EXPECT_TRUE(same(pic.currentX(), want.penX) && same(pic.currentY(), want.penY))
+      << pic.currentX() << "," << pic.currentY() << " instead of " << want.penX << "," << want.penY
+      << "; " << describe(st);
+}
+
+TEST(RenderReference, RandomTablesGiveTheSamePictures) {
+  std::mt19937_64 rng(20261210);
+  const auto pick = [&](auto const& options) {
+    return options[std::uniform_int_distribution<std::size_t>(0, std::size(options) - 1)(rng)];
+  };
+  const int zooms[] = {1, 2, 4, 8};
+  const int pansX[] = {-160, -160, -128, -32, 0, 32, 96, 160, 160};
+  const int pansY[] = {-3200, -640, -320, -160, -32, 0, 32, 160, 320, 640, 3200};
+  const double steps[] = {1.0, 0.5, 0.1};
+  const double magnitudes[] = {100, 10, 1, 0.1};
+  for (int round = 0; round < 320; ++round) {
+    PlotState st;
+    st.view.ZoomFactor = zooms[round % 4];  // every zoom equally often
+    st.view.PanX = pick(pansX);
+    st.view.PanY = pick(pansY);
+    st.settings.SampleStep = steps[(round / 4) % 3];
+    st.flags.PictureCleared = round % 7 == 0;
+    st.table.FunctionCount = std::uniform_int_distribution<int>(1, MaxFunctions)(rng);
+    for (int i = 1; i <= st.table.FunctionCount; ++i) {
+      st.table.FunctionKind[i] = Kinds[std::uniform_int_distribution<std::size_t>(0, 3)(rng)].kind;
+      for (double* coef : {&st.table.CoefA[i], &st.table.CoefB[i], &st.table.CoefC[i]}) {
+        const double m = pick(magnitudes);
+        // Two decimals, as typed: a whole number of hundredths.
+        const double hundredths = std::round(std::uniform_real_distribution<double>(-m, m)(rng) * 100);
+        *coef = hundredths / 100;
+      }
+    }
+    expectSameAsReference(st);
+  }
+}
+
+// Curves with rows far beyond any whole-number array, infinite or not a
+// number at all, next to ordinary ones, and the zoom factors and steps that
+// never occur: the exact path draws what the reference draws.
+TEST(RenderReference, ExtremeCurvesGiveTheSamePictures) {
+  struct Case {
+    Kind kind;
+    double a, b, c;
+    int zoom, panY;
+    double step;
+  };
+  const Case cases[] = {
+      {Kind::Quadratic, 1e306, 0, 1e306, 1, 0, 0.1},  // infinite for |x| above about 13
+      {Kind::Linear, 0, -1e300, 0, 8, 0, 0.5},
+      {Kind::Linear, 1e12, 3, 0, 2, 0, 0.1},          // rows beyond 2^30 inside the picture's columns
+      {Kind::AbsoluteValue, 1e300, 1000, 1e300, 4, 0, 1.0},
+      {Kind::Quadratic2, 1e200, 0, -1e200, 1, 0, 0.1},  // ∞ − ∞ is not a number
+      {Kind::Linear, 100, 0, 0, 1, -32 * 1000000, 0.1},  // panned far down
+      {Kind::Quadratic, 100, 100, 100, 8, 32 * 1000, 0.1},
+      {Kind::Linear, 1, 0, 0, 3, 0, 0.1},    // not a zoom factor: only the background
+      {Kind::Linear, 1, 0, 0, 1, 0, 0},      // a step that never ends: no curve
+      {Kind::Linear, 1, 0, 0, 1, 0, 1e-300},
+      {Kind::Linear, 1, 0, 0, 1, 0, 200},    // one segment
+      {Kind::Quadratic, 0.5, 0, -10, 1, 0, 1e300},
+  };
+  for (const Case& c : cases) {
+    PlotState st;
+    st.view.ZoomFactor = c.zoom;
+    st.view.PanY = c.panY;
+    st.settings.SampleStep = c.step;
+    st.table.FunctionCount = 3;
+    st.table.FunctionKind[1] = Kind::Quadratic;
+    st.table.CoefA[1] = 0.25;
+    st.table.CoefC[1] = -20;
+    st.table.FunctionKind[2] = c.kind;
+    st.table.CoefA[2] = c.a;
+    st.table.CoefB[2] = c.b;
+    st.table.CoefC[2] = c.c;
+    st.table.FunctionKind[3] = Kind::Linear;
+    st.table.CoefA[3] = -1;
+    st.table.CoefB[3] = 5;
+    expectSameAsReference(st);
+  }
+}
+
+}  // namespace
+}  // namespace graf
