@@ -15,11 +15,12 @@ void put32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t v) {
 }
 }  // namespace
 
-std::vector<std::uint8_t> encodeBitmap24(const Raster& picture) {
-  constexpr std::uint32_t w = Raster::Width, h = Raster::Height;
-  constexpr std::uint32_t rowBytes = (w * 3 + 3) / 4 * 4;
+std::vector<std::uint8_t> encodeBitmap24(const Raster& picture, int scale) {
+  const std::uint32_t n = static_cast<std::uint32_t>(scale < 1 ? 1 : scale);
+  const std::uint32_t w = Raster::Width * n, h = Raster::Height * n;
+  const std::uint32_t rowBytes = (w * 3 + 3) / 4 * 4;
   constexpr std::uint32_t headerBytes = 14 + 40;
-  constexpr std::uint32_t imageBytes = rowBytes * h;
+  const std::uint32_t imageBytes = rowBytes * h;
   std::vector<std::uint8_t> out(headerBytes + imageBytes, 0);
   out[0] = 'B';
   out[1] = 'M';
@@ -37,7 +38,7 @@ std::vector<std::uint8_t> encodeBitmap24(const Raster& picture) {
   for (std::uint32_t y = 0; y < h; ++y) {
     std::size_t at = headerBytes + static_cast<std::size_t>(h - 1 - y) * rowBytes;
     for (std::uint32_t x = 0; x < w; ++x) {
-      const Color c = picture.pixel(static_cast<int>(x), static_cast<int>(y));
+      const Color c = picture.pixel(static_cast<int>(x / n), static_cast<int>(y / n));
       out[at++] = static_cast<std::uint8_t>(c >> 16);  // blue
       out[at++] = static_cast<std::uint8_t>(c >> 8);   // green
       out[at++] = static_cast<std::uint8_t>(c);        // red

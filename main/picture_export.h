@@ -9,11 +9,11 @@
 
 namespace graf {
 
-// A 24-bit uncompressed Windows bitmap of the whole 393 × 321 picture:
-// file header, 40-byte info header, then the rows bottom-up, each pixel as
-// blue, green, red and each row padded to a multiple of 4 bytes.
-// The picture must exist.
-std::vector<std::uint8_t> encodeBitmap24(const Raster& picture);
+// A 24-bit uncompressed Windows bitmap of the whole 393 × 321 picture, each
+// pixel written as a scale × scale block: file header, 40-byte info header,
+// then the rows bottom-up, each pixel as blue, green, red and each row padded
+// to a multiple of 4 bytes. The picture must exist.
+std::vector<std::uint8_t> encodeBitmap24(const Raster& picture, int scale = 1);
 
 // Whether a file name ends in `lowerSuffix` (given in small letters), in any
 // case of letters: "KEP.BMP" ends in ".bmp".

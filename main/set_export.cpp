@@ -1,6 +1,11 @@
 #include "main/set_export.h"
 
+#include <algorithm>
+#include <atomic>
+#include <map>
+#include <mutex>
 #include <set>
+#include <thread>
 
 #include "functionsets/load_save.h"
 #include "main/no_windows.h"
@@ -37,15 +42,40 @@ std::string notesOf(const SetPicture& shown) {
   return notes;
 }
 
-// Loads one set and renders it. False with the reason when the set is refused.
-bool renderSet(const PlotState& start, ExportFiles& files, const std::string& setPath, Raster& picture,
-               std::string& notes, std::string& reason) {
+// Loads a set into a copy of `start` drawn on `canvas`, then shows the view
+// as the window's buttons would.
+SetPicture showSet(const PlotState& start, const std::vector<std::uint8_t>& bytes, Raster& canvas,
+                   const ExportView& view) {
+  PlotState state = start;
+  NoWindows windows;
+  canvas.setTextRenderer(view.text);
+  Commands cmd(state, canvas, Ports{windows, windows, windows, windows});
+  SetPicture result;
+  cmd.loadSession().beginAttempt();
+  result.loaded = loadFunctionSet(cmd, windows, bytes);
+  if (result.loaded) {
+    while (state.view.ZoomFactor != view.zoom && state.flags.PlotShown) cmd.zoomStep();
+    for (int i = 0; i < view.right; ++i) cmd.panStep(PanDirection::Right);
+    for (int i = 0; i < -view.right; ++i) cmd.panStep(PanDirection::Left);
+    for (int i = 0; i < view.up; ++i) cmd.panStep(PanDirection::Up);
+    for (int i = 0; i < -view.up; ++i) cmd.panStep(PanDirection::Down);
+    if (view.numbers) cmd.numberAxes();
+  }
+  result.messages = windows.messages;
+  canvas.setTextRenderer(nullptr);
+  return result;
+}
+
+// Loads one set and renders it on `canvas`. False with the reason when the
+// set is refused.
+bool renderSet(const PlotState& start, ExportFiles& files, const std::string& setPath, Raster& canvas,
+               const ExportView& view, std::string& notes, std::string& reason) {
   std::vector<std::uint8_t> bytes;
   if (!files.setFiles().read(setPath, kFunctionSetSize, bytes, reason)) {
     reason = "nem olvasható: " + reason;
     return false;
   }
-  const SetPicture shown = pictureOfSet(start, bytes, picture);
+  const SetPicture shown = showSet(start, bytes, canvas, view);
   if (!shown.loaded) {
     reason = notesOf(shown);
     return false;
@@ -74,15 +104,24 @@ PlotState pictureStartState(SettingsFilePort& settingsFile, const ClockStore& cl
   return st;
 }
 
-SetPicture pictureOfSet(const PlotState& start, const std::vector<std::uint8_t>& bytes, Raster& picture) {
-  PlotState state = start;
+std::string viewProblem(const ExportView& view) {
+  if (view.zoom != 1 && view.zoom != 2 && view.zoom != 4 && view.zoom != 8)
+    return "a nagyítás 1, 2, 4 vagy 8 lehet, nem " + std::to_string(view.zoom);
+  if (view.right < -kMaxPanRight || view.right > kMaxPanRight)
+    return "vízszintesen legfeljebb " + std::to_string(kMaxPanRight) + " lépés tolható el (-" +
+           std::to_string(kMaxPanRight) + "…" + std::to_string(kMaxPanRight) + "), nem " + std::to_string(view.right);
+  if (view.up < -kMaxPanUp || view.up > kMaxPanUp)
+    return "függőlegesen legfeljebb " + std::to_string(kMaxPanUp) + " lépés tolható el, nem " +
+           std::to_string(view.up);
+  if (view.scale < 1 || view.scale > kMaxScale)
+    return "a méretezés 1 és " + std::to_string(kMaxScale) + " közötti egész lehet, nem " + std::to_string(view.scale);
+  return {};
+}
+
+SetPicture pictureOfSet(const PlotState& start, const std::vector<std::uint8_t>& bytes, Raster& picture,
+                        const ExportView& view) {
   Raster shown;
-  NoWindows windows;
-  Commands cmd(state, shown, Ports{windows, windows, windows, windows});
-  SetPicture result;
-  cmd.loadSession().beginAttempt();
-  result.loaded = loadFunctionSet(cmd, windows, bytes);
-  result.messages = windows.messages;
+  SetPicture result = showSet(start, bytes, shown, view);
   if (result.loaded) picture = shown;
   return result;
 }
@@ -96,7 +135,7 @@ std::string pictureNameForSet(std::string_view setPath) {
 }
 
 int exportPicture(const PlotState& start, ExportFiles& files, const std::string& picturePath,
-                  const std::string& setPath, std::ostream& err) {
+                  const std::string& setPath, std::ostream& err, const ExportView& view) {
   const std::optional<PictureFormat> format = pictureFormatFor(picturePath);
   if (!format) {
     err << picturePath << ": a kép neve \".bmp\" vagy \".png\" végű legyen\n";
@@ -104,12 +143,12 @@ int exportPicture(const PlotState& start, ExportFiles& files, const std::string&
   }
   Raster picture;
   std::string notes, reason;
-  if (!renderSet(start, files, setPath, picture, notes, reason)) {
+  if (!renderSet(start, files, setPath, picture, view, notes, reason)) {
     err << setPath << ": " << reason << '\n';
     return kExportRefused;
   }
   if (!notes.empty()) err << setPath << ": " << notes << '\n';
-  if (!files.writePicture(picturePath, *format, picture, reason)) {
+  if (!files.writePicture(picturePath, *format, picture, view.scale, reason)) {
     err << picturePath << ": a kép nem írható: " << reason << '\n';
     return kExportRefused;
   }
@@ -117,46 +156,93 @@ int exportPicture(const PlotState& start, ExportFiles& files, const std::string&
 }
 
 int exportFolder(const PlotState& start, ExportFiles& files, const std::string& folder,
-                 const std::vector<std::string>& setPaths, std::ostream& out, std::ostream& err) {
-  bool anyRefused = false;
-  bool folderReady = false;
+                 const std::vector<std::string>& setPaths, std::ostream& out, std::ostream& err,
+                 const ExportView& view, unsigned workers,
+                 const std::function<std::unique_ptr<TextRenderer>()>& textFor) {
+  // Sets that would write the same picture (two folders, one name) are drawn
+  // one after the other by one thread, in the given order: a later one never
+  // replaces what an earlier one wrote. Each group is one task.
+  std::vector<std::vector<std::size_t>> groups;
+  {
+    std::map<std::string, std::size_t> groupOf;
+    for (std::size_t i = 0; i < setPaths.size(); ++i) {
+      const auto [it, added] = groupOf.emplace(pictureNameForSet(setPaths[i]), groups.size());
+      if (added) groups.emplace_back();
+      groups[it->second].push_back(i);
+    }
+  }
+  struct Line {
+    bool written = false;
+    std::string text;
+  };
+  std::vector<Line> lines(setPaths.size());
+  std::mutex folderLock;
+  bool folderTried = false, folderReady = false;
   std::string folderReason;
-  std::set<std::string> written;  // names of the pictures written in this run
-  for (const std::string& setPath : setPaths) {
-    const std::string name = pictureNameForSet(setPath);
-    const std::string picturePath = files.inFolder(folder, name);
-    const auto refuse = [&](const std::string& why) {
-      err << setPath << ": elutasítva: " << why << '\n';
-      anyRefused = true;
-    };
-    // Two sets of the same name (from two folders) would write one picture:
-    // the later one never replaces what the earlier one wrote.
-    if (written.count(name)) {
-      refuse("a(z) " + picturePath + " képet már egy korábbi halmaz írta ebben a futásban");
-      continue;
+  std::atomic<std::size_t> nextGroup{0};
+
+  const auto work = [&] {
+    std::unique_ptr<TextRenderer> text;
+    ExportView own = view;
+    if (view.numbers && textFor) {
+      text = textFor();
+      own.text = text.get();
     }
-    Raster picture;
-    std::string notes, reason;
-    if (!renderSet(start, files, setPath, picture, notes, reason)) {
-      refuse(reason);
-      continue;
+    Raster picture;  // one raster for every set of this thread
+    for (std::size_t g; (g = nextGroup.fetch_add(1)) < groups.size();) {
+      bool nameWritten = false;
+      for (const std::size_t i : groups[g]) {
+        const std::string& setPath = setPaths[i];
+        const std::string picturePath = files.inFolder(folder, pictureNameForSet(setPath));
+        Line& line = lines[i];
+        const auto refuse = [&](const std::string& why) { line.text = setPath + ": elutasítva: " + why; };
+        if (nameWritten) {
+          refuse("a(z) " + picturePath + " képet már egy korábbi halmaz írta ebben a futásban");
+          continue;
+        }
+        std::string notes, reason;
+        if (!renderSet(start, files, setPath, picture, own, notes, reason)) {
+          refuse(reason);
+          continue;
+        }
+        bool ready;
+        std::string why;
+        {
+          const std::lock_guard<std::mutex> hold(folderLock);
+          if (!folderTried) {
+            folderTried = true;
+            folderReady = files.makeFolder(folder, folderReason);
+            if (!folderReady && folderReason.empty()) folderReason = "ismeretlen hiba";
+          }
+          ready = folderReady;
+          why = folderReason;
+        }
+        if (!ready) {
+          refuse("a(z) " + folder + " mappa nem használható: " + why);
+          continue;
+        }
+        if (!files.writePicture(picturePath, PictureFormat::Png, picture, own.scale, reason)) {
+          refuse("a(z) " + picturePath + " kép nem írható: " + reason);
+          continue;
+        }
+        nameWritten = true;
+        line.written = true;
+        line.text = setPath + ": kiírva: " + picturePath;
+        if (!notes.empty()) line.text += " (" + notes + ")";
+      }
     }
-    if (!folderReady && folderReason.empty()) {
-      folderReady = files.makeFolder(folder, folderReason);
-      if (!folderReady && folderReason.empty()) folderReason = "ismeretlen hiba";
-    }
-    if (!folderReady) {
-      refuse("a(z) " + folder + " mappa nem használható: " + folderReason);
-      continue;
-    }
-    if (!files.writePicture(picturePath, PictureFormat::Png, picture, reason)) {
-      refuse("a(z) " + picturePath + " kép nem írható: " + reason);
-      continue;
-    }
-    written.insert(name);
-    out << setPath << ": kiírva: " << picturePath;
-    if (!notes.empty()) out << " (" << notes << ")";
-    out << '\n';
+  };
+  if (workers == 0) workers = std::max(1u, std::thread::hardware_concurrency());
+  workers = static_cast<unsigned>(std::min<std::size_t>(workers, std::max<std::size_t>(groups.size(), 1)));
+  std::vector<std::thread> threads;
+  for (unsigned t = 1; t < workers; ++t) threads.emplace_back(work);
+  work();
+  for (std::thread& t : threads) t.join();
+
+  bool anyRefused = false;
+  for (const Line& line : lines) {
+    (line.written ? out : err) << line.text << '\n';
+    anyRefused = anyRefused || !line.written;
   }
   return anyRefused ? kExportRefused : kExportDone;
 }

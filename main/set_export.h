@@ -5,6 +5,8 @@
 // commands ("--export PICTURE SET.fv" and "--export-dir FOLDER SET.fv…") run
 // here over a small file port, so that every rule is tested without files.
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -36,6 +38,31 @@ void chooseStepFromStoredClock(Settings& settings, const ClockStore& store);
 PlotState pictureStartState(SettingsFilePort& settingsFile, const ClockStore& clock,
                             std::vector<std::string>& notes);
 
+// The view of an exported picture, reached as the window reaches it after
+// the load: the zoom button pressed until `zoom` shows, the pan buttons
+// pressed `right` times to the right (to the left when negative) and `up`
+// times up (down when negative), then "123" when `numbers` is set. `scale`
+// writes every pixel as a scale × scale block. The axis numbers are drawn
+// with `text`, which must be given when `numbers` is set.
+struct ExportView {
+  int zoom = 1;
+  int right = 0;
+  int up = 0;
+  bool numbers = false;
+  int scale = 1;
+  TextRenderer* text = nullptr;
+};
+
+// The bounds of a view: the pan buttons stop at five steps either side;
+// upwards and downwards the window sets no bound, and the command line stops
+// at kMaxPanUp steps.
+inline constexpr int kMaxPanRight = 5;
+inline constexpr int kMaxPanUp = 10000;
+inline constexpr int kMaxScale = 8;
+
+// What is wrong with a view, in Hungarian, or empty when it can be shown.
+std::string viewProblem(const ExportView& view);
+
 // What a load shows. `start` is the state of the program right after its
 // start in the folder concerned (its colours and sampling step); the set is
 // loaded into a copy of it, so zoom is 1x and the origin at rest. On success
@@ -46,7 +73,8 @@ struct SetPicture {
   bool loaded = false;
   std::vector<std::string> messages;
 };
-SetPicture pictureOfSet(const PlotState& start, const std::vector<std::uint8_t>& bytes, Raster& picture);
+SetPicture pictureOfSet(const PlotState& start, const std::vector<std::uint8_t>& bytes, Raster& picture,
+                        const ExportView& view = {});
 
 // The picture file written for a set by --export-dir: the set's file name
 // without its folder and without a final ".fv" (in any case), then ".png".
@@ -56,10 +84,13 @@ std::string pictureNameForSet(std::string_view setPath);
 class ExportFiles {
  public:
   virtual ~ExportFiles() = default;
-  // The set files, read as the save/load window reads them.
+  // The set files, read as the save/load window reads them, from several
+  // threads at once.
   virtual SetFilePort& setFiles() = 0;
   // Replaces `path` by a complete picture file, or leaves it as it was.
-  virtual bool writePicture(const std::string& path, PictureFormat format, const Raster& picture,
+  // Each pixel becomes a scale × scale block. Called from several threads
+  // at once, for different paths.
+  virtual bool writePicture(const std::string& path, PictureFormat format, const Raster& picture, int scale,
                             std::string& reason) = 0;
   // Makes sure that `path` is a folder, creating it when it is missing.
   virtual bool makeFolder(const std::string& path, std::string& reason) = 0;
@@ -76,12 +107,17 @@ inline constexpr int kExportRefused = 1;
 // boxes (the maximum of 50 functions) go to `err` as notes; the picture is
 // written all the same.
 int exportPicture(const PlotState& start, ExportFiles& files, const std::string& picturePath,
-                  const std::string& setPath, std::ostream& err);
+                  const std::string& setPath, std::ostream& err, const ExportView& view = {});
 
 // grafolin --export-dir FOLDER SET…: one line per set, in the given order, on
 // `out` for a written picture and on `err` for a refused one; goes on after a
-// refusal and returns kExportRefused when any set was refused.
+// refusal and returns kExportRefused when any set was refused. The sets are
+// drawn by `workers` threads (0: one per core); the lines and the status are
+// the same for any number of them. `textFor` gives each thread its own text
+// renderer when the view has numbers.
 int exportFolder(const PlotState& start, ExportFiles& files, const std::string& folder,
-                 const std::vector<std::string>& setPaths, std::ostream& out, std::ostream& err);
+                 const std::vector<std::string>& setPaths, std::ostream& out, std::ostream& err,
+                 const ExportView& view = {}, unsigned workers = 1,
+                 const std::function<std::unique_ptr<TextRenderer>()>& textFor = {});
 
 }  // namespace graf

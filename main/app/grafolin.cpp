@@ -1,6 +1,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <cstring>
+#include <memory>
 #include <optional>
 
 #include "main/ui/application.h"
@@ -15,9 +18,25 @@ int main(int argc, char** argv) {
   // object of the windows exists.
   graf::ui::StartRequest start;
   {
-    QCoreApplication core(argc, argv);
-    if (const std::optional<int> status = graf::ui::runCommandLine(QCoreApplication::arguments(), start))
-      return *status;
+    // Axis numbers on an exported picture are drawn with the program's font,
+    // which needs the fonts of a (display-less) graphical application.
+    bool numbers = false;
+    for (int i = 1; i < argc; ++i)
+      numbers = numbers || std::strcmp(argv[i], "--numbers") == 0 || std::strcmp(argv[i], "-numbers") == 0;
+    std::unique_ptr<QCoreApplication> core;
+    const QByteArray platformBefore = qgetenv("QT_QPA_PLATFORM");
+    const bool platformWasSet = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    if (numbers) {
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+      core = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+      core = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    const std::optional<int> status = graf::ui::runCommandLine(QCoreApplication::arguments(), start);
+    core.reset();
+    if (status) return *status;
+    if (numbers && platformWasSet) qputenv("QT_QPA_PLATFORM", platformBefore);
+    if (numbers && !platformWasSet) qunsetenv("QT_QPA_PLATFORM");
   }
 
   QApplication app(argc, argv);

@@ -3,9 +3,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <iostream>
+#include <memory>
 
 #include "main/set_export.h"
 #include "main/ui/picture_file.h"
+#include "main/ui/raster_text.h"
 #include "platform/clock_store.h"
 #include "platform/set_files.h"
 #include "platform/settings_store.h"
@@ -17,6 +19,10 @@ namespace {
 
 const QString kExportOption = QStringLiteral("export");
 const QString kExportDirOption = QStringLiteral("export-dir");
+const QString kZoomOption = QStringLiteral("zoom");
+const QString kPanOption = QStringLiteral("pan");
+const QString kNumbersOption = QStringLiteral("numbers");
+const QString kScaleOption = QStringLiteral("scale");
 constexpr int kUsageError = 2;
 
 // The files of the export commands: the program's own whole-file reading
@@ -24,10 +30,10 @@ constexpr int kUsageError = 2;
 class ExportFileSystem : public ExportFiles {
  public:
   SetFilePort& setFiles() override { return sets_; }
-  bool writePicture(const std::string& path, PictureFormat format, const Raster& picture,
+  bool writePicture(const std::string& path, PictureFormat format, const Raster& picture, int scale,
                     std::string& reason) override {
     QString why;
-    if (writePictureFile(QString::fromStdString(path), format, picture, &why)) return true;
+    if (writePictureFile(QString::fromStdString(path), format, picture, &why, scale)) return true;
     reason = why.toStdString();
     return false;
   }
@@ -85,6 +91,56 @@ std::vector<std::string> toStrings(const QStringList& list) {
   return out;
 }
 
+// A whole number written as the command line gives it, or nothing.
+std::optional<int> wholeNumber(const QString& text) {
+  bool ok = false;
+  const int v = text.trimmed().toInt(&ok, 10);
+  if (!ok || text.trimmed() != text) return std::nullopt;
+  return v;
+}
+
+// The view asked for on the line, or the usage error that refuses it.
+std::optional<ExportView> viewOnLine(const QCommandLineParser& parser, QString& problem) {
+  ExportView view;
+  if (parser.isSet(kZoomOption)) {
+    const QString text = parser.value(kZoomOption);
+    const std::optional<int> zoom = wholeNumber(text);
+    if (!zoom) {
+      problem = QStringLiteral("--zoom: a nagyítás 1, 2, 4 vagy 8 lehet, nem „%1”").arg(text);
+      return std::nullopt;
+    }
+    view.zoom = *zoom;
+  }
+  if (parser.isSet(kPanOption)) {
+    const QString text = parser.value(kPanOption);
+    const QStringList parts = text.split(QLatin1Char(','));
+    const std::optional<int> right = parts.size() == 2 ? wholeNumber(parts[0]) : std::nullopt;
+    const std::optional<int> up = parts.size() == 2 ? wholeNumber(parts[1]) : std::nullopt;
+    if (!right || !up) {
+      problem = QStringLiteral("--pan: JOBBRA,FEL alakú két egész kell (például 2,-1), nem „%1”").arg(text);
+      return std::nullopt;
+    }
+    view.right = *right;
+    view.up = *up;
+  }
+  if (parser.isSet(kScaleOption)) {
+    const QString text = parser.value(kScaleOption);
+    const std::optional<int> scale = wholeNumber(text);
+    if (!scale) {
+      problem = QStringLiteral("--scale: a méretezés 1 és %1 közötti egész lehet, nem „%2”").arg(kMaxScale).arg(text);
+      return std::nullopt;
+    }
+    view.scale = *scale;
+  }
+  view.numbers = parser.isSet(kNumbersOption);
+  const std::string wrong = viewProblem(view);
+  if (!wrong.empty()) {
+    problem = QString::fromStdString(wrong);
+    return std::nullopt;
+  }
+  return view;
+}
+
 }  // namespace
 
 void addExportOptions(QCommandLineParser& parser) {
@@ -99,6 +155,23 @@ void addExportOptions(QCommandLineParser& parser) {
       QStringLiteral("Ablak nélkül kiírja minden megadott halmaz képét a MAPPA mappába NÉV.png néven (a halmaz "
                      "fájlneve \".png\" végződéssel); fájlonként egy sorban jelzi, mi készült el és mi nem, miért."),
       QStringLiteral("MAPPA")));
+  parser.addOption(QCommandLineOption(
+      kZoomOption,
+      QStringLiteral("A kiírt kép nagyítása: 1, 2, 4 vagy 8, ahogy a nagyítás gomb lépteti (alapból 1). "
+                     "Például: grafolin --export lap.png --zoom 4 --numbers parabola.fv"),
+      QStringLiteral("N")));
+  parser.addOption(QCommandLineOption(
+      kPanOption,
+      QStringLiteral("A kiírt kép eltolása az eltolás gombok lépéseiben: JOBBRA lépés jobbra (negatív: balra, "
+                     "legfeljebb 5), FEL lépés felfelé (negatív: lefelé). Például: --pan 2,-1"),
+      QStringLiteral("JOBBRA,FEL")));
+  parser.addOption(QCommandLineOption(
+      kNumbersOption, QStringLiteral("A kiírt képen a tengelyek számozása, ahogy a „123” gomb rajzolja.")));
+  parser.addOption(QCommandLineOption(
+      kScaleOption,
+      QStringLiteral("A kiírt kép minden képpontja N × N képpont (1–8, alapból 1), simítás nélkül: nyomtatáshoz. "
+                     "Például: grafolin --export lap.png --zoom 4 --numbers --scale 4 parabola.fv"),
+      QStringLiteral("N")));
   parser.addPositionalArgument(
       QStringLiteral("HALMAZ.fv"),
       QStringLiteral("Függvényhalmaz-fájl. Ablakos indításnál (egyetlen fájl) az indulás után betöltődik, "
@@ -114,21 +187,42 @@ void addExportOptions(QCommandLineParser& parser) {
 std::optional<int> runExportCommand(const QCommandLineParser& parser) {
   const bool single = parser.isSet(kExportOption);
   const bool folder = parser.isSet(kExportDirOption);
-  if (!single && !folder) return std::nullopt;
+  if (!single && !folder) {
+    for (const QString& option : {kZoomOption, kPanOption, kNumbersOption, kScaleOption})
+      if (parser.isSet(option))
+        return usageError(QStringLiteral("a --%1 csak az --export vagy az --export-dir mellett adható meg").arg(option));
+    return std::nullopt;
+  }
   if (single && folder) return usageError(QStringLiteral("az --export és az --export-dir együtt nem adható meg"));
   const QStringList sets = parser.positionalArguments();
   if (sets.isEmpty()) return usageError(QStringLiteral("nincs megadva függvényhalmaz-fájl"));
 
+  if (single && sets.size() != 1)
+    return usageError(QStringLiteral("az --export egyetlen függvényhalmaz-fájl képét írja ki"));
+  QString problem;
+  std::optional<ExportView> view = viewOnLine(parser, problem);
+  if (!view) return usageError(problem);
+  if (single) {
+    const std::string picture = parser.value(kExportOption).toStdString();
+    if (!pictureFormatFor(picture)) {
+      std::cerr << picture << ": a kép neve \".bmp\" vagy \".png\" végű legyen\n";
+      return kUsageError;
+    }
+  }
+
   const PlotState start = startState(parser.isSet(QStringLiteral("user-folder")));
   ExportFileSystem files;
   if (single) {
-    if (sets.size() != 1)
-      return usageError(QStringLiteral("az --export egyetlen függvényhalmaz-fájl képét írja ki"));
+    std::unique_ptr<RasterTextRenderer> text;
+    if (view->numbers) {
+      text = std::make_unique<RasterTextRenderer>();
+      view->text = text.get();
+    }
     return exportPicture(start, files, parser.value(kExportOption).toStdString(), sets.front().toStdString(),
-                         std::cerr);
+                         std::cerr, *view);
   }
   return exportFolder(start, files, parser.value(kExportDirOption).toStdString(), toStrings(sets), std::cout,
-                      std::cerr);
+                      std::cerr, *view, 0, [] { return std::make_unique<RasterTextRenderer>(); });
 }
 
 }  // namespace graf::ui

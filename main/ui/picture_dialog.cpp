@@ -1,6 +1,9 @@
 #include "main/ui/picture_dialog.h"
 
+#include <QComboBox>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <memory>
 
 namespace graf::ui {
@@ -13,16 +16,35 @@ QFileDialog* makePictureDialog(QWidget* parent) {
   dialog->setNameFilters({bitmap, png});
   dialog->setDefaultSuffix(QStringLiteral("BMP"));
   dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+  // The choice of size sits in the dialog itself, so the dialog is Qt's own.
+  dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+  if (auto* grid = qobject_cast<QGridLayout*>(dialog->layout())) {
+    auto* scale = new QComboBox(dialog);
+    scale->setObjectName(QStringLiteral("PictureScale"));
+    for (int n = 1; n <= 8; ++n)
+      scale->addItem(QStringLiteral("%1× (%2 × %3 képpont)").arg(n).arg(393 * n).arg(321 * n), n);
+    scale->setAccessibleName(QStringLiteral("A kép mérete"));
+    auto* label = new QLabel(QStringLiteral("&Méret:"), dialog);
+    label->setBuddy(scale);
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addWidget(scale, row, 1);
+  }
   QObject::connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
     dialog->setDefaultSuffix(filter == png ? QStringLiteral("png") : QStringLiteral("BMP"));
   });
   return dialog;
 }
 
-QString askPictureFileName(QWidget* parent) {
+int pictureDialogScale(const QFileDialog* dialog) {
+  const auto* scale = dialog->findChild<QComboBox*>(QStringLiteral("PictureScale"));
+  return scale ? scale->currentData().toInt() : 1;
+}
+
+PictureChoice askPictureFile(QWidget* parent) {
   std::unique_ptr<QFileDialog> dialog(makePictureDialog(parent));
   if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
-  return dialog->selectedFiles().constFirst();
+  return {dialog->selectedFiles().constFirst(), pictureDialogScale(dialog.get())};
 }
 
 }  // namespace graf::ui

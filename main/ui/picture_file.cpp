@@ -20,21 +20,60 @@ QImage toQImage(const Raster& picture) {
   return image;
 }
 
-QByteArray encodePicture(const Raster& picture, PictureFormat format) {
+QImage toIndexedImage(const Raster& picture, int scale) {
+  const int n = scale < 1 ? 1 : scale;
+  QList<QRgb> palette;
+  std::vector<uchar> index(static_cast<std::size_t>(Raster::Width) * Raster::Height);
+  const Color* src = picture.data();
+  Color last = 0;
+  int lastIndex = -1;
+  for (std::size_t i = 0; i < index.size(); ++i) {
+    const Color c = src[i];
+    if (lastIndex < 0 || c != last) {
+      const QRgb rgb = toQRgb(c);
+      lastIndex = static_cast<int>(palette.indexOf(rgb));
+      if (lastIndex < 0) {
+        if (palette.size() == 256) return {};
+        lastIndex = static_cast<int>(palette.size());
+        palette.append(rgb);
+      }
+      last = c;
+    }
+    index[i] = static_cast<uchar>(lastIndex);
+  }
+  QImage image(Raster::Width * n, Raster::Height * n, QImage::Format_Indexed8);
+  image.setColorTable(palette);
+  for (int y = 0; y < image.height(); ++y) {
+    uchar* line = image.scanLine(y);
+    const uchar* row = index.data() + static_cast<std::size_t>(y / n) * Raster::Width;
+    for (int x = 0; x < Raster::Width; ++x)
+      for (int k = 0; k < n; ++k) *line++ = row[x];
+  }
+  return image;
+}
+
+QByteArray encodePicture(const Raster& picture, PictureFormat format, int scale) {
   if (format == PictureFormat::Bitmap) {
-    const std::vector<std::uint8_t> bitmap = encodeBitmap24(picture);
+    const std::vector<std::uint8_t> bitmap = encodeBitmap24(picture, scale);
     return QByteArray(reinterpret_cast<const char*>(bitmap.data()), static_cast<qsizetype>(bitmap.size()));
   }
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, "png");
-  if (!writer.write(toQImage(picture))) return {};
+  QImage image = toIndexedImage(picture, scale);
+  if (image.isNull()) {
+    const int n = scale < 1 ? 1 : scale;
+    image = toQImage(picture).scaled(Raster::Width * n, Raster::Height * n, Qt::IgnoreAspectRatio,
+                                     Qt::FastTransformation);
+  }
+  if (!writer.write(image)) return {};
   return png;
 }
 
-bool writePictureFile(const QString& path, PictureFormat format, const Raster& picture, QString* reason) {
-  const QByteArray data = encodePicture(picture, format);
+bool writePictureFile(const QString& path, PictureFormat format, const Raster& picture, QString* reason,
+                      int scale) {
+  const QByteArray data = encodePicture(picture, format, scale);
   if (data.isEmpty()) {
     if (reason) *reason = QStringLiteral("a képet nem sikerült elkészíteni");
     return false;
@@ -42,11 +81,11 @@ bool writePictureFile(const QString& path, PictureFormat format, const Raster& p
   return platform::writeWholeFile(path, data, reason);
 }
 
-bool savePictureAs(const QString& path, const Raster& picture, QString* message) {
+bool savePictureAs(const QString& path, const Raster& picture, QString* message, int scale) {
   if (!picture.exists()) return true;
   const PictureFormat format = pictureFormatFor(path.toStdString()).value_or(PictureFormat::Bitmap);
   QString reason;
-  if (writePictureFile(path, format, picture, &reason)) return true;
+  if (writePictureFile(path, format, picture, &reason, scale)) return true;
   if (message)
     *message = QStringLiteral("A kép nem menthető ide: „%1”\n%2").arg(QDir::toNativeSeparators(path), reason);
   return false;

@@ -14,18 +14,26 @@ namespace graf::ui {
 // The picture's pixels as a 32-bit RGB image. The picture must exist.
 QImage toQImage(const Raster& picture);
 
-// The bytes of the picture file in the given format.
-QByteArray encodePicture(const Raster& picture, PictureFormat format);
+// The picture as an 8-bit palette image, each pixel a scale × scale block:
+// the picture holds a handful of colours, and every one of them is in the
+// palette, so the pixels are exactly the picture's. A null image when the
+// picture has more than 256 colours.
+QImage toIndexedImage(const Raster& picture, int scale = 1);
+
+// The bytes of the picture file in the given format, each pixel a scale ×
+// scale block; a PNG is an 8-bit palette image whenever the colours fit.
+QByteArray encodePicture(const Raster& picture, PictureFormat format, int scale = 1);
 
 // Replaces `path` by a complete picture file in the given format; on failure
 // the old file stays as it was, and `reason` says why in Hungarian.
-bool writePictureFile(const QString& path, PictureFormat format, const Raster& picture, QString* reason);
+bool writePictureFile(const QString& path, PictureFormat format, const Raster& picture, QString* reason,
+                      int scale = 1);
 
 // Saves the picture under a name the user chose: a PNG when the name ends in
 // ".png", a 24-bit bitmap under any other name. A picture that was never
 // drawn has nothing to save, and nothing is written. False when the file
 // could not be written; `message` then names the file and the reason, for
 // the user.
-bool savePictureAs(const QString& path, const Raster& picture, QString* message);
+bool savePictureAs(const QString& path, const Raster& picture, QString* message, int scale = 1);
 
 }  // namespace graf::ui

@@ -538,12 +538,13 @@ void Tfoablak::Sugo1Click() {
                                                      : QStringLiteral("Függvény törlése"));
 }
 
-// Saving the picture: exactly the 393 × 321 pixels it shows (savePictureAs).
+// Saving the picture: exactly the 393 × 321 pixels it shows, each as a block
+// of the chosen size (savePictureAs).
 void Tfoablak::FvkepmentExecute() {
-  const QString path = askPictureFileName ? askPictureFileName() : graf::ui::askPictureFileName(this);
-  if (path.isEmpty()) return;
+  const graf::ui::PictureChoice choice = askPictureFileName ? askPictureFileName() : graf::ui::askPictureFile(this);
+  if (choice.path.isEmpty()) return;
   QString message;
-  if (!graf::ui::savePictureAs(path, cmd_.picture(), &message))
+  if (!graf::ui::savePictureAs(choice.path, cmd_.picture(), &message, choice.scale))
     cmd_.showMessage(graf::MessageType::Error, message.toStdString());
 }
 

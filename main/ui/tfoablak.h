@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "main/ui/picture_dialog.h"
 #include "main/wheel_notches.h"
 #include "plot/commands.h"
 #include "plot/ports.h"
@@ -75,9 +76,10 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   void setRepeatInterval(int ms) override;
   void pictureChanged() override;
 
-  // Asks for the name of the picture file; empty when the user cancels.
-  // Tests replace it; by default it is the save dialog (picture_dialog.h).
-  std::function<QString()> askPictureFileName;
+  // Asks for the name (and size) of the picture file; an empty name when the
+  // user cancels. Tests replace it; by default it is the save dialog
+  // (picture_dialog.h).
+  std::function<graf::ui::PictureChoice()> askPictureFileName;
 
  signals:
   // The context menu's "Súgó": the help file should open at this topic.

@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <mutex>
 #include <sstream>
 
 #include "functionsets/function_set.h"
+#include "main/no_windows.h"
 #include "main/set_export.h"
+#include "plot/commands.h"
 #include "plot/numtext.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
@@ -282,15 +285,19 @@ class MemoryFiles : public ExportFiles {
   std::map<std::string, std::string> unwritable;  // path → reason
   std::vector<std::string> folders;               // created, in order
   std::string folderProblem;                      // makeFolder fails with it
+  std::map<std::string, int> scales;              // path → scale of the written picture
+  std::mutex lock;                                // the export of a folder writes from several threads
 
   SetFilePort& setFiles() override { return sets; }
-  bool writePicture(const std::string& path, PictureFormat format, const Raster& picture,
+  bool writePicture(const std::string& path, PictureFormat format, const Raster& picture, int scale,
                     std::string& reason) override {
+    const std::lock_guard<std::mutex> hold(lock);
     if (unwritable.count(path)) {
       reason = unwritable.at(path);
       return false;
     }
     pictures[path] = {format, pixelsOf(picture)};
+    scales[path] = scale;
     return true;
   }
   bool makeFolder(const std::string& path, std::string& reason) override {
@@ -411,6 +418,145 @@ TEST_F(ExportCommands, AFolderThatCannotBeMadeRefusesEverySetByName) {
             "a.fv: elutasítva: a(z) kepek mappa nem használható: nem mappa\n"
             "b.fv: elutasítva: a(z) kepek mappa nem használható: nem mappa\n");
   EXPECT_TRUE(files.pictures.empty());
+}
+
+
+// The views of the command line against the same program driven by its
+// buttons: load, the zoom button until the zoom shows, the pan buttons, "123".
+TEST_F(SetPictureTest, AViewShowsWhatTheButtonsShowAfterTheSameLoad) {
+  const std::vector<std::uint8_t> set = plotAndSave(typed(fourKinds()));
+  struct Case {
+    int zoom, right, up;
+    bool numbers;
+  };
+  const Case cases[] = {{1, 0, 0, true}, {2, 0, 0, false}, {4, 0, 0, true}, {8, 5, -3, true},
+                        {4, -5, 2, false}, {1, 3, 7, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.zoom) + "x, pan " + std::to_string(c.right) + "," + std::to_string(c.up) +
+                 (c.numbers ? ", numbers" : ""));
+    // A fresh program loading the set, then the user pressing the buttons.
+    PlotState byHand;
+    Raster handPicture;
+    RecordingText handText;
+    handPicture.setTextRenderer(&handText);
+    NoWindows handUi;
+    Commands hand(byHand, handPicture, Ports{handUi, handUi, handUi, handUi});
+    hand.loadSession().beginAttempt();
+    ASSERT_TRUE(loadFunctionSet(hand, handUi, set));
+    for (int presses = 0; byHand.view.ZoomFactor != c.zoom; ++presses) {
+      ASSERT_LT(presses, 3);
+      hand.zoomStep();
+    }
+    for (int i = 0; i < c.right; ++i) hand.panStep(PanDirection::Right);
+    for (int i = 0; i < -c.right; ++i) hand.panStep(PanDirection::Left);
+    for (int i = 0; i < c.up; ++i) hand.panStep(PanDirection::Up);
+    for (int i = 0; i < -c.up; ++i) hand.panStep(PanDirection::Down);
+    EXPECT_EQ(byHand.view.PanX, -32 * c.right);
+    EXPECT_EQ(byHand.view.PanY, 32 * c.up);
+    if (c.numbers) hand.numberAxes();
+
+    RecordingText exportText;
+    ExportView view;
+    view.zoom = c.zoom;
+    view.right = c.right;
+    view.up = c.up;
+    view.numbers = c.numbers;
+    view.text = &exportText;
+    ASSERT_EQ(viewProblem(view), "");
+    Raster exported;
+    ASSERT_TRUE(pictureOfSet(PlotState{}, set, exported, view).loaded);
+    EXPECT_EQ(pixelsOf(exported), pixelsOf(handPicture));
+    // The numbers are the ones "123" writes, at the same places.
+    ASSERT_EQ(exportText.entries.size(), handText.entries.size());
+    EXPECT_EQ(exportText.entries.empty(), !c.numbers);
+    for (std::size_t i = 0; i < exportText.entries.size(); ++i) {
+      EXPECT_EQ(exportText.entries[i].text, handText.entries[i].text);
+      EXPECT_EQ(exportText.entries[i].x, handText.entries[i].x);
+      EXPECT_EQ(exportText.entries[i].y, handText.entries[i].y);
+    }
+    if (c.zoom != 1 || c.right != 0 || c.up != 0) {
+      Raster plain;
+      ASSERT_TRUE(pictureOfSet(PlotState{}, set, plain).loaded);
+      EXPECT_NE(pixelsOf(plain), pixelsOf(exported)) << "the view changes the picture";
+    }
+  }
+}
+
+TEST(ExportViewBounds, TheButtonsBoundsAndTheScalesRange) {
+  struct Case {
+    int zoom, right, up, scale;
+    bool good;
+  };
+  const Case cases[] = {
+      {1, 0, 0, 1, true},     {8, 5, 10000, 8, true}, {2, -5, -10000, 4, true}, {3, 0, 0, 1, false},
+      {0, 0, 0, 1, false},    {16, 0, 0, 1, false},   {1, 6, 0, 1, false},      {1, -6, 0, 1, false},
+      {1, 0, 10001, 1, false}, {1, 0, -10001, 1, false}, {1, 0, 0, 0, false},   {1, 0, 0, 9, false},
+  };
+  for (const Case& c : cases) {
+    ExportView view;
+    view.zoom = c.zoom;
+    view.right = c.right;
+    view.up = c.up;
+    view.scale = c.scale;
+    EXPECT_EQ(viewProblem(view).empty(), c.good)
+        << c.zoom << " " << c.right << "," << c.up << " x" << c.scale << ": " << viewProblem(view);
+  }
+}
+
+TEST_F(ExportCommands, TheScaleAndTheViewReachEveryPicture) {
+  files.sets.files["a.fv"] = good;
+  ExportView view;
+  view.zoom = 2;
+  view.scale = 3;
+  EXPECT_EQ(exportPicture(PlotState{}, files, "kep.png", "a.fv", err, view), kExportDone);
+  EXPECT_EQ(exportFolder(PlotState{}, files, "ki", {"a.fv"}, out, err, view, 2), kExportDone);
+  Raster zoomed;
+  ASSERT_TRUE(pictureOfSet(PlotState{}, good, zoomed, view).loaded);
+  for (const char* path : {"kep.png", "ki/a.png"}) {
+    EXPECT_EQ(files.scales.at(path), 3) << path;
+    EXPECT_EQ(files.pictures.at(path).second, pixelsOf(zoomed)) << path;
+  }
+}
+
+// Any number of threads gives the lines, the status and the pictures of one.
+TEST_F(ExportCommands, ThreadsChangeNothingThatCanBeSeen) {
+  const auto other = plotAndSave({{Kind::Quadratic, "-3", "1", "2"}});
+  files.sets.files["a.fv"] = good;
+  files.sets.files["hibas.fv"] = damaged;
+  files.sets.files["masik/a.fv"] = other;
+  files.sets.files["harmadik/hibas.fv"] = good;
+  files.unwritable["kepek/c.png"] = "nincs hozzá jogosultság";
+  files.sets.files["c.fv"] = good;
+  std::vector<std::string> sets = {"hibas.fv", "a.fv", "nincs.fv", "masik/a.fv", "harmadik/hibas.fv", "c.fv"};
+  for (int i = 0; i < 30; ++i) {
+    const std::string name = "sok/" + std::to_string(i) + ".fv";
+    files.sets.files[name] = i % 7 == 3 ? damaged : (i % 2 ? good : other);
+    sets.push_back(name);
+  }
+  std::string firstOut, firstErr;
+  std::map<std::string, std::pair<PictureFormat, std::vector<Color>>> firstPictures;
+  for (const unsigned workers : {1u, 2u, 5u, 64u, 0u}) {
+    SCOPED_TRACE(workers);
+    files.pictures.clear();
+    files.folders.clear();
+    std::ostringstream o, e;
+    EXPECT_EQ(exportFolder(PlotState{}, files, "kepek", sets, o, e, {}, workers), kExportRefused);
+    EXPECT_EQ(files.folders, std::vector<std::string>{"kepek"});
+    if (workers == 1) {
+      firstOut = o.str();
+      firstErr = e.str();
+      firstPictures = files.pictures;
+      // The earlier of two sets of one name writes; a refused one leaves the
+      // name to the next.
+      EXPECT_NE(firstErr.find("masik/a.fv: elutasítva: a(z) kepek/a.png képet már"), std::string::npos);
+      EXPECT_NE(firstOut.find("harmadik/hibas.fv: kiírva: kepek/hibas.png\n"), std::string::npos);
+      EXPECT_EQ(files.pictures.at("kepek/a.png").second, goodPixels);
+      continue;
+    }
+    EXPECT_EQ(o.str(), firstOut);
+    EXPECT_EQ(e.str(), firstErr);
+    EXPECT_TRUE(files.pictures == firstPictures);
+  }
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 // of its own, and find a stored clock of 800 MHz, which chooses the sampling
 // step 0.5.
 #include <QDir>
+#include <QImage>
+#include <cstdlib>
 #include <QFileInfo>
 #include <QPushButton>
 
@@ -110,6 +112,76 @@ TEST_F(CommandLineExport, TheCommandLineWritesThePixelsOfTheProgramsOwnExport) {
     const QString base = QFileInfo(name).completeBaseName();
     EXPECT_EQ(pixelDifferences(pictureFile("kepek/" + base + ".png"), pictureFile(base + "-ablak.bmp")), 0)
         << base.toStdString();
+  }
+}
+
+// The window after the zoom button, the pan buttons and "123", against the
+// command line's --zoom, --pan and --numbers; --scale enlarges that picture
+// without changing a pixel, and a PNG is an 8-bit palette image.
+TEST_F(CommandLineExport, TheViewsOfTheButtonsAreTheViewsOfTheCommandLine) {
+  ASSERT_TRUE(writeFile(QStringLiteral("negyfele.fv"), setRecord(fourKinds())));
+  struct View {
+    int zoom, right, up;
+    bool numbers;
+  };
+  const View views[] = {{4, 0, 0, true}, {2, 2, -1, false}, {8, -5, 3, true}, {1, 5, 4, true}};
+  ManualTicks onlyTheTestTicks(repeatTimer());
+  const auto press = [&](const char* name, int times) {
+    for (int i = 0; i < times; ++i) {
+      QTest::mousePress(button(name), Qt::LeftButton);
+      onlyTheTestTicks.tick();
+      QTest::mouseRelease(button(name), Qt::LeftButton);
+    }
+  };
+  int n = 0;
+  for (const View& v : views) {
+    const QString pan = QStringLiteral("%1,%2").arg(v.right).arg(v.up);
+    SCOPED_TRACE(QStringLiteral("zoom %1, pan %2%3").arg(v.zoom).arg(pan, v.numbers ? ", numbers" : "").toStdString());
+    // Back to the view of a fresh start, then the set and the buttons.
+    while (st().view.ZoomFactor != 1) QTest::mouseClick(button("BitBtn2"), Qt::LeftButton);
+    QTest::mouseClick(button("Button8"), Qt::LeftButton);
+    loadInWindow(QStringLiteral("negyfele.fv"));
+    ASSERT_EQ(st().view.PanX, 0);
+    while (st().view.ZoomFactor != v.zoom) QTest::mouseClick(button("BitBtn2"), Qt::LeftButton);
+    press(v.right > 0 ? "Button5" : "Button6", std::abs(v.right));
+    press(v.up > 0 ? "Button2" : "Button7", std::abs(v.up));
+    ASSERT_EQ(st().view.PanX, -32 * v.right);
+    ASSERT_EQ(st().view.PanY, 32 * v.up);
+    if (v.numbers) QTest::mouseClick(button("Button11"), Qt::LeftButton);
+    const QString base = QStringLiteral("nezet%1").arg(++n);
+    saveWindowPicture(base + "-ablak.bmp");
+    const QImage fromWindow = pictureFile(base + "-ablak.bmp");
+
+    QStringList options = {QStringLiteral("--zoom"), QString::number(v.zoom), QStringLiteral("--pan"), pan};
+    if (v.numbers) options << QStringLiteral("--numbers");
+    for (const QString& picture : {base + "-parancs.bmp", base + "-parancs.png"}) {
+      const ProgramRun run = runGrafolin(QStringList{QStringLiteral("--export"), picture} + options +
+                                         QStringList{QStringLiteral("negyfele.fv")});
+      ASSERT_TRUE(run.finished);
+      EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+      EXPECT_EQ(pixelDifferences(pictureFile(picture), fromWindow), 0) << picture.toStdString();
+    }
+    EXPECT_EQ(QImage(base + "-parancs.png").format(), QImage::Format_Indexed8);
+    const ProgramRun folder = runGrafolin(QStringList{QStringLiteral("--export-dir"), base} + options +
+                                          QStringList{QStringLiteral("negyfele.fv")});
+    ASSERT_TRUE(folder.finished);
+    EXPECT_EQ(folder.exitCode, 0) << folder.err.toStdString();
+    EXPECT_EQ(pixelDifferences(pictureFile(base + "/negyfele.png"), fromWindow), 0);
+
+    // Each pixel of the window's picture as a 3 × 3 block.
+    const QString scaled = base + "-harom.png";
+    const ProgramRun big = runGrafolin(QStringList{QStringLiteral("--export"), scaled, QStringLiteral("--scale"),
+                                                   QStringLiteral("3")} +
+                                       options + QStringList{QStringLiteral("negyfele.fv")});
+    ASSERT_TRUE(big.finished);
+    EXPECT_EQ(big.exitCode, 0) << big.err.toStdString();
+    const QImage enlarged = pictureFile(scaled);
+    ASSERT_EQ(enlarged.size(), QSize(3 * 393, 3 * 321));
+    int wrong = 0;
+    for (int y = 0; y < enlarged.height(); ++y)
+      for (int x = 0; x < enlarged.width(); ++x)
+        wrong += enlarged.pixel(x, y) != fromWindow.pixel(x / 3, y / 3);
+    EXPECT_EQ(wrong, 0);
   }
 }
 

@@ -1,6 +1,7 @@
 // Saving the picture (Ctrl+S): the bitmap and the PNG file read back, the
 // name's extension, the dialog's file types, a folder that cannot be written,
 // and nothing before a picture.
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -15,6 +16,7 @@
 #include "main/ui/picture_dialog.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/support/file_limits.h"
+#include "tests/support/program_run.h"
 
 namespace graf::testing {
 namespace {
@@ -110,6 +112,35 @@ TEST_F(PictureExport, TheDialogOffersBitmapFirstAndPngAndNamesTheTypeTyped) {
   EXPECT_EQ(dialog->defaultSuffix(), "png");
   emit dialog->filterSelected("Bitkép (*.bmp)");
   EXPECT_EQ(dialog->defaultSuffix(), "BMP");
+  // The size: the picture's own pixels unless the user picks another.
+  auto* scale = dialog->findChild<QComboBox*>("PictureScale");
+  ASSERT_NE(scale, nullptr);
+  EXPECT_EQ(scale->count(), 8);
+  EXPECT_EQ(ui::pictureDialogScale(dialog.get()), 1);
+  scale->setCurrentIndex(3);
+  EXPECT_EQ(ui::pictureDialogScale(dialog.get()), 4);
+}
+
+// A scale chosen in the dialog writes each pixel as a block of that size, in
+// both formats; the PNG is an 8-bit palette image of the same colours.
+TEST_F(PictureExport, TheChosenScaleEnlargesEveryPixelExactly) {
+  plot("1", "0");
+  saveAs("egy.bmp");
+  const QImage one = pictureFile("egy.bmp");
+  for (const int n : {2, 4, 8}) {
+    for (const char* type : {"bmp", "png"}) {
+      const QString name = QStringLiteral("kep%1.%2").arg(n).arg(QLatin1String(type));
+      w->askPictureFileName = [&] { return ui::PictureChoice(QDir::current().absoluteFilePath(name), n); };
+      key(Qt::Key_S, Qt::ControlModifier);
+      const QImage big = pictureFile(name);
+      ASSERT_EQ(big.size(), QSize(393 * n, 321 * n)) << name.toStdString();
+      int wrong = 0;
+      for (int y = 0; y < big.height(); ++y)
+        for (int x = 0; x < big.width(); ++x) wrong += big.pixel(x, y) != one.pixel(x / n, y / n);
+      EXPECT_EQ(wrong, 0) << name.toStdString();
+    }
+    EXPECT_EQ(QImage(QStringLiteral("kep%1.png").arg(n)).format(), QImage::Format_Indexed8);
+  }
 }
 
 TEST_F(PictureExport, AFolderThatCannotBeWrittenKeepsTheOldFileAndSaysSo) {
