@@ -193,6 +193,9 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   connect(beallitasablak_.get(), &Tbeallitasablak::clockOverrideRequested, this, &GrafolinApp::openClockOverride);
   beallitasablak_->currentCpuMhz = [this] { return clock_.CpuMhz; };
 
+  // Screen readers name and describe the controls by their hints.
+  for (QWidget* window : windows()) graf::ui::describeControls(window);
+
   // Hints of every window, not only the main window's, are shown in the main
   // window's first status panel, never as pop-up tips.
   qApp->installEventFilter(this);
