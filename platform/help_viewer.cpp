@@ -53,10 +53,15 @@ QString findHelpFile(const QString& dir) {
   return folder.filePath(chosen);
 }
 
+QStringList helpFoldersOfProgram(const QString& programDir) {
+  return {programDir, QDir::cleanPath(programDir + QStringLiteral("/" GRAFOLIN_INSTALLED_HELP))};
+}
+
 QString helpFolderOfProgram(const QString& programDir) {
-  if (!findHelpFile(programDir).isEmpty()) return programDir;
-  const QString installed = QDir::cleanPath(programDir + QStringLiteral("/" GRAFOLIN_INSTALLED_HELP));
-  return findHelpFile(installed).isEmpty() ? programDir : installed;
+  for (const QString& folder : helpFoldersOfProgram(programDir)) {
+    if (!findHelpFile(folder).isEmpty()) return folder;
+  }
+  return programDir;
 }
 
 bool documentHasAnchor(const QTextDocument& document, const QString& anchor) {
@@ -140,8 +145,13 @@ void HelpViewer::openTopic(const QString& topic) {
   QString problem;
   QString html;
   if (path.isEmpty()) {
-    problem = QStringLiteral("A súgófájl (%1) nem található.\nKeresett mappa: %2")
-                  .arg(QString::fromLatin1(kHelpFileName), QDir::toNativeSeparators(dir));
+    QStringList searched =
+        dir_.isEmpty() ? helpFoldersOfProgram(QCoreApplication::applicationDirPath()) : QStringList{dir_};
+    for (QString& folder : searched) folder = QDir::toNativeSeparators(folder);
+    problem = QStringLiteral("A súgófájl (%1) nem található.\n%2: %3")
+                  .arg(QString::fromLatin1(kHelpFileName),
+                       searched.size() == 1 ? QStringLiteral("Keresett mappa") : QStringLiteral("Keresett mappák"),
+                       searched.join(QStringLiteral(", ")));
   } else {
     QByteArray bytes;
     QString why;

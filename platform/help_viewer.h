@@ -8,6 +8,7 @@
 // inside that window and never reach the caller.
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 class QLabel;
 class QTextBrowser;
@@ -38,6 +39,10 @@ QString findHelpFile(const QString& dir);
 // PREFIX/share/grafolin for PREFIX/bin) when it holds one, else the program's
 // folder.
 QString helpFolderOfProgram(const QString& programDir);
+
+// Every folder searched for the help file of a program in `programDir`, in
+// the order they are tried: beside the program, then the installed help folder.
+QStringList helpFoldersOfProgram(const QString& programDir);
 
 // Whether the document holds an anchor of that name.
 bool documentHasAnchor(const QTextDocument& document, const QString& anchor);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 
 namespace graf::platform {
@@ -29,6 +30,8 @@ void MessageBoxNotifier::message(MessageType type, const std::string& text) {
   QMessageBox box(messageIcon(type), QString::fromUtf8(messageTitle(type)), QString::fromStdString(text),
                   QMessageBox::Ok, parent_.data());
   box.setDefaultButton(QMessageBox::Ok);
+  // The program's own caption, whatever language Qt's texts are in.
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
   // Where the user was working: without a window manager nobody gives the
   // focus back when the box closes, and the next keys would go nowhere.
   const QPointer<QWidget> window = QApplication::activeWindow();

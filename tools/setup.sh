@@ -2,7 +2,7 @@
 # Installs what the build, the tests and the Debian package (cpack) need, and
 # nothing when all is there.
 set -euo pipefail
-packages=(cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev ccache fontconfig fonts-dejavu-core fonts-liberation2
           # The centre button's position indicator (U+2316).
           fonts-symbola

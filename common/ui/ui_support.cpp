@@ -1,5 +1,6 @@
 #include "common/ui/ui_support.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -41,5 +42,23 @@ class FirstShowCentring : public QObject {
 }  // namespace
 
 void centreOnFirstShow(QWidget* window) { new FirstShowCentring(window); }
+
+}  // namespace graf::ui
+
+namespace graf::ui {
+
+void describeControls(QWidget* window) {
+  QList<QWidget*> widgets = window->findChildren<QWidget*>();
+  widgets.prepend(window);
+  for (QWidget* w : widgets) {
+    const QString hint = w->statusTip();
+    if (hint.isEmpty()) continue;
+    if (w->accessibleDescription().isEmpty()) w->setAccessibleDescription(hint);
+    if (w->accessibleName().isEmpty() && w != window) {
+      QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+      if (face && face->text(QAccessible::Name).trimmed().isEmpty()) w->setAccessibleName(hint);
+    }
+  }
+}
 
 }  // namespace graf::ui

@@ -28,3 +28,12 @@ inline Color toColor(const QColor& c) {
 }
 
 }  // namespace graf::ui
+
+namespace graf::ui {
+
+// Every control of the window that has a hint gives it to screen readers as
+// its description, and a control without a caption of its own is named by
+// its hint.
+void describeControls(QWidget* window);
+
+}  // namespace graf::ui

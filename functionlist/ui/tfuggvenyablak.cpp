@@ -55,6 +55,7 @@ Tfuggvenyablak::Tfuggvenyablak(graf::Commands& cmd, QWidget* parent)
   ListBox1->setObjectName("ListBox1");
   ListBox1->setGeometry(8, 40, 225, 209);
   ListBox1->setFont(rowFont());
+  ListBox1->setAccessibleName(QStringLiteral("Függvények listája"));
   ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
   ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { ListBox1DblClick(); });

@@ -213,6 +213,7 @@ QPlainTextEdit* Tsugoablak::addReadOnlyText(const QString& title, const QString&
   QWidget* sheet = addPage(title);
   auto* edit = new QPlainTextEdit(text, sheet);
   edit->setObjectName(objectName);
+  edit->setAccessibleName(title);
   edit->setReadOnly(true);
   edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

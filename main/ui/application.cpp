@@ -8,6 +8,9 @@
 #include "platform/settings_store.h"
 
 #include <QAction>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QApplication>
 #include <QPalette>
 #include <QTimer>
@@ -113,6 +116,12 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   // The menu entry that the desktop shows the program's windows with.
   QGuiApplication::setDesktopFileName(QStringLiteral("hu.velmora.grafolin"));
   QApplication::setFont(programFont());
+  // Qt's own texts (the file and colour dialogs, the fields' menus) in the
+  // user's language; the program's texts are fixed and stay as they are.
+  qtTranslator_ = std::make_unique<QTranslator>();
+  if (qtTranslator_->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(qtTranslator_.get());
 
   picture_.setTextRenderer(&textRenderer_);
   relay_.notifier = &notifier_;
@@ -192,6 +201,9 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   connect(beallitasablak_.get(), &Tbeallitasablak::newProcessorRequested, this, &GrafolinApp::remeasureClock);
   connect(beallitasablak_.get(), &Tbeallitasablak::clockOverrideRequested, this, &GrafolinApp::openClockOverride);
   beallitasablak_->currentCpuMhz = [this] { return clock_.CpuMhz; };
+
+  // Screen readers name and describe the controls by their hints.
+  for (QWidget* window : windows()) graf::ui::describeControls(window);
 
   // Hints of every window, not only the main window's, are shown in the main
   // window's first status panel, never as pop-up tips.

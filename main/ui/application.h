@@ -4,6 +4,7 @@
 // window closes. A QApplication must exist before this is made.
 #include <QObject>
 #include <functional>
+#include <QTranslator>
 #include <memory>
 #include <vector>
 
@@ -121,6 +122,7 @@ class GrafolinApp : public QObject {
 
   // The start-up and the processor clock.
   ClockState clock_;
+  std::unique_ptr<QTranslator> qtTranslator_;
   std::unique_ptr<ClockStore> ownStore_;
   std::unique_ptr<ClockMeter> ownMeter_;
   std::unique_ptr<SettingsReader> settingsReader_;

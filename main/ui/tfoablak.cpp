@@ -26,6 +26,7 @@
 #include "common/ui/window_lock.h"
 #include "functionlist/ui/tfuggvenyablak.h"
 #include "functionsets/ui/ttoltmentablak.h"
+#include "main/picture_description.h"
 #include "main/ui/picture_widget.h"
 #include "main/ui/swatch.h"
 #include "main/ui/picture_dialog.h"
@@ -168,6 +169,7 @@ void Tfoablak::createControls() {
     k.swatch->setObjectName(QString::fromLatin1(k.swatchName));
     k.swatch->setGeometry(0, top, 17, 17);
     k.swatch->setStatusTip(QString::fromUtf8(k.swatchHint));
+    k.swatch->setAccessibleName(QString::fromUtf8(k.swatchHint));
     top += 16;
   }
   RadioButton1->setChecked(true);
@@ -199,6 +201,11 @@ void Tfoablak::createControls() {
   Edit3->setGeometry(24, 192, 33, 21);
   Label3->setEnabled(false);
   Edit3->setEnabled(false);
+  // Each field is read out by its label.
+  for (auto [label, edit] : {std::pair{Label1, Edit1}, {Label2, Edit2}, {Label3, Edit3}}) {
+    label->setBuddy(edit);
+    edit->setAccessibleName(label->text());
+  }
 
   // Numbering, the pan cross, the zoom button and its label.
   Button11 = makeButton(this, "Button11", QStringLiteral("123"), {88, 104, 25, 25}, QStringLiteral("Tengelyek számozása"));
@@ -212,6 +219,9 @@ void Tfoablak::createControls() {
   BitBtn2->setIcon(magnifierIcon());
   BitBtn2->setIconSize(QSize(16, 16));
   Label5 = makeLabel(this, "Label5", QStringLiteral("1x"), 72, 200);
+  // The buttons that show glyphs are read out by their hints.
+  for (QPushButton* b : {Button2, Button6, Button8, Button5, Button7, BitBtn2}) b->setAccessibleName(b->statusTip());
+  Label5->setAccessibleName(QStringLiteral("Nagyítás"));
 
   // The coordinate read-out.
   Label9 = makeLabel(this, "Label9", QStringLiteral("Koordináták:"), 16, 216);
@@ -219,6 +229,8 @@ void Tfoablak::createControls() {
   Label7 = makeLabel(this, "Label7", QString(), 30, 232);
   Label6 = makeLabel(this, "Label6", QStringLiteral("Y:"), 64, 232);
   Label8 = makeLabel(this, "Label8", QString(), 78, 232);
+  Label7->setAccessibleName(QStringLiteral("X"));
+  Label8->setAccessibleName(QStringLiteral("Y"));
 
   // The plot command and the clearing commands.
   Button1 = makeButton(this, "Button1", QStringLiteral("M&utasd a függvényt!"), {8, 248, 105, 41},
@@ -238,6 +250,8 @@ void Tfoablak::createControls() {
   // The picture lies beneath the buttons: the right pan button overlaps its
   // first column.
   Image1->lower();
+  Image1->setAccessibleName(QStringLiteral("A függvények képe"));
+  describePicture();
   connect(Image1, &graf::ui::PictureWidget::mouseMoved, this, &Tfoablak::Image1MouseMove);
   connect(Image1, &graf::ui::PictureWidget::clicked, this, &Tfoablak::Image1Click);
 
@@ -248,6 +262,7 @@ void Tfoablak::createControls() {
   arrows.setBold(true);
   arrows.setPixelSize(16);
   Button10->setFont(arrows);
+  Button10->setAccessibleName(Button10->statusTip());
   BitBtn1 = makeButton(this, "BitBtn1", QStringLiteral("&Bezár"), {448, 360, 65, 25},
                        QStringLiteral("Kilép a programból"));
   // Its B stays underlined, but Alt+B belongs to the menu "&Beállítások":
@@ -496,7 +511,14 @@ void Tfoablak::setWheelDirectionVertical(bool vertical) {
 
 void Tfoablak::setRepeatInterval(int ms) { Timer1->setInterval(ms); }
 
-void Tfoablak::pictureChanged() { Image1->update(); }
+void Tfoablak::pictureChanged() {
+  Image1->update();
+  describePicture();
+}
+
+void Tfoablak::describePicture() {
+  Image1->setAccessibleDescription(QString::fromStdString(graf::PictureDescription(cmd_.state())));
+}
 
 // --- Reactions ---
 

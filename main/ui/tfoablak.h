@@ -144,6 +144,8 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   void NevjegyExecute();
 
  private:
+  // The picture's description for screen readers, from what it shows now.
+  void describePicture();
   void createControls();
   void createActions();
   void createMenu();

@@ -33,6 +33,8 @@ Tfelulbiralasablak::Tfelulbiralasablak(QWidget* parent)
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit1->setFixedWidth(60);
+  Label1->setBuddy(Edit1);
+  Edit1->setAccessibleName(QStringLiteral("Órajel (MHz)"));
   Label2 = label("Label2", "MHz");
   auto* row = new QHBoxLayout;
   row->addWidget(Image1, 0, Qt::AlignTop);

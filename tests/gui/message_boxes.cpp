@@ -27,6 +27,7 @@ bool MessageBoxAnswerer::eventFilter(QObject* watched, QEvent* event) {
   auto* box = qobject_cast<QMessageBox*>(watched);
   if (!box) return false;
   seen_.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+  for (QAbstractButton* b : box->buttons()) buttonTexts_ << b->text();
   // Pressed from inside the box's own event loop, once it runs.
   QPointer<QMessageBox> guard(box);
   QTimer::singleShot(0, this, [guard] {

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <ostream>
+#include <QStringList>
 #include <vector>
 
 namespace graf::testing {
@@ -30,12 +31,15 @@ class MessageBoxAnswerer : public QObject {
   std::vector<SeenBox> take();
   // Boxes seen and not yet taken.
   const std::vector<SeenBox>& pending() const { return seen_; }
+  // The captions of the buttons of every box seen so far.
+  const QStringList& buttonTexts() const { return buttonTexts_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   std::vector<SeenBox> seen_;
+  QStringList buttonTexts_;
 };
 
 }  // namespace graf::testing
