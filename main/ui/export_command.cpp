@@ -37,6 +37,13 @@ class ExportFileSystem : public ExportFiles {
     reason = why.toStdString();
     return false;
   }
+  bool writeDrawing(const std::string& path, PictureFormat format, const PictureDrawing& drawing,
+                    std::string& reason) override {
+    QString why;
+    if (writeDrawingFile(QString::fromStdString(path), format, drawing, &why)) return true;
+    reason = why.toStdString();
+    return false;
+  }
   bool makeFolder(const std::string& path, std::string& reason) override {
     const QString folder = QString::fromStdString(path);
     const QFileInfo info(folder);
@@ -204,10 +211,14 @@ std::optional<int> runExportCommand(const QCommandLineParser& parser) {
   if (!view) return usageError(problem);
   if (single) {
     const std::string picture = parser.value(kExportOption).toStdString();
-    if (!pictureFormatFor(picture)) {
-      std::cerr << picture << ": a kép neve \".bmp\" vagy \".png\" végű legyen\n";
+    const std::optional<PictureFormat> format = pictureFormatFor(picture);
+    if (!format) {
+      std::cerr << picture << ": " << kPictureNameRule << '\n';
       return kUsageError;
     }
+    if (isDrawingFormat(*format) && parser.isSet(kScaleOption))
+      return usageError(QStringLiteral("a --scale csak bitképhez és PNG-képhez adható meg: az SVG és a PDF "
+                                       "rajz mérete tetszőlegesen nagyítható"));
   }
 
   const PlotState start = startState(parser.isSet(QStringLiteral("user-folder")));
