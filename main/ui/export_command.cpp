@@ -155,7 +155,11 @@ void addExportOptions(QCommandLineParser& parser) {
       kExportOption,
       QStringLiteral("Ablak nélkül kiírja a HALMAZ.fv függvényhalmaz képét (393 × 321 képpont) a KÉP fájlba, "
                      "ahogy a program a halmaz betöltése után mutatja: \".bmp\" végű névre 24 bites bitképként, "
-                     "\".png\" végűre PNG-ként. Kijelző nem kell hozzá."),
+                     "\".png\" végűre PNG-ként, \".svg\" végűre SVG-rajzként, \".pdf\" végűre egyoldalas "
+                     "PDF-ként (A4, a kép 18 cm széles, középen). Az SVG és a PDF vonalakból és szövegekből áll: "
+                     "a rács, a tengelyek, a számozás és minden görbe a kép mintavételi pontjain át, "
+                     "tetszőleges nagyításban éles. Kijelző nem kell hozzá. "
+                     "Például: grafolin --export lap.svg --zoom 4 --numbers parabola.fv"),
       QStringLiteral("KÉP")));
   parser.addOption(QCommandLineOption(
       kExportDirOption,
@@ -177,6 +181,7 @@ void addExportOptions(QCommandLineParser& parser) {
   parser.addOption(QCommandLineOption(
       kScaleOption,
       QStringLiteral("A kiírt kép minden képpontja N × N képpont (1–8, alapból 1), simítás nélkül: nyomtatáshoz. "
+                     "Csak bitképhez és PNG-hez. "
                      "Például: grafolin --export lap.png --zoom 4 --numbers --scale 4 parabola.fv"),
       QStringLiteral("N")));
   parser.addPositionalArgument(
