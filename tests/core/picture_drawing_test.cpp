@@ -163,6 +163,48 @@ TEST(PictureDrawing, CurvesAreTheSampledPointsAndPaintTheRenderedPicture) {
   }
 }
 
+// Distance of a point from a segment.
+double distance(double x, double y, const PicturePoint& a, const PicturePoint& b) {
+  const double dx = b.column - a.column, dy = b.row - a.row;
+  const double len2 = dx * dx + dy * dy;
+  double t = len2 == 0 ? 0 : ((x - a.column) * dx + (y - a.row) * dy) / len2;
+  t = std::clamp(t, 0.0, 1.0);
+  return std::hypot(x - (a.column + t * dx), y - (a.row + t * dy));
+}
+
+// Seen from the geometry alone: every pixel the raster sets for a curve lies
+// within half a pixel of one of its polylines' segments.
+TEST(PictureDrawing, EveryCurvePixelLiesOnItsPolyline) {
+  int total = 0;
+  for (const View& v : kViews) {
+    for (std::size_t t = 0; t + 1 < std::size(kTables); ++t) {  // the last one lies far beyond any pixel
+      for (const Fn& fn : kTables[t]) {
+        SCOPED_TRACE(std::to_string(v.zoom) + "x pan " + std::to_string(v.panX) + "," + std::to_string(v.panY) +
+                     ", a " + std::to_string(fn.a));
+        PlotState st = stateWith({fn}, v, 0.5);
+        st.settings.ColorLinear = st.settings.ColorQuadratic = st.settings.ColorQuadratic2 =
+            st.settings.ColorAbsolute = 0x0000FF;
+        const Raster blank = rendered(stateWith({}, v, 0.5));
+        const Raster pic = rendered(st);
+        const PictureDrawing d = renderedDrawing(st);
+        int curvePixels = 0;
+        for (int y = 0; y < Raster::Height; ++y)
+          for (int x = 0; x < Raster::Width; ++x) {
+            if (pic.pixel(x, y) == blank.pixel(x, y)) continue;
+            ++curvePixels;
+            double nearest = 1e300;
+            for (const CurvePiece& piece : d.curves[0].pieces)
+              for (std::size_t k = 1; k < piece.size(); ++k)
+                nearest = std::min(nearest, distance(x, y, piece[k - 1], piece[k]));
+            ASSERT_LE(nearest, 0.5 + 1e-9) << "pixel " << x << "," << y;
+          }
+        total += curvePixels;
+      }
+    }
+  }
+  EXPECT_GT(total, 2000) << "the curves do cross the picture";
+}
+
 // A line that crosses the picture from its left edge to its right one is one
 // piece: the samples from the last one left of the picture to the first one
 // right of it.
