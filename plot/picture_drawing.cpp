@@ -27,8 +27,10 @@ namespace {
 // pixels it sets: vertical or horizontal only.
 void addLine(std::vector<PictureLine>& out, int x0, int y0, int x1, int y1, Color color) {
   // The last pixel is the one before the end.
-  if (x0 == x1) y1 += y1 > y0 ? -1 : 1;
-  else x1 += x1 > x0 ? -1 : 1;
+  if (x0 == x1)
+    y1 += y1 > y0 ? -1 : 1;
+  else
+    x1 += x1 > x0 ? -1 : 1;
   int left = std::min(x0, x1), right = std::max(x0, x1);
   int top = std::min(y0, y1), bottom = std::max(y0, y1);
   left = std::max(left, 0);

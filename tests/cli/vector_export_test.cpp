@@ -82,8 +82,10 @@ SvgContent readSvg(const QByteArray& bytes) {
       std::vector<PicturePoint> points;
       for (const QString& pair : a.value("points").toString().split(' ', Qt::SkipEmptyParts)) {
         const QStringList xy = pair.split(',');
-        if (xy.size() != 2) svg.error = "a point that is not x,y: " + pair;
-        else points.push_back({xy[0].toDouble(), xy[1].toDouble()});
+        if (xy.size() != 2)
+          svg.error = "a point that is not x,y: " + pair;
+        else
+          points.push_back({xy[0].toDouble(), xy[1].toDouble()});
       }
       svg.polylines.push_back(points);
       svg.strokes.push_back(stroke);
@@ -243,7 +245,8 @@ TEST_F(VectorExport, AMistakenLineIsAUsageErrorThatWritesNothing) {
       {{"--export", "lap.pdf", "--zoom", "3", "parabola.fv"}, "grafolin: a nagyítás 1, 2, 4 vagy 8 lehet, nem 3"},
       {{"--export", "lap.svg", "--pan", "-6,0", "parabola.fv"},
        "grafolin: vízszintesen legfeljebb 5 lépés tolható el (-5…5), nem -6"},
-      {{"--export", "lap.pdf", "--scale", "9", "parabola.fv"}, "grafolin: a méretezés 1 és 8 közötti egész lehet, nem 9"},
+      {{"--export", "lap.pdf", "--scale", "9", "parabola.fv"},
+       "grafolin: a méretezés 1 és 8 közötti egész lehet, nem 9"},
   };
   const std::string before = folderListing(".");
   for (const auto& [arguments, message] : cases) {

@@ -182,8 +182,8 @@ TEST(PictureDrawing, EveryCurvePixelLiesOnItsPolyline) {
         SCOPED_TRACE(std::to_string(v.zoom) + "x pan " + std::to_string(v.panX) + "," + std::to_string(v.panY) +
                      ", a " + std::to_string(fn.a));
         PlotState st = stateWith({fn}, v, 0.5);
-        st.settings.ColorLinear = st.settings.ColorQuadratic = st.settings.ColorQuadratic2 =
-            st.settings.ColorAbsolute = 0x0000FF;
+        st.settings.ColorLinear = st.settings.ColorQuadratic = st.settings.ColorQuadratic2 = st.settings.ColorAbsolute =
+            0x0000FF;
         const Raster blank = rendered(stateWith({}, v, 0.5));
         const Raster pic = rendered(st);
         const PictureDrawing d = renderedDrawing(st);
