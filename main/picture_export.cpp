@@ -58,6 +58,8 @@ bool endsWithNoCase(std::string_view name, std::string_view lowerSuffix) {
 std::optional<PictureFormat> pictureFormatFor(std::string_view path) {
   if (endsWithNoCase(path, ".bmp")) return PictureFormat::Bitmap;
   if (endsWithNoCase(path, ".png")) return PictureFormat::Png;
+  if (endsWithNoCase(path, ".svg")) return PictureFormat::Svg;
+  if (endsWithNoCase(path, ".pdf")) return PictureFormat::Pdf;
   return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The picture as a file: a Windows bitmap or a PNG, chosen by the name.
+// The picture as a file: a Windows bitmap, a PNG, or a drawing of vectors in
+// SVG or PDF, chosen by the name.
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -19,10 +20,17 @@ std::vector<std::uint8_t> encodeBitmap24(const Raster& picture, int scale = 1);
 // case of letters: "KEP.BMP" ends in ".bmp".
 bool endsWithNoCase(std::string_view name, std::string_view lowerSuffix);
 
-enum class PictureFormat { Bitmap, Png };
+enum class PictureFormat { Bitmap, Png, Svg, Pdf };
 
 // The format a picture file's name asks for: ".bmp" a 24-bit bitmap, ".png" a
-// PNG, in any case of letters; any other name asks for none.
+// PNG, ".svg" an SVG drawing, ".pdf" a one-page PDF, in any case of letters;
+// any other name asks for none.
 std::optional<PictureFormat> pictureFormatFor(std::string_view path);
+
+// Whether the format keeps the picture as a drawing rather than as pixels.
+constexpr bool isDrawingFormat(PictureFormat f) { return f == PictureFormat::Svg || f == PictureFormat::Pdf; }
+
+// What a picture's name must end in, said to the user.
+inline constexpr const char* kPictureNameRule = "a kép neve \".bmp\", \".png\", \".svg\" vagy \".pdf\" végű legyen";
 
 }  // namespace graf

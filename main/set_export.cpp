@@ -9,6 +9,7 @@
 
 #include "functionsets/load_save.h"
 #include "main/no_windows.h"
+#include "main/shown_drawing.h"
 #include "plot/commands.h"
 #include "settings/settings_file.h"
 #include "startup/clock.h"
@@ -43,9 +44,10 @@ std::string notesOf(const SetPicture& shown) {
 }
 
 // Loads a set into a copy of `start` drawn on `canvas`, then shows the view
-// as the window's buttons would.
+// as the window's buttons would; `drawing`, when given, receives the picture
+// as a drawing.
 SetPicture showSet(const PlotState& start, const std::vector<std::uint8_t>& bytes, Raster& canvas,
-                   const ExportView& view) {
+                   const ExportView& view, PictureDrawing* drawing) {
   PlotState state = start;
   NoWindows windows;
   canvas.setTextRenderer(view.text);
@@ -63,21 +65,30 @@ SetPicture showSet(const PlotState& start, const std::vector<std::uint8_t>& byte
   }
   result.messages = windows.messages;
   canvas.setTextRenderer(nullptr);
+  if (result.loaded && drawing) {
+    std::optional<PictureDrawing> shown = drawingOfShownPicture(state, canvas, cmd.faceColor(), view.text);
+    result.drawn = shown.has_value();
+    if (shown) *drawing = std::move(*shown);
+  }
   return result;
 }
 
 // Loads one set and renders it on `canvas`. False with the reason when the
 // set is refused.
 bool renderSet(const PlotState& start, ExportFiles& files, const std::string& setPath, Raster& canvas,
-               const ExportView& view, std::string& notes, std::string& reason) {
+               const ExportView& view, std::string& notes, std::string& reason, PictureDrawing* drawing = nullptr) {
   std::vector<std::uint8_t> bytes;
   if (!files.setFiles().read(setPath, kFunctionSetSize, bytes, reason)) {
     reason = "nem olvasható: " + reason;
     return false;
   }
-  const SetPicture shown = showSet(start, bytes, canvas, view);
+  const SetPicture shown = showSet(start, bytes, canvas, view, drawing);
   if (!shown.loaded) {
     reason = notesOf(shown);
+    return false;
+  }
+  if (drawing && !shown.drawn) {
+    reason = "a kép nem írható le vonalakkal és szövegekkel";
     return false;
   }
   notes = notesOf(shown);
@@ -119,9 +130,9 @@ std::string viewProblem(const ExportView& view) {
 }
 
 SetPicture pictureOfSet(const PlotState& start, const std::vector<std::uint8_t>& bytes, Raster& picture,
-                        const ExportView& view) {
+                        const ExportView& view, PictureDrawing* drawing) {
   Raster shown;
-  SetPicture result = showSet(start, bytes, shown, view);
+  SetPicture result = showSet(start, bytes, shown, view, drawing);
   if (result.loaded) picture = shown;
   return result;
 }
@@ -138,17 +149,21 @@ int exportPicture(const PlotState& start, ExportFiles& files, const std::string&
                   const std::string& setPath, std::ostream& err, const ExportView& view) {
   const std::optional<PictureFormat> format = pictureFormatFor(picturePath);
   if (!format) {
-    err << picturePath << ": a kép neve \".bmp\" vagy \".png\" végű legyen\n";
+    err << picturePath << ": " << kPictureNameRule << '\n';
     return kExportRefused;
   }
   Raster picture;
+  PictureDrawing drawing;
+  const bool asDrawing = isDrawingFormat(*format);
   std::string notes, reason;
-  if (!renderSet(start, files, setPath, picture, view, notes, reason)) {
+  if (!renderSet(start, files, setPath, picture, view, notes, reason, asDrawing ? &drawing : nullptr)) {
     err << setPath << ": " << reason << '\n';
     return kExportRefused;
   }
   if (!notes.empty()) err << setPath << ": " << notes << '\n';
-  if (!files.writePicture(picturePath, *format, picture, view.scale, reason)) {
+  const bool written = asDrawing ? files.writeDrawing(picturePath, *format, drawing, reason)
+                                 : files.writePicture(picturePath, *format, picture, view.scale, reason);
+  if (!written) {
     err << picturePath << ": a kép nem írható: " << reason << '\n';
     return kExportRefused;
   }

@@ -15,6 +15,7 @@
 
 #include "functionsets/load_save.h"
 #include "main/picture_export.h"
+#include "plot/picture_drawing.h"
 #include "plot/plot_state.h"
 #include "plot/raster.h"
 
@@ -68,13 +69,16 @@ std::string viewProblem(const ExportView& view);
 // loaded into a copy of it, so zoom is 1x and the origin at rest. On success
 // `picture` receives the 393 × 321 picture of the loaded set; a refused set
 // leaves it untouched. `messages` are the message boxes that the load showed,
-// in order, as "Title: text".
+// in order, as "Title: text". When `drawing` is given it receives the same
+// picture as a drawing (with the axis numbers as texts); `drawn` says whether
+// there is one (see drawingOfShownPicture).
 struct SetPicture {
   bool loaded = false;
+  bool drawn = false;
   std::vector<std::string> messages;
 };
 SetPicture pictureOfSet(const PlotState& start, const std::vector<std::uint8_t>& bytes, Raster& picture,
-                        const ExportView& view = {});
+                        const ExportView& view = {}, PictureDrawing* drawing = nullptr);
 
 // The picture file written for a set by --export-dir: the set's file name
 // without its folder and without a final ".fv" (in any case), then ".png".
@@ -92,6 +96,9 @@ class ExportFiles {
   // at once, for different paths.
   virtual bool writePicture(const std::string& path, PictureFormat format, const Raster& picture, int scale,
                             std::string& reason) = 0;
+  // The same for a drawing, in a format that keeps one (SVG or PDF).
+  virtual bool writeDrawing(const std::string& path, PictureFormat format, const PictureDrawing& drawing,
+                            std::string& reason) = 0;
   // Makes sure that `path` is a folder, creating it when it is missing.
   virtual bool makeFolder(const std::string& path, std::string& reason) = 0;
   // `folder`/`name`, with the platform's separator.
@@ -103,7 +110,9 @@ inline constexpr int kExportDone = 0;
 inline constexpr int kExportRefused = 1;
 
 // grafolin --export PICTURE SET: writes nothing and reports on `err` when the
-// set is refused or the picture cannot be written. The load's own message
+// set is refused or the picture cannot be written. A name ending in ".svg"
+// or ".pdf" gets the picture as a drawing, whose size the scale does not
+// change. The load's own message
 // boxes (the maximum of 50 functions) go to `err` as notes; the picture is
 // written all the same.
 int exportPicture(const PlotState& start, ExportFiles& files, const std::string& picturePath,

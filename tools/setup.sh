@@ -2,11 +2,13 @@
 # Installs what the build, the tests and the Debian package (cpack) need, and
 # nothing when all is there.
 set -euo pipefail
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev ccache fontconfig fonts-dejavu-core fonts-liberation2
           # The centre button's position indicator (U+2316).
           fonts-symbola
           dpkg-dev file
+          # The tests read the page count of an exported PDF.
+          poppler-utils
           # The suite runs a second time under a Hungarian locale.
           locales
           # The checked build and the fuzz targets: clang, its sanitizer and

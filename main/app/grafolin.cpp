@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "main/picture_export.h"
 #include "main/ui/application.h"
 #include "main/ui/command_line.h"
 #include "platform/files.h"
@@ -19,14 +20,16 @@ int main(int argc, char** argv) {
   graf::ui::StartRequest start;
   {
     // Axis numbers on an exported picture are drawn with the program's font,
-    // which needs the fonts of a (display-less) graphical application.
-    bool numbers = false;
+    // and SVG and PDF files are painted by Qt's own writers: both need a
+    // (display-less) graphical application.
+    bool graphical = false;
     for (int i = 1; i < argc; ++i)
-      numbers = numbers || std::strcmp(argv[i], "--numbers") == 0 || std::strcmp(argv[i], "-numbers") == 0;
+      graphical = graphical || std::strcmp(argv[i], "--numbers") == 0 || std::strcmp(argv[i], "-numbers") == 0 ||
+                graf::isDrawingFormat(graf::pictureFormatFor(argv[i]).value_or(graf::PictureFormat::Bitmap));
     std::unique_ptr<QCoreApplication> core;
     const QByteArray platformBefore = qgetenv("QT_QPA_PLATFORM");
     const bool platformWasSet = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
-    if (numbers) {
+    if (graphical) {
       qputenv("QT_QPA_PLATFORM", "offscreen");
       core = std::make_unique<QGuiApplication>(argc, argv);
     } else {
@@ -35,8 +38,8 @@ int main(int argc, char** argv) {
     const std::optional<int> status = graf::ui::runCommandLine(QCoreApplication::arguments(), start);
     core.reset();
     if (status) return *status;
-    if (numbers && platformWasSet) qputenv("QT_QPA_PLATFORM", platformBefore);
-    if (numbers && !platformWasSet) qunsetenv("QT_QPA_PLATFORM");
+    if (graphical && platformWasSet) qputenv("QT_QPA_PLATFORM", platformBefore);
+    if (graphical && !platformWasSet) qunsetenv("QT_QPA_PLATFORM");
   }
 
   QApplication app(argc, argv);

@@ -37,6 +37,13 @@ class ExportFileSystem : public ExportFiles {
     reason = why.toStdString();
     return false;
   }
+  bool writeDrawing(const std::string& path, PictureFormat format, const PictureDrawing& drawing,
+                    std::string& reason) override {
+    QString why;
+    if (writeDrawingFile(QString::fromStdString(path), format, drawing, &why)) return true;
+    reason = why.toStdString();
+    return false;
+  }
   bool makeFolder(const std::string& path, std::string& reason) override {
     const QString folder = QString::fromStdString(path);
     const QFileInfo info(folder);
@@ -148,7 +155,11 @@ void addExportOptions(QCommandLineParser& parser) {
       kExportOption,
       QStringLiteral("Ablak nélkül kiírja a HALMAZ.fv függvényhalmaz képét (393 × 321 képpont) a KÉP fájlba, "
                      "ahogy a program a halmaz betöltése után mutatja: \".bmp\" végű névre 24 bites bitképként, "
-                     "\".png\" végűre PNG-ként. Kijelző nem kell hozzá."),
+                     "\".png\" végűre PNG-ként, \".svg\" végűre SVG-rajzként, \".pdf\" végűre egyoldalas "
+                     "PDF-ként (A4, a kép 18 cm széles, középen). Az SVG és a PDF vonalakból és szövegekből áll: "
+                     "a rács, a tengelyek, a számozás és minden görbe a kép mintavételi pontjain át, "
+                     "tetszőleges nagyításban éles. Kijelző nem kell hozzá. "
+                     "Például: grafolin --export lap.svg --zoom 4 --numbers parabola.fv"),
       QStringLiteral("KÉP")));
   parser.addOption(QCommandLineOption(
       kExportDirOption,
@@ -170,6 +181,7 @@ void addExportOptions(QCommandLineParser& parser) {
   parser.addOption(QCommandLineOption(
       kScaleOption,
       QStringLiteral("A kiírt kép minden képpontja N × N képpont (1–8, alapból 1), simítás nélkül: nyomtatáshoz. "
+                     "Csak bitképhez és PNG-hez. "
                      "Például: grafolin --export lap.png --zoom 4 --numbers --scale 4 parabola.fv"),
       QStringLiteral("N")));
   parser.addPositionalArgument(
@@ -204,10 +216,14 @@ std::optional<int> runExportCommand(const QCommandLineParser& parser) {
   if (!view) return usageError(problem);
   if (single) {
     const std::string picture = parser.value(kExportOption).toStdString();
-    if (!pictureFormatFor(picture)) {
-      std::cerr << picture << ": a kép neve \".bmp\" vagy \".png\" végű legyen\n";
+    const std::optional<PictureFormat> format = pictureFormatFor(picture);
+    if (!format) {
+      std::cerr << picture << ": " << kPictureNameRule << '\n';
       return kUsageError;
     }
+    if (isDrawingFormat(*format) && parser.isSet(kScaleOption))
+      return usageError(QStringLiteral("a --scale csak bitképhez és PNG-képhez adható meg: az SVG és a PDF "
+                                       "rajz mérete tetszőlegesen nagyítható"));
   }
 
   const PlotState start = startState(parser.isSet(QStringLiteral("user-folder")));

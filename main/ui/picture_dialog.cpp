@@ -5,21 +5,30 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <memory>
+#include <utility>
 
 namespace graf::ui {
 
 QFileDialog* makePictureDialog(QWidget* parent) {
-  static const QString bitmap = QStringLiteral("Bitkép (*.bmp)");
-  static const QString png = QStringLiteral("PNG-kép (*.png)");
+  // Each file type with the extension a bare name gets.
+  static const std::pair<QString, QString> types[] = {
+      {QStringLiteral("Bitkép (*.bmp)"), QStringLiteral("BMP")},
+      {QStringLiteral("PNG-kép (*.png)"), QStringLiteral("png")},
+      {QStringLiteral("SVG-rajz (*.svg)"), QStringLiteral("svg")},
+      {QStringLiteral("PDF-dokumentum (*.pdf)"), QStringLiteral("pdf")},
+  };
   auto* dialog = new QFileDialog(parent, QStringLiteral("Függvény(ek) mentése képként"));
   dialog->setAcceptMode(QFileDialog::AcceptSave);
-  dialog->setNameFilters({bitmap, png});
-  dialog->setDefaultSuffix(QStringLiteral("BMP"));
+  QStringList filters;
+  for (const auto& [filter, suffix] : types) filters << filter;
+  dialog->setNameFilters(filters);
+  dialog->setDefaultSuffix(types[0].second);
   dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
   // The choice of size sits in the dialog itself, so the dialog is Qt's own.
   dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+  QComboBox* scale = nullptr;
   if (auto* grid = qobject_cast<QGridLayout*>(dialog->layout())) {
-    auto* scale = new QComboBox(dialog);
+    scale = new QComboBox(dialog);
     scale->setObjectName(QStringLiteral("PictureScale"));
     for (int n = 1; n <= 8; ++n)
       scale->addItem(QStringLiteral("%1× (%2 × %3 képpont)").arg(n).arg(393 * n).arg(321 * n), n);
@@ -30,8 +39,13 @@ QFileDialog* makePictureDialog(QWidget* parent) {
     grid->addWidget(label, row, 0);
     grid->addWidget(scale, row, 1);
   }
-  QObject::connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
-    dialog->setDefaultSuffix(filter == png ? QStringLiteral("png") : QStringLiteral("BMP"));
+  QObject::connect(dialog, &QFileDialog::filterSelected, dialog, [dialog, scale](const QString& filter) {
+    for (const auto& [name, suffix] : types)
+      if (name == filter) {
+        dialog->setDefaultSuffix(suffix);
+        // A drawing has no pixels to enlarge.
+        if (scale) scale->setEnabled(suffix == QStringLiteral("BMP") || suffix == QStringLiteral("png"));
+      }
   });
   return dialog;
 }

@@ -18,10 +18,11 @@ struct PictureChoice {
 };
 
 // The dialog, not yet shown: titled "Függvény(ek) mentése képként", bitmap
-// first and by default, PNG second; a name typed without an extension gets
-// the extension of the chosen type; an existing file is replaced without a
-// question. Below the file types, "Méret:" offers 1× (chosen, the picture's
-// own 393 × 321 pixels) to 8× (the "PictureScale" box). The caller owns it.
+// first and by default, then PNG, SVG and PDF; a name typed without an
+// extension gets the extension of the chosen type; an existing file is
+// replaced without a question. Below the file types, "Méret:" offers 1×
+// (chosen, the picture's own 393 × 321 pixels) to 8× (the "PictureScale"
+// box), for the bitmap and the PNG only. The caller owns it.
 QFileDialog* makePictureDialog(QWidget* parent);
 
 // The scale chosen in that dialog.

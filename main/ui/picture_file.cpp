@@ -5,6 +5,7 @@
 #include <QImageWriter>
 
 #include "main/picture_export.h"
+#include "main/ui/vector_picture.h"
 #include "common/ui/ui_support.h"
 #include "platform/files.h"
 
@@ -81,11 +82,29 @@ bool writePictureFile(const QString& path, PictureFormat format, const Raster& p
   return platform::writeWholeFile(path, data, reason);
 }
 
-bool savePictureAs(const QString& path, const Raster& picture, QString* message, int scale) {
+bool writeDrawingFile(const QString& path, PictureFormat format, const PictureDrawing& drawing, QString* reason) {
+  const QByteArray data = encodeDrawing(drawing, format);
+  if (data.isEmpty()) {
+    if (reason) *reason = QStringLiteral("a rajzot nem sikerült elkészíteni");
+    return false;
+  }
+  return platform::writeWholeFile(path, data, reason);
+}
+
+bool savePictureAs(const QString& path, const Raster& picture, QString* message, int scale,
+                   const std::optional<PictureDrawing>& drawing) {
   if (!picture.exists()) return true;
   const PictureFormat format = pictureFormatFor(path.toStdString()).value_or(PictureFormat::Bitmap);
   QString reason;
-  if (writePictureFile(path, format, picture, &reason, scale)) return true;
+  if (isDrawingFormat(format)) {
+    if (!drawing)
+      reason = QStringLiteral("a kijelölt pont, a függvényösszeg és a kiemelt függvény csak bitképként vagy "
+                              "PNG-képként menthető");
+    else if (writeDrawingFile(path, format, *drawing, &reason))
+      return true;
+  } else if (writePictureFile(path, format, picture, &reason, scale)) {
+    return true;
+  }
   if (message)
     *message = QStringLiteral("A kép nem menthető ide: „%1”\n%2").arg(QDir::toNativeSeparators(path), reason);
   return false;

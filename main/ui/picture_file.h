@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <optional>
 
 #include "main/set_export.h"
 #include "plot/raster.h"
@@ -29,11 +30,18 @@ QByteArray encodePicture(const Raster& picture, PictureFormat format, int scale 
 bool writePictureFile(const QString& path, PictureFormat format, const Raster& picture, QString* reason,
                       int scale = 1);
 
+// Replaces `path` by a complete SVG or PDF file of the drawing; on failure
+// the old file stays as it was, and `reason` says why in Hungarian.
+bool writeDrawingFile(const QString& path, PictureFormat format, const PictureDrawing& drawing, QString* reason);
+
 // Saves the picture under a name the user chose: a PNG when the name ends in
-// ".png", a 24-bit bitmap under any other name. A picture that was never
-// drawn has nothing to save, and nothing is written. False when the file
-// could not be written; `message` then names the file and the reason, for
-// the user.
-bool savePictureAs(const QString& path, const Raster& picture, QString* message, int scale = 1);
+// ".png", `drawing` as an SVG or a PDF when it ends in ".svg" or ".pdf", a
+// 24-bit bitmap under any other name. A picture that was never drawn has
+// nothing to save, and nothing is written. False when the file could not be
+// written, or when a drawing is asked for and there is none (the picture
+// shows a marked point, a sum or a traced curve); `message` then names the
+// file and the reason, for the user.
+bool savePictureAs(const QString& path, const Raster& picture, QString* message, int scale = 1,
+                   const std::optional<PictureDrawing>& drawing = std::nullopt);
 
 }  // namespace graf::ui

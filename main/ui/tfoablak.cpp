@@ -22,11 +22,14 @@
 #include <QWheelEvent>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 
 #include "common/ui/window_lock.h"
 #include "functionlist/ui/tfuggvenyablak.h"
 #include "functionsets/ui/ttoltmentablak.h"
 #include "main/picture_description.h"
+#include "main/shown_drawing.h"
+#include "main/ui/raster_text.h"
 #include "main/ui/picture_widget.h"
 #include "main/ui/swatch.h"
 #include "main/ui/picture_dialog.h"
@@ -561,12 +564,18 @@ void Tfoablak::Sugo1Click() {
 }
 
 // Saving the picture: exactly the 393 × 321 pixels it shows, each as a block
-// of the chosen size (savePictureAs).
+// of the chosen size, or the same picture as a drawing (savePictureAs).
 void Tfoablak::FvkepmentExecute() {
   const graf::ui::PictureChoice choice = askPictureFileName ? askPictureFileName() : graf::ui::askPictureFile(this);
   if (choice.path.isEmpty()) return;
+  std::optional<graf::PictureDrawing> drawing;
+  const std::optional<graf::PictureFormat> format = graf::pictureFormatFor(choice.path.toStdString());
+  if (format && graf::isDrawingFormat(*format)) {
+    graf::ui::RasterTextRenderer text;
+    drawing = graf::drawingOfShownPicture(cmd_.state(), cmd_.picture(), cmd_.faceColor(), &text);
+  }
   QString message;
-  if (!graf::ui::savePictureAs(choice.path, cmd_.picture(), &message, choice.scale))
+  if (!graf::ui::savePictureAs(choice.path, cmd_.picture(), &message, choice.scale, drawing))
     cmd_.showMessage(graf::MessageType::Error, message.toStdString());
 }
 

@@ -163,7 +163,7 @@ TEST_F(CommandLine, AMistakenCommandLineSaysSoAndWritesNothing) {
       {{"--export", "kep.png", "jo.fv", "jo.fv"}, "grafolin: az --export egyetlen függvényhalmaz-fájl képét írja ki"},
       {{"--export", "kep.png", "--export-dir", "kepek", "jo.fv"},
        "grafolin: az --export és az --export-dir együtt nem adható meg"},
-      {{"--export", "kep.gif", "jo.fv"}, "kep.gif: a kép neve \".bmp\" vagy \".png\" végű legyen"},
+      {{"--export", "kep.gif", "jo.fv"}, "kep.gif: a kép neve \".bmp\", \".png\", \".svg\" vagy \".pdf\" végű legyen"},
       {{"--export-dir"}, "grafolin: hiányzik az érték ez után: --export-dir"},
       {{"--export", "kep.png", "--zoom", "3", "jo.fv"}, "grafolin: a nagyítás 1, 2, 4 vagy 8 lehet, nem 3"},
       {{"--export", "kep.png", "--zoom", "ketto", "jo.fv"}, "grafolin: --zoom: a nagyítás 1, 2, 4 vagy 8 lehet, nem „ketto”"},

@@ -258,6 +258,9 @@ TEST(PictureNames, FormatFollowsTheEndingInAnyCase) {
       {"kep.bmp", PictureFormat::Bitmap}, {"KEP.BMP", PictureFormat::Bitmap},
       {"a/b.Bmp", PictureFormat::Bitmap}, {"kep.png", PictureFormat::Png},
       {"kep.PNG", PictureFormat::Png},    {"kep.jpg", std::nullopt},
+      {"lap.svg", PictureFormat::Svg},    {"LAP.Svg", PictureFormat::Svg},
+      {"lap.pdf", PictureFormat::Pdf},    {"a/LAP.PDF", PictureFormat::Pdf},
+      {"svg", std::nullopt},              {"lap.svgz", std::nullopt},
       {"kep", std::nullopt},              {"bmp", std::nullopt},
       {"kep.bmp.txt", std::nullopt},      {"kep.png/", std::nullopt},
   };
@@ -298,6 +301,17 @@ class MemoryFiles : public ExportFiles {
     }
     pictures[path] = {format, pixelsOf(picture)};
     scales[path] = scale;
+    return true;
+  }
+  std::map<std::string, std::pair<PictureFormat, PictureDrawing>> drawings;
+  bool writeDrawing(const std::string& path, PictureFormat format, const PictureDrawing& drawing,
+                    std::string& reason) override {
+    const std::lock_guard<std::mutex> hold(lock);
+    if (unwritable.count(path)) {
+      reason = unwritable.at(path);
+      return false;
+    }
+    drawings[path] = {format, drawing};
     return true;
   }
   bool makeFolder(const std::string& path, std::string& reason) override {
@@ -342,12 +356,14 @@ TEST_F(ExportCommands, OnePictureRefusedWritesNothingAndSaysWhy) {
   files.sets.files["jo.fv"] = good;
   files.sets.unreadable["titkos.fv"] = "nincs hozzá jogosultság";
   files.unwritable["tele/kep.png"] = "írási hiba (No space left on device)";
+  files.unwritable["tele/kep.svg"] = "írási hiba (No space left on device)";
   const std::vector<std::tuple<const char*, const char*, const char*>> cases = {
       {"kep.png", "hibas.fv", "hibas.fv: A függvényeket tartalmazó fájl hibás!\n"},
       {"kep.png", "titkos.fv", "titkos.fv: nem olvasható: nincs hozzá jogosultság\n"},
       {"kep.png", "nincs.fv", "nincs.fv: nem olvasható: a fájl nem létezik\n"},
-      {"kep.jpg", "jo.fv", "kep.jpg: a kép neve \".bmp\" vagy \".png\" végű legyen\n"},
+      {"kep.jpg", "jo.fv", "kep.jpg: a kép neve \".bmp\", \".png\", \".svg\" vagy \".pdf\" végű legyen\n"},
       {"tele/kep.png", "jo.fv", "tele/kep.png: a kép nem írható: írási hiba (No space left on device)\n"},
+      {"tele/kep.svg", "jo.fv", "tele/kep.svg: a kép nem írható: írási hiba (No space left on device)\n"},
   };
   for (const auto& [picture, set, message] : cases) {
     std::ostringstream e;
@@ -355,6 +371,7 @@ TEST_F(ExportCommands, OnePictureRefusedWritesNothingAndSaysWhy) {
     EXPECT_EQ(e.str(), message);
   }
   EXPECT_TRUE(files.pictures.empty());
+  EXPECT_TRUE(files.drawings.empty());
 }
 
 TEST_F(ExportCommands, TheMaximumMessageIsANoteAndThePictureIsWritten) {

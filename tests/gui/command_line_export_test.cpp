@@ -150,6 +150,7 @@ TEST_F(CommandLineExport, TheViewsOfTheButtonsAreTheViewsOfTheCommandLine) {
     if (v.numbers) QTest::mouseClick(button("Button11"), Qt::LeftButton);
     const QString base = QStringLiteral("nezet%1").arg(++n);
     saveWindowPicture(base + "-ablak.bmp");
+    saveWindowPicture(base + "-ablak.svg");
     const QImage fromWindow = pictureFile(base + "-ablak.bmp");
 
     QStringList options = {QStringLiteral("--zoom"), QString::number(v.zoom), QStringLiteral("--pan"), pan};
@@ -162,6 +163,19 @@ TEST_F(CommandLineExport, TheViewsOfTheButtonsAreTheViewsOfTheCommandLine) {
       EXPECT_EQ(pixelDifferences(pictureFile(picture), fromWindow), 0) << picture.toStdString();
     }
     EXPECT_EQ(QImage(base + "-parancs.png").format(), QImage::Format_Indexed8);
+    // The same view as a drawing: the window's SVG is the command line's, byte for byte.
+    const ProgramRun svg = runGrafolin(QStringList{QStringLiteral("--export"), base + "-parancs.svg"} + options +
+                                       QStringList{QStringLiteral("negyfele.fv")});
+    ASSERT_TRUE(svg.finished);
+    EXPECT_EQ(svg.exitCode, 0) << svg.err.toStdString();
+    QFile windowSvg(base + "-ablak.svg"), lineSvg(base + "-parancs.svg");
+    ASSERT_TRUE(windowSvg.open(QIODevice::ReadOnly) && lineSvg.open(QIODevice::ReadOnly));
+    const QByteArray windowBytes = windowSvg.readAll();
+    EXPECT_TRUE(windowBytes.contains("<polyline"));
+    EXPECT_EQ(windowBytes.contains("<text"), v.numbers);
+    const QList<QByteArray> a = windowBytes.split('\n'), b = lineSvg.readAll().split('\n');
+    ASSERT_EQ(a.size(), b.size()) << "the two drawings differ";
+    for (qsizetype i = 0; i < a.size(); ++i) ASSERT_EQ(a[i].toStdString(), b[i].toStdString()) << "line " << i;
     const ProgramRun folder = runGrafolin(QStringList{QStringLiteral("--export-dir"), base} + options +
                                           QStringList{QStringLiteral("negyfele.fv")});
     ASSERT_TRUE(folder.finished);

@@ -104,12 +104,17 @@ TEST_F(PictureExport, ANameEndingInPngGetsAPngOfTheSamePixels) {
 TEST_F(PictureExport, TheDialogOffersBitmapFirstAndPngAndNamesTheTypeTyped) {
   std::unique_ptr<QFileDialog> dialog(ui::makePictureDialog(w));
   EXPECT_EQ(dialog->windowTitle(), "Függvény(ek) mentése képként");
-  EXPECT_EQ(dialog->nameFilters(), (QStringList{"Bitkép (*.bmp)", "PNG-kép (*.png)"}));
+  EXPECT_EQ(dialog->nameFilters(),
+            (QStringList{"Bitkép (*.bmp)", "PNG-kép (*.png)", "SVG-rajz (*.svg)", "PDF-dokumentum (*.pdf)"}));
   EXPECT_EQ(dialog->defaultSuffix(), "BMP");
   EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
   // The user picks a type in the dialog: a bare name gets its extension.
   emit dialog->filterSelected("PNG-kép (*.png)");
   EXPECT_EQ(dialog->defaultSuffix(), "png");
+  emit dialog->filterSelected("SVG-rajz (*.svg)");
+  EXPECT_EQ(dialog->defaultSuffix(), "svg");
+  emit dialog->filterSelected("PDF-dokumentum (*.pdf)");
+  EXPECT_EQ(dialog->defaultSuffix(), "pdf");
   emit dialog->filterSelected("Bitkép (*.bmp)");
   EXPECT_EQ(dialog->defaultSuffix(), "BMP");
   // The size: the picture's own pixels unless the user picks another.
@@ -119,6 +124,13 @@ TEST_F(PictureExport, TheDialogOffersBitmapFirstAndPngAndNamesTheTypeTyped) {
   EXPECT_EQ(ui::pictureDialogScale(dialog.get()), 1);
   scale->setCurrentIndex(3);
   EXPECT_EQ(ui::pictureDialogScale(dialog.get()), 4);
+  // A drawing has no pixels to enlarge: the size waits for a bitmap or a PNG.
+  for (const auto& [filter, enabled] : std::vector<std::pair<QString, bool>>{
+           {"SVG-rajz (*.svg)", false}, {"PNG-kép (*.png)", true}, {"PDF-dokumentum (*.pdf)", false},
+           {"Bitkép (*.bmp)", true}}) {
+    emit dialog->filterSelected(filter);
+    EXPECT_EQ(scale->isEnabled(), enabled) << filter.toStdString();
+  }
 }
 
 // A scale chosen in the dialog writes each pixel as a block of that size, in
