@@ -29,14 +29,13 @@ class KeyboardRules : public QObject {
   explicit KeyboardRules(QObject* parent = nullptr);
   ~KeyboardRules() override;
 
-  // The window that the focus goes back to now: the most recently active
-  // window that is shown, enabled and not `leaving`; null when there is none.
-  QWidget* windowBeneath(const QWidget* leaving = nullptr) const;
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The window that the focus goes back to now: the most recently active
+  // window that is shown, enabled and not `leaving`; null when there is none.
+  QWidget* windowBeneath(const QWidget* leaving) const;
   void windowActivated(QWidget* window);
   void windowGone(QWidget* window);
 
