@@ -15,6 +15,7 @@
 #include "common/ui/window_lock.h"
 #include "main/ui/picture_dialog.h"
 #include "settings/ui/tbeallitasablak.h"
+#include "settings/ui/tegyezoszinekablak.h"
 #include "startup/clock.h"
 #include "startup/ui/telsofuttatasablak.h"
 #include "startup/ui/tfelulbiralasablak.h"
@@ -71,6 +72,17 @@ class Keyboard : public GuiTest {
     app->openClockOverride();
     ASSERT_TRUE(hasKeyboard(&app->clockOverrideWindow()));
   }
+  // A white grid chosen in the settings window, and OK: the matching-colours
+  // warning comes up over the settings window.
+  void openMatchingColours() {
+    openSettings();
+    Tbeallitasablak& settings = app->settingsWindow();
+    settings.askColor = [](Setting, const QColor&) -> std::optional<QColor> { return QColor(255, 255, 255); };
+    settings.PageControl1->setCurrentIndex(1);
+    QTest::mouseClick(settings.customButton(Setting::Grid), Qt::LeftButton);
+    QTest::mouseClick(settings.SpeedButton1, Qt::LeftButton);
+    ASSERT_TRUE(hasKeyboard(&app->matchingColoursWindow()));
+  }
   void openSaveLoad() {
     key(Qt::Key_M, Qt::ControlModifier);
     ASSERT_TRUE(hasKeyboard(&app->saveLoadWindow()));
@@ -123,6 +135,9 @@ TEST_F(Keyboard, ReturnAndEnterPressTheFocusedButtonInEveryWindow) {
       {"first run, OK", [&] { ui::showInFront(&app->firstRunWindow()); },
        [&] { return app->firstRunWindow().Button1; },
        [&] { return !app->firstRunWindow().isVisible() && clockMeter.measurements == 1; }},
+      {"matching colours, Átállít", [&] { openMatchingColours(); },
+       [&] { return app->matchingColoursWindow().Button2; },
+       [&] { return !app->matchingColoursWindow().isVisible() && app->settingsWindow().isVisible(); }},
       {"function list, Összegük", [&] { openFunctionList(); },
        [&] { return buttonOf(app->functionListWindow(), "Button1"); },
        [&] {
@@ -130,8 +145,8 @@ TEST_F(Keyboard, ReturnAndEnterPressTheFocusedButtonInEveryWindow) {
                                                 QMessageBox::Information)};
        }},
   };
-  for (const Qt::Key k : {Qt::Key_Return, Qt::Key_Enter}) {
-    for (const auto& c : cases) {
+  for (const auto& c : cases) {
+    for (const Qt::Key k : {Qt::Key_Return, Qt::Key_Enter}) {
       SCOPED_TRACE(std::string(c.name) + (k == Qt::Key_Return ? ", Return" : ", Enter"));
       // Each case starts from the main window, with nothing done yet.
       key(Qt::Key_F8);
@@ -187,6 +202,12 @@ TEST_F(Keyboard, TheWindowBeneathGetsTheKeysBackWhenAWindowOrBoxCloses) {
          openClockOverride();
          QCloseEvent close;
          QCoreApplication::sendEvent(app->clockOverrideWindow().windowHandle(), &close);
+       },
+       [&] { return &app->settingsWindow(); }},
+      {"matching colours, Átállít",
+       [&] {
+         openMatchingColours();
+         QTest::mouseClick(app->matchingColoursWindow().Button2, Qt::LeftButton);
        },
        [&] { return &app->settingsWindow(); }},
       {"save/load, Bezár",
