@@ -57,8 +57,7 @@ bool KeyboardRules::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::HideToParent:
       if (isProgramWindow(watched)) windowGone(static_cast<QWidget*>(watched));
       return false;
-    default:
-      return false;
+    default: return false;
   }
 }
 

@@ -7,12 +7,12 @@
 #include <QListWidget>
 #include <functional>
 
+#include "common/ui/window_lock.h"
 #include "functionlist/ui/tfuggvenyablak.h"
 #include "functionsets/ui/tbetoltesablak.h"
 #include "functionsets/ui/ttoltmentablak.h"
 #include "help/ui/textraablak.h"
 #include "help/ui/tsugoablak.h"
-#include "common/ui/window_lock.h"
 #include "main/ui/picture_dialog.h"
 #include "settings/ui/tbeallitasablak.h"
 #include "settings/ui/tegyezoszinekablak.h"
@@ -41,9 +41,10 @@ class Keyboard : public GuiTest {
       return QApplication::activeWindow() == window && focus && focus->window() == window;
     };
     if (QTest::qWaitFor(holds)) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "the active window is " << describe(QApplication::activeWindow()).toStdString()
-                                         << ", the focus is on " << describe(QApplication::focusWidget()).toStdString()
-                                         << ", not in " << window->objectName().toStdString();
+    return ::testing::AssertionFailure() << "the active window is "
+                                         << describe(QApplication::activeWindow()).toStdString() << ", the focus is on "
+                                         << describe(QApplication::focusWidget()).toStdString() << ", not in "
+                                         << window->objectName().toStdString();
   }
   // Gives `button` the focus, as Tab would, and presses the key on whatever
   // has the focus then.
@@ -111,8 +112,8 @@ TEST_F(Keyboard, ReturnAndEnterPressTheFocusedButtonInEveryWindow) {
     std::function<QPushButton*()> button;
     std::function<bool()> pressed;
   } cases[] = {
-      {"main window, M&utasd a függvényt!", [&] { typeFields("1", "2"); },
-       [&] { return button("Button1"); }, [&] { return st().table.FunctionCount == 1; }},
+      {"main window, M&utasd a függvényt!", [&] { typeFields("1", "2"); }, [&] { return button("Button1"); },
+       [&] { return st().table.FunctionCount == 1; }},
       {"help, OK", [&] { openHelp(); }, [&] { return app->helpWindow().Button1; },
        [&] { return !app->helpWindow().isVisible(); }},
       {"notes, OKÉ", [&] { openNotes(); }, [&] { return app->notesWindow().Button1; },
@@ -132,8 +133,7 @@ TEST_F(Keyboard, ReturnAndEnterPressTheFocusedButtonInEveryWindow) {
        [&] { return openDialogs == 1 && app->saveLoadWindow().isVisible(); }},
       {"save/load, Bezár", [&] { openSaveLoad(); }, [&] { return buttonOf(app->saveLoadWindow(), "Button3"); },
        [&] { return !app->saveLoadWindow().isVisible(); }},
-      {"first run, OK", [&] { ui::showInFront(&app->firstRunWindow()); },
-       [&] { return app->firstRunWindow().Button1; },
+      {"first run, OK", [&] { ui::showInFront(&app->firstRunWindow()); }, [&] { return app->firstRunWindow().Button1; },
        [&] { return !app->firstRunWindow().isVisible() && clockMeter.measurements == 1; }},
       {"matching colours, Átállít", [&] { openMatchingColours(); },
        [&] { return app->matchingColoursWindow().Button2; },
@@ -264,7 +264,8 @@ class KeyboardAfterFullLoad : public Keyboard {
   }
   void expectMaximumBox() {
     EXPECT_EQ(st().table.FunctionCount, 50);
-    EXPECT_EQ(boxes.take(), std::vector{box("Information", "Függvényábrázolási maximum elérve!", QMessageBox::Information)});
+    EXPECT_EQ(boxes.take(),
+              std::vector{box("Information", "Függvényábrázolási maximum elérve!", QMessageBox::Information)});
   }
   int pictureDialogs = 0;
 };

@@ -40,12 +40,9 @@ TEST_F(MenuHints, TheDisabledDeleteLastItemShowsItsHintAsTheDisabledButtonDoes) 
     const char* item;
     const char* hint;
   } moves[] = {
-      {"Utfvtorles", "Kitörli az utolsó függvényt"},
-      {"Mindtor", "Törli a beviteli mezőket és a függvényt is"},
-      {"Utfvtorles", "Kitörli az utolsó függvényt"},
-      {"Torol2", "Az összes függvény törlése"},
-      {"Utfvtorles", "Kitörli az utolsó függvényt"},
-      {"Abrazol", "Függvény(ek) ábrázolása"},
+      {"Utfvtorles", "Kitörli az utolsó függvényt"}, {"Mindtor", "Törli a beviteli mezőket és a függvényt is"},
+      {"Utfvtorles", "Kitörli az utolsó függvényt"}, {"Torol2", "Az összes függvény törlése"},
+      {"Utfvtorles", "Kitörli az utolsó függvényt"}, {"Abrazol", "Függvény(ek) ábrázolása"},
   };
   for (const auto& m : moves) {
     SCOPED_TRACE(m.item);

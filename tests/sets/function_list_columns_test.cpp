@@ -47,8 +47,9 @@ TEST_F(FunctionListColumns, EachValueStartsUnderItsHeader) {
     Kind kind;
     double a, b, c;
   } functions[] = {
-      {Kind::Quadratic, 1.5, 2, 3},       {Kind::Linear, 25, 0, 0},        {Kind::Quadratic2, 100, 100, 100},
-      {Kind::AbsoluteValue, 0.5, 12, -1}, {Kind::Quadratic, 99.99, 9.99, -100}, {Kind::Quadratic2, 0, 10, 0.01},
+      {Kind::Quadratic, 1.5, 2, 3},         {Kind::Linear, 25, 0, 0},
+      {Kind::Quadratic2, 100, 100, 100},    {Kind::AbsoluteValue, 0.5, 12, -1},
+      {Kind::Quadratic, 99.99, 9.99, -100}, {Kind::Quadratic2, 0, 10, 0.01},
   };
   int n = 0;
   for (const auto& f : functions) listWindow.appendFunctionRow(++n, f.kind, f.a, f.b, f.c);

@@ -36,8 +36,8 @@ TEST_F(FunctionListWindow, LayoutAndStartingTexts) {
   const Text texts[] = {{"Függvények listája", {8, 8}}, {"Kiválasztott függvények:", {8, 288}}};
   const auto labels = listWindow.findChildren<QLabel*>();
   const auto find = [&labels](const char* text) {
-    const auto found = std::find_if(labels.begin(), labels.end(),
-                                    [&](QLabel* l) { return l->text() == QString::fromUtf8(text); });
+    const auto found =
+        std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->text() == QString::fromUtf8(text); });
     return found == labels.end() ? nullptr : *found;
   };
   for (const Text& t : texts) {
