@@ -6,6 +6,8 @@ packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l1
           libbenchmark-dev ccache fontconfig fonts-dejavu-core fonts-liberation2
           # The centre button's position indicator (U+2316).
           fonts-symbola
+          # The SVG icon engine that draws the program's window icon.
+          libqt6svg6
           dpkg-dev file
           # The tests read the page count of an exported PDF.
           poppler-utils

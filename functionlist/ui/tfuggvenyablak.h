@@ -5,6 +5,7 @@
 // graf::FunctionListPort; row i belongs to function i + 1. Return or Enter
 // on the current row traces it as a double click does.
 #include <QWidget>
+#include <array>
 
 #include "plot/commands.h"
 #include "plot/ports.h"
@@ -36,6 +37,7 @@ class Tfuggvenyablak : public QWidget, public graf::FunctionListPort {
   void helpRequested(const QString& topic);
 
  protected:
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -44,10 +46,14 @@ class Tfuggvenyablak : public QWidget, public graf::FunctionListPort {
   void Button1Click();
   void ListBox1DblClick();
   void reportVisibility(bool visible);
+  // The list font and the headers "Típusa", "A", "B" and "C" over the
+  // columns of the rows, from the list font's own character advance.
+  void arrangeColumns();
 
   graf::Commands& cmd_;
   QLabel* Label1;
-  QListWidget* ListBox1;
+  std::array<QLabel*, 4> headers_{};
+  QListWidget* ListBox1 = nullptr;
   QPushButton* Button1;
   QLabel* Label3;
   QMenu* PopupMenu1;

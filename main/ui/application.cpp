@@ -8,6 +8,7 @@
 #include "platform/settings_store.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -16,6 +17,7 @@
 #include <QTimer>
 #include <utility>
 
+#include "common/ui/keyboard_rules.h"
 #include "common/ui/window_lock.h"
 #include "functionlist/ui/tfuggvenyablak.h"
 #include "functionsets/ui/load_windows.h"
@@ -116,6 +118,9 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   // The menu entry that the desktop shows the program's windows with.
   QGuiApplication::setDesktopFileName(QStringLiteral("hu.velmora.grafolin"));
   QApplication::setFont(programFont());
+  // Every window of the program, the message boxes too, shows the program's icon.
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/grafolin/grafolin.svg")));
+  keyboardRules_ = std::make_unique<KeyboardRules>();
   // Qt's own texts (the file and colour dialogs, the fields' menus) in the
   // user's language; the program's texts are fixed and stay as they are.
   qtTranslator_ = std::make_unique<QTranslator>();
@@ -233,6 +238,8 @@ void GrafolinApp::mainWindowHandedOver() {
 }
 
 GrafolinApp::~GrafolinApp() {
+  // No focus moves between windows that are going.
+  keyboardRules_.reset();
   // The commands may still be reached while the windows go: point the relay
   // nowhere first.
   relay_.main = nullptr;

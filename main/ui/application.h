@@ -44,6 +44,7 @@ class InformationWindows;
 namespace graf::ui {
 
 class StartupWindows;
+class KeyboardRules;
 
 // Where the clock is kept and how it is measured; the program's own store
 // and cycle counter where a test gives none.
@@ -123,6 +124,8 @@ class GrafolinApp : public QObject {
   // The start-up and the processor clock.
   ClockState clock_;
   std::unique_ptr<QTranslator> qtTranslator_;
+  // Return on a focused button, and the focus back to the window beneath.
+  std::unique_ptr<KeyboardRules> keyboardRules_;
   std::unique_ptr<ClockStore> ownStore_;
   std::unique_ptr<ClockMeter> ownMeter_;
   std::unique_ptr<SettingsReader> settingsReader_;

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
@@ -410,6 +411,10 @@ void Tfoablak::createMenu() {
   QMenu* help = ActionMainMenuBar1->addMenu(QStringLiteral("&Súgó"));
   item(help, Sugo, "Súgó");
   item(help, Nevjegy, "Névjegy");
+
+  // Every menu of the window, the context menu too, for the hints of its
+  // disabled items.
+  for (QMenu* menu : findChildren<QMenu*>()) menu->installEventFilter(this);
 }
 
 void Tfoablak::setFunctionListWindow(Tfuggvenyablak* window) {
@@ -620,7 +625,10 @@ bool Tfoablak::event(QEvent* event) {
   // The hint of whatever is under the mouse, control or menu item, arrives
   // here; it goes to the first status panel instead of a pop-up tip.
   if (event->type() == QEvent::StatusTip) {
-    DisplayHint(static_cast<QStatusTipEvent*>(event)->tip());
+    QString hint = static_cast<QStatusTipEvent*>(event)->tip();
+    // Moving from an item onto a disabled one, Qt takes the item's hint away.
+    if (hint.isEmpty() && disabledItemUnderMouse_) hint = disabledItemUnderMouse_->statusTip();
+    DisplayHint(hint);
     return true;
   }
   if (event->type() == QEvent::ToolTip) return true;
@@ -634,6 +642,12 @@ bool Tfoablak::event(QEvent* event) {
 // The presses and releases of the pan buttons, and the width of the status
 // bar.
 bool Tfoablak::eventFilter(QObject* watched, QEvent* event) {
+  if (auto* menu = qobject_cast<QMenu*>(watched)) {
+    if (event->type() == QEvent::MouseMove)
+      menuMouseMoved(menu, static_cast<QMouseEvent*>(event)->position().toPoint());
+    if (event->type() == QEvent::Hide) disabledItemUnderMouse_ = nullptr;
+    return false;
+  }
   switch (event->type()) {
     case QEvent::Resize:
       if (watched == StatusBar1) placeLastPanel();
@@ -700,6 +714,14 @@ bool Tfoablak::wheelOverWindow(QObject* watched, QEvent* event) {
   const int notches = wheelNotches_.turn(wheel->angleDelta().y(), wheel->angleDelta().x(), modifiers.alt);
   for (int i = 0; i < std::abs(notches); ++i) FormMouseWheel(notches > 0, modifiers);
   return true;
+}
+
+// Runs before the menu's own handling of the move, whose hint for an enabled
+// item, or empty hint when the mouse leaves one, comes after.
+void Tfoablak::menuMouseMoved(QMenu* menu, const QPoint& position) {
+  QAction* item = menu->actionAt(position);
+  disabledItemUnderMouse_ = item && !item->isEnabled() && !item->isSeparator() ? item : nullptr;
+  if (disabledItemUnderMouse_) DisplayHint(disabledItemUnderMouse_->statusTip());
 }
 
 // A pop-up (a menu of the menu bar, opened by its access key while a pan

@@ -157,6 +157,9 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   bool isPanButton(QObject* watched) const;
   bool wheelOverWindow(QObject* watched, QEvent* event);
   void popupOpening(QObject* watched);
+  // The mouse over a menu of the window: a disabled item shows its hint too,
+  // which Qt sends only for enabled items.
+  void menuMouseMoved(QMenu* menu, const QPoint& position);
   void placeLastPanel();
 
   // The controls, with their captions and what they do. Tests and other
@@ -229,6 +232,8 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   QPointer<QWidget> settingsWindow_;
   QPointer<QWidget> helpWindow_;
   QPointer<Ttoltmentablak> saveLoadWindow_;
+  // The disabled menu item under the mouse, if any.
+  QPointer<QAction> disabledItemUnderMouse_;
   // The pan button held down by the space bar, if any.
   QPointer<QPushButton> keyHeldButton_;
 };

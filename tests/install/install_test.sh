@@ -26,13 +26,14 @@ files)
   for f in bin/grafolin share/grafolin/help.hlp "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
            "share/mime/packages/$id.xml" "share/icons/hicolor/scalable/apps/$id.svg" \
            share/icons/hicolor/scalable/mimetypes/application-x-grafolin-function-set.svg \
-           share/doc/grafolin/copyright share/doc/grafolin/changelog.gz; do
+           share/doc/grafolin/copyright share/doc/grafolin/changelog.gz share/man/man1/grafolin.1.gz \
+           share/lintian/overrides/grafolin; do
     [ -s "$prefix/$f" ] || fail "$f is missing"
   done
   [ -x "$prefix/bin/grafolin" ] || fail "bin/grafolin cannot be run"
   # Nothing else is installed: no tests, benchmarks or libraries.
   count=$(find "$prefix" -type f | wc -l)
-  [ "$count" = 9 ] || { fail "$count files installed, not 9:"; find "$prefix" -type f; }
+  [ "$count" = 11 ] || { fail "$count files installed, not 11:"; find "$prefix" -type f; }
   out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/grafolin" --version 2>&1)
   [ "$out" = "Grafolin 5.2" ] || fail "installed grafolin --version said: $out"
   # The menu entry starts the program by its name, in its own folder, with the file.

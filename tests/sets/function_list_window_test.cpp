@@ -33,15 +33,29 @@ TEST_F(FunctionListWindow, LayoutAndStartingTexts) {
     const char* text;
     QPoint at;
   };
-  const Text texts[] = {{"Függvények listája", {8, 8}}, {"Típusa", {32, 24}}, {"A", {120, 24}},
-                        {"B", {152, 24}},                 {"C", {184, 24}},      {"Kiválasztott függvények:", {8, 288}}};
+  const Text texts[] = {{"Függvények listája", {8, 8}}, {"Kiválasztott függvények:", {8, 288}}};
   const auto labels = listWindow.findChildren<QLabel*>();
+  const auto find = [&labels](const char* text) {
+    const auto found =
+        std::find_if(labels.begin(), labels.end(), [&](QLabel* l) { return l->text() == QString::fromUtf8(text); });
+    return found == labels.end() ? nullptr : *found;
+  };
   for (const Text& t : texts) {
-    const auto found = std::find_if(labels.begin(), labels.end(),
-                                    [&](QLabel* l) { return l->text() == QString::fromUtf8(t.text); });
-    ASSERT_NE(found, labels.end()) << t.text;
-    EXPECT_EQ((*found)->pos(), t.at) << t.text;
+    QLabel* label = find(t.text);
+    ASSERT_NE(label, nullptr) << t.text;
+    EXPECT_EQ(label->pos(), t.at) << t.text;
   }
+  // The column headers on row 24, left to right over the list; each stands
+  // over its column (FunctionListColumns).
+  int left = list()->x();
+  for (const char* text : {"Típusa", "A", "B", "C"}) {
+    QLabel* label = find(text);
+    ASSERT_NE(label, nullptr) << text;
+    EXPECT_EQ(label->y(), 24) << text;
+    EXPECT_GT(label->x(), left) << text;
+    left = label->x();
+  }
+  EXPECT_LT(left, list()->geometry().right());
   EXPECT_EQ(listWindow.selectionLabel(), QStringLiteral("Kiválasztott függvények:"));
   EXPECT_EQ(list()->geometry(), QRect(8, 40, 225, 209));
   EXPECT_EQ(list()->selectionMode(), QAbstractItemView::ExtendedSelection);
