@@ -1,5 +1,6 @@
 #include "plot/render.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <vector>
@@ -79,7 +80,107 @@ inline double valueOf(double a, double b, double c, double x) {
   else return std::fabs(x - b) * a + c;
 }
 
-// One stored curve: the rows of the points that can matter, then each
+// Where a curve can be skipped. Its rows are worked out exactly as they are
+// drawn, with rounding errors of at most `slack` pixels against the true value
+// of f at the same sample x. On a run of samples where the true f is monotone,
+// every sample between two samples that lie at least a pixel beyond the same
+// edge of the picture lies at least half a pixel beyond it (slack ≤ 1/4), so
+// its row is beside the picture on that side and every segment between them
+// is turned away: only the samples from the last such sample at the start of
+// the run to the first one at its end are worked out, found by bisection.
+struct Span {
+  std::size_t first, last;  // samples first..last, segments first..last−1
+};
+
+// The side of the picture a row lies beyond by at least a pixel: −1 above,
+// +1 below, 0 near or inside (and for NaN).
+inline int farSide(double row) {
+  if (row <= -2.0) return -1;
+  if (row >= Raster::Height + 1.0) return 1;
+  return 0;
+}
+
+// The samples p..q of a monotone run that can set pixels, or none.
+template <class Row>
+bool monotoneSpan(const Row& row, std::size_t p, std::size_t q, Span& out) {
+  const int sp = farSide(row(p)), sq = farSide(row(q));
+  if (sp != 0 && sp == sq) return false;  // the whole run lies beyond one edge
+  std::size_t lo = p, hi = q;
+  if (sp != 0) {  // the last sample still beyond the start's edge
+    std::size_t in = q;
+    while (in - lo > 1) {
+      const std::size_t mid = lo + (in - lo) / 2;
+      (farSide(row(mid)) == sp ? lo : in) = mid;
+    }
+  }
+  if (sq != 0) {  // the first sample already beyond the end's edge
+    std::size_t in = lo;
+    while (hi - in > 1) {
+      const std::size_t mid = in + (hi - in) / 2;
+      (farSide(row(mid)) == sq ? hi : in) = mid;
+    }
+  }
+  out = {lo, hi};
+  return true;
+}
+
+// An upper bound of the rounding error of a row, in pixels: f takes at most
+// five rounded operations on terms no larger than |A|·X² + |B|·X + |C| with
+// X = 81 + |B| (|x| < 81), then the row two more. Infinite or NaN for
+// coefficients that are not finite.
+inline double rowSlack(double a, double b, double c, double u, int panY) {
+  const double m = std::max({std::fabs(a), std::fabs(b), std::fabs(c)});
+  const double reach = 81.0 + m;
+  const double terms = m * reach * reach + m * reach + m;
+  return 8.0 * 0x1p-53 * (u * terms + std::fabs(double(panY)) + 1024.0);
+}
+
+// The samples of one curve that can set pixels, as at most three spans in
+// increasing order: the monotone runs of f on either side of its turning
+// point, and the samples around that point. Returns their number.
+template <Kind K, class Row>
+int curveSpans(const Sampling& sm, double a, double b, const Row& row, Span* spans) {
+  const std::size_t p = sm.first, q = sm.last + 1;
+  // The turning point: A·x² + B·x has it at −B / (2A), computed within a
+  // rounding error; the other two kinds at B exactly. Samples within `near` of
+  // it form a run of their own, worked out in full.
+  bool turns = false;
+  double turn = 0, near = 0;
+  if constexpr (K == Kind::Quadratic) {
+    if (a != 0) {
+      turns = true;
+      turn = -b / (2.0 * a);
+      near = 1e-9 * (1.0 + std::fabs(turn));
+    }
+  } else if constexpr (K != Kind::Linear) {
+    turns = true;
+    turn = b;
+  }
+  int count = 0;
+  const auto run = [&](std::size_t from, std::size_t to) {
+    if (to > from && monotoneSpan(row, from, to, spans[count])) ++count;
+  };
+  if (!turns) {
+    run(p, q);
+    return count;
+  }
+  const auto begin = sm.x.begin();
+  // kl: the last sample before the turning point's neighbourhood (p − 1 when
+  // none in p..q); kr: the first one after it (q + 1 when none).
+  const auto below = std::lower_bound(begin + static_cast<std::ptrdiff_t>(p),
+                                      begin + static_cast<std::ptrdiff_t>(q) + 1, turn - near);
+  const auto above = std::upper_bound(below, begin + static_cast<std::ptrdiff_t>(q) + 1, turn + near);
+  const auto kl = static_cast<std::ptrdiff_t>(below - begin) - 1;
+  const auto kr = static_cast<std::ptrdiff_t>(above - begin);
+  const auto sp = static_cast<std::ptrdiff_t>(p), sq = static_cast<std::ptrdiff_t>(q);
+  if (kl > sp) run(p, static_cast<std::size_t>(std::min(kl, sq)));
+  const std::ptrdiff_t ml = std::max(kl, sp), mr = std::min(kr, sq);
+  if (mr > ml) spans[count++] = {static_cast<std::size_t>(ml), static_cast<std::size_t>(mr)};
+  if (kr < sq) run(static_cast<std::size_t>(std::max(kr, sp)), q);
+  return count;
+}
+
+// One stored curve: the rows of the samples that can set pixels, then each
 // segment from its right end to its left end, as sampleCurve draws it. A
 // curve with a row beyond the whole-number arrays is drawn by sampleCurve.
 template <Kind K>
@@ -89,24 +190,33 @@ void drawCurve(const PlotState& st, const Sampling& sm, Raster& pic, double a, d
   const int panY = st.view.PanY;
   const double lastX = sm.x[sm.x.size() - 2];
   if (sm.first <= sm.last) {
+    const auto row = [&](std::size_t k) { return unroundedRow(u, panY, valueOf<K>(a, b, c, sm.x[k])); };
+    Span spans[3];
+    int count = 0;
+    if (rowSlack(a, b, c, u, panY) <= 0.25)
+      count = curveSpans<K>(sm, a, b, row, spans);
+    else
+      spans[count++] = {sm.first, sm.last + 1};
     int fit = 1;
-    for (std::size_t k = sm.first; k <= sm.last + 1; ++k) {
-      const double v = unroundedRow(u, panY, valueOf<K>(a, b, c, sm.x[k]));
-      const bool small = std::fabs(v) < SmallLimit;  // false for NaN
-      fit &= static_cast<int>(small);
-      rows[k] = static_cast<int>(((small ? v : 0.0) + RoundingShift) - RoundingShift);
-    }
+    for (int i = 0; i < count; ++i)
+      for (std::size_t k = spans[i].first; k <= spans[i].last; ++k) {
+        const double v = row(k);
+        const bool small = std::fabs(v) < SmallLimit;  // false for NaN
+        fit &= static_cast<int>(small);
+        rows[k] = static_cast<int>(((small ? v : 0.0) + RoundingShift) - RoundingShift);
+      }
     if (!fit) {
       sampleCurve(st, pic, [&](double t) { return valueOf<K>(a, b, c, t); });
       return;
     }
     Color* const pixels = pic.data();
     const Color color = pic.penColor();
-    for (std::size_t k = sm.first; k <= sm.last; ++k) {
-      const int y0 = rows[k + 1], y1 = rows[k];
-      if (bothBeside(y0, y1, Raster::Height)) continue;
-      drawPixelLine(pixels, Raster::Width, Raster::Height, sm.column[k + 1], y0, sm.column[k], y1, color);
-    }
+    for (int i = 0; i < count; ++i)
+      for (std::size_t k = spans[i].first; k < spans[i].last; ++k) {
+        const int y0 = rows[k + 1], y1 = rows[k];
+        if (bothBeside(y0, y1, Raster::Height)) continue;
+        drawPixelLine(pixels, Raster::Width, Raster::Height, sm.column[k + 1], y0, sm.column[k], y1, color);
+      }
   }
   pic.moveTo(roundHalfEven(unroundedColumn(u, st.view.PanX, lastX)),
              roundHalfEven(unroundedRow(u, panY, valueOf<K>(a, b, c, lastX))));

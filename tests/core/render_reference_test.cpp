@@ -79,6 +79,48 @@ TEST(RenderReference, RandomTablesGiveTheSamePictures) {
   }
 }
 
+// Curves that cross the picture in a few columns, and turning points on,
+// beside and between sample points: the samples skipped as lying beyond an
+// edge of the picture must be exactly those whose segments set no pixel.
+TEST(RenderReference, SteepCurvesAndTurningPointsGiveTheSamePictures) {
+  std::mt19937_64 rng(19);
+  const auto uniform = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng); };
+  const auto hundredths = [](double v) { return std::round(v * 100) / 100; };
+  const int zooms[] = {1, 2, 4, 8};
+  const double steps[] = {1.0, 0.5, 0.1};
+  for (int round = 0; round < 240; ++round) {
+    PlotState st;
+    const int zoom = zooms[round % 4];
+    st.view.ZoomFactor = zoom;
+    st.view.PanX = 32 * std::uniform_int_distribution<int>(-5, 5)(rng);
+    st.view.PanY = 32 * std::uniform_int_distribution<int>(-20, 20)(rng);
+    st.settings.SampleStep = steps[(round / 4) % 3];
+    st.table.FunctionCount = std::uniform_int_distribution<int>(1, MaxFunctions)(rng);
+    // The plot point at the picture's centre, where the curves are aimed.
+    const double cx = -st.view.PanX / (4.0 * zoom), cy = st.view.PanY / (4.0 * zoom);
+    for (int i = 1; i <= st.table.FunctionCount; ++i) {
+      const Kind kind = Kinds[static_cast<std::size_t>(i % 4)].kind;
+      st.table.FunctionKind[i] = kind;
+      const double a = hundredths(uniform(-1, 1) * (i % 3 == 0 ? 100 : i % 3 == 1 ? 10 : 1));
+      double b = hundredths(cx + uniform(-40, 40) / zoom);
+      if (i % 5 == 0) b = st.settings.SampleStep * std::round(b / st.settings.SampleStep);  // on a sample
+      double c = hundredths(cy + uniform(-40, 40) / zoom);
+      switch (kind) {
+        case Kind::Linear: b = hundredths(cy - a * cx + uniform(-20, 20) / zoom); break;
+        case Kind::Quadratic:
+          // The turning point −B / (2A) near the centre, now and then on a sample.
+          b = hundredths(-2 * a * (i % 5 == 0 ? std::round(cx) : cx + uniform(-20, 20) / zoom));
+          break;
+        default: break;
+      }
+      st.table.CoefA[i] = a;
+      st.table.CoefB[i] = b;
+      st.table.CoefC[i] = c;
+    }
+    expectSameAsReference(st);
+  }
+}
+
 // Curves with rows far beyond any whole-number array, infinite or not a
 // number at all, next to ordinary ones, and the zoom factors and steps that
 // never occur: the exact path draws what the reference draws.
