@@ -266,12 +266,22 @@ void drawPixelLine(Color* pixels, int width, int height, int x0, int y0, int x1,
 
 void Raster::create() {
   ++version_;
-  if (pixels_.empty()) pixels_.assign(static_cast<std::size_t>(Width) * Height, 0xFFFFFF);
+  if (pixels_.empty()) {
+    pixels_.assign(static_cast<std::size_t>(Width) * Height, 0xFFFFFF);
+    fillPending_ = false;
+  }
 }
 
 void Raster::rectangle(int x1, int y1, int x2, int y2) {
   ++version_;
   if (pixels_.empty() || x2 <= x1 || y2 <= y1) return;
+  const bool filled = brushStyle_ == BrushStyle::Solid;
+  if (filled && pen_ == brush_ && x1 <= 0 && y1 <= 0 && x2 >= Width && y2 >= Height) {
+    fillPending_ = true;
+    fill_ = brush_;
+    return;
+  }
+  settle();
   // The part of the rectangle inside the raster.
   const int cx1 = std::max(x1, 0), cx2 = std::min(x2, Width);
   const int cy1 = std::max(y1, 0), cy2 = std::min(y2, Height);
@@ -284,7 +294,6 @@ void Raster::rectangle(int x1, int y1, int x2, int y2) {
   auto column = [&](int x, Color c) {
     for (int y = cy1; y < cy2; ++y) p[static_cast<std::ptrdiff_t>(y) * Width + x] = c;
   };
-  const bool filled = brushStyle_ == BrushStyle::Solid;
   if (filled)
     for (int y = cy1; y < cy2; ++y) row(y, brush_);
   // The outline, unless it would only repaint the fill.
@@ -298,6 +307,7 @@ void Raster::rectangle(int x1, int y1, int x2, int y2) {
 void Raster::textOut(int x, int y, const std::string& text) {
   ++version_;
   if (pixels_.empty() || !textRenderer_) return;
+  settle();
   textRenderer_->drawText(*this, x, y, text, 0, brushStyle_ == BrushStyle::Solid, brush_);
 }
 

@@ -69,6 +69,8 @@ class Raster {
   Raster& operator=(Raster&& other) noexcept {
     const std::uint64_t next = version_ + 1;
     pixels_ = std::move(other.pixels_);
+    fillPending_ = other.fillPending_;
+    fill_ = other.fill_;
     ++other.version_;
     pen_ = other.pen_;
     brush_ = other.brush_;
@@ -85,15 +87,38 @@ class Raster {
   // Creates the pixels (white) if they do not exist yet.
   void create();
 
-  Color pixel(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * Width + x]; }
+  Color pixel(int x, int y) const {
+    settle();
+    return pixels_[static_cast<std::size_t>(y) * Width + x];
+  }
   // Sets one pixel; outside the raster nothing happens.
   void setPixel(int x, int y, Color c) {
     ++version_;
+    settle();
     if (x >= 0 && x < Width && y >= 0 && y < Height) pixels_[static_cast<std::size_t>(y) * Width + x] = c;
   }
-  const Color* data() const { return pixels_.data(); }
+  const Color* data() const {
+    settle();
+    return pixels_.data();
+  }
   Color* data() {
     ++version_;
+    settle();
+    return pixels_.data();
+  }
+  // A rectangle over the whole raster in one colour is only noted, and
+  // written when the pixels are next read or drawn on, so that a writer of
+  // every pixel can take its colour instead: true, with that colour, while
+  // such a fill is pending.
+  bool pendingFill(Color& c) const {
+    c = fill_;
+    return fillPending_;
+  }
+  // The pixels, for a writer that sets every one of them: a pending fill is
+  // dropped unwritten.
+  Color* dataToOverwrite() {
+    ++version_;
+    fillPending_ = false;
     return pixels_.data();
   }
   // Moves on with every change of the pixels (and every hand-out of them for
@@ -114,6 +139,7 @@ class Raster {
   // makes (x, y) the current position.
   void lineTo(double x, double y) {
     ++version_;
+    settle();
     if (!pixels_.empty()) drawLine(pixels_.data(), Width, Height, curX_, curY_, x, y, pen_);
     curX_ = x;
     curY_ = y;
@@ -131,7 +157,17 @@ class Raster {
   void setTextRenderer(TextRenderer* r) { textRenderer_ = r; }
 
  private:
-  std::vector<Color> pixels_;
+  // Writes a pending fill. The picture is drawn and read by one thread at a
+  // time, so a reader may do it.
+  void settle() const {
+    if (!fillPending_) return;
+    std::fill(pixels_.begin(), pixels_.end(), fill_);
+    fillPending_ = false;
+  }
+
+  mutable std::vector<Color> pixels_;
+  mutable bool fillPending_ = false;
+  Color fill_ = 0;
   Color pen_ = 0;
   Color brush_ = 0xFFFFFF;
   BrushStyle brushStyle_ = BrushStyle::Solid;

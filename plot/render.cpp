@@ -1,6 +1,8 @@
 #include "plot/render.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cmath>
 #include <cstddef>
 #include <vector>
@@ -222,24 +224,22 @@ void drawCurve(const PlotState& st, const Sampling& sm, Raster& pic, double a, d
              roundHalfEven(unroundedRow(u, panY, valueOf<K>(a, b, c, lastX))));
 }
 
-}  // namespace
-
-void clearPicture(const PlotState& st, Raster& pic, Color faceColor) {
-  pic.create();
-  const Color c = st.flags.PictureCleared ? faceColor : 0xFFFFFF;
-  pic.setPenColor(c);
-  pic.setBrushColor(c);
-  pic.rectangle(0, 0, Raster::Width, Raster::Height);
+bool gridFits(const PlotState& st) {
+  const int u = pixelsPerUnit(st.view.ZoomFactor);
+  return u > 0 && 320 % u == 0;
 }
 
-void render(const PlotState& st, Raster& pic, const std::function<void()>& beforeCurve) {
-  clearUpperVectorState();
-  pic.create();
+// The grid, the axes and the ticks, line by line over the present pixels:
+// vertical grid lines at columns 45 + u .. 365 over the whole height,
+// horizontal ones at rows u .. 320 over columns 45..364, in ColorGrid; then
+// in black the x axis over columns 41..364, the y axis over rows 0..319, a
+// tick of three rows at every vertical grid line and one of three columns at
+// every horizontal one. The pen ends black.
+void drawBackground(const PlotState& st, Raster& pic) {
   const int u = pixelsPerUnit(st.view.ZoomFactor);
-  // ZoomFactor is always 1, 2, 4 or 8; anything else would make the loops
-  // below miss their exact end values.
-  if (u <= 0 || 320 % u != 0) return;
-
+  // The origin's row may lie anywhere a 32-bit pan puts it.
+  const double originRow = OriginRow + double(st.view.PanY);
+  const double originColumn = OriginColumn + st.view.PanX;
   pic.setPenColor(st.settings.ColorGrid);
   int x = 45;
   do {
@@ -255,23 +255,91 @@ void render(const PlotState& st, Raster& pic, const std::function<void()>& befor
   } while (y != 320);
 
   pic.setPenColor(0);
-  pic.moveTo(41, OriginRow + st.view.PanY);
-  pic.lineTo(365, OriginRow + st.view.PanY);
-  pic.moveTo(OriginColumn + st.view.PanX, 0);
-  pic.lineTo(OriginColumn + st.view.PanX, 320);
+  pic.moveTo(41, originRow);
+  pic.lineTo(365, originRow);
+  pic.moveTo(originColumn, 0);
+  pic.lineTo(originColumn, 320);
 
   x = 45;
   do {
     x += u;
-    pic.moveTo(x, 161 + st.view.PanY);
-    pic.lineTo(x, 158 + st.view.PanY);
+    pic.moveTo(x, originRow + 1);
+    pic.lineTo(x, originRow - 2);
   } while (x != 365);
   y = 0;
   do {
     y += u;
-    pic.moveTo(204 + st.view.PanX, y);
-    pic.lineTo(207 + st.view.PanX, y);
+    pic.moveTo(originColumn - 1, y);
+    pic.lineTo(originColumn + 2, y);
   } while (y != 320);
+}
+
+// The same background written over a picture of one colour, `base`, each
+// pixel once with its final value. A row's pixels depend only on whether it
+// is a horizontal grid row, is crossed by the y axis, lies among the x axis
+// ticks and is the x axis itself; each kind of row is made once and copied.
+void writeBackground(const PlotState& st, Color* pixels, Color base) {
+  constexpr static int W = Raster::Width, H = Raster::Height;
+  const int u = pixelsPerUnit(st.view.ZoomFactor);
+  const Color grid = st.settings.ColorGrid;
+  const std::int64_t axisRow = OriginRow + std::int64_t{st.view.PanY};
+  const int axisColumn = OriginColumn + st.view.PanX;
+  const auto fillColumns = [](Color* row, int from, int to, Color c) {  // from..to−1, clipped
+    std::fill(row + std::clamp(from, 0, W), row + std::clamp(to, 0, W), c);
+  };
+  const auto setColumn = [](Color* row, int x, Color c) {
+    if (x >= 0 && x < W) row[x] = c;
+  };
+  std::array<std::array<Color, W>, 16> kinds;
+  unsigned made = 0;
+  for (int y = 0; y < H; ++y) {
+    const bool gridRow = y >= u && y <= 320 && y % u == 0;
+    const bool yAxis = y <= 319;
+    const bool ticks = y >= axisRow - 1 && y <= axisRow + 1;
+    const bool xAxis = y == axisRow;
+    const unsigned kind = unsigned(gridRow) | unsigned(yAxis) << 1 | unsigned(ticks) << 2 | unsigned(xAxis) << 3;
+    Color* const row = kinds[kind].data();
+    if (!(made & 1u << kind)) {
+      made |= 1u << kind;
+      std::fill(row, row + W, base);
+      for (int x = 45 + u; x <= 365; x += u) row[x] = grid;
+      if (gridRow) fillColumns(row, 45, 365, grid);
+      if (xAxis) fillColumns(row, 41, 365, 0);
+      if (yAxis) setColumn(row, axisColumn, 0);
+      if (ticks)
+        for (int x = 45 + u; x <= 365; x += u) row[x] = 0;
+      if (gridRow) fillColumns(row, axisColumn - 1, axisColumn + 2, 0);
+    }
+    std::copy(row, row + W, pixels + static_cast<std::ptrdiff_t>(y) * W);
+  }
+}
+
+}  // namespace
+
+void clearPicture(const PlotState& st, Raster& pic, Color faceColor) {
+  pic.create();
+  const Color c = st.flags.PictureCleared ? faceColor : 0xFFFFFF;
+  pic.setPenColor(c);
+  pic.setBrushColor(c);
+  pic.rectangle(0, 0, Raster::Width, Raster::Height);
+}
+
+void render(const PlotState& st, Raster& pic, const std::function<void()>& beforeCurve) {
+  clearUpperVectorState();
+  pic.create();
+  // ZoomFactor is always 1, 2, 4 or 8; anything else would make the loops
+  // of the grid miss their exact end values.
+  if (!gridFits(st)) return;
+
+  Color base = 0;
+  if (pic.pendingFill(base)) {
+    writeBackground(st, pic.dataToOverwrite(), base);
+    // Black, at the end of the last tick, as drawing the lines leaves it.
+    pic.setPenColor(0);
+    pic.moveTo(OriginColumn + st.view.PanX + 2, 320);
+  } else {
+    drawBackground(st, pic);
+  }
 
   Sampling sm;
   const bool shared = st.table.FunctionCount > 0 && sampleColumns(st, sm);

@@ -79,6 +79,50 @@ TEST(RenderReference, RandomTablesGiveTheSamePictures) {
   }
 }
 
+// The background written at once over a fresh clear, and drawn line by line
+// over a picture already written (a render without a clear before it), give
+// the reference's pixels at every zoom, pan and clear colour; a pan as far as
+// 32 bits go moves the x axis out of the picture.
+TEST(RenderReference, BackgroundWrittenAtOnceEqualsTheLinesDrawn) {
+  const int pansY[] = {-3200, -192, -160, -128, -32, 0, 32, 128, 160, 192, 3200, 1 << 30, -(1 << 30)};
+  Raster lines, once;
+  for (int zoom : {1, 2, 4, 8})
+    for (int panX : {-160, -128, -32, 0, 32, 160})
+      for (int panY : pansY)
+        for (bool cleared : {false, true}) {
+          PlotState st;
+          st.view.ZoomFactor = zoom;
+          st.view.PanX = panX;
+          st.view.PanY = panY;
+          st.flags.PictureCleared = cleared;
+          st.table.FunctionCount = 0;  // the pen ends on the last tick
+          expectSameAsReference(st);
+          clearPicture(st, lines, Face);
+          ASSERT_NE(lines.pixel(0, 0), 0u);  // reading writes the clear
+          render(st, lines);
+          clearPicture(st, once, Face);
+          render(st, once);
+          const auto end = once.data() + Raster::Width * Raster::Height;
+          EXPECT_TRUE(std::equal(once.data(), end, lines.data())) << describe(st);
+          EXPECT_EQ(once.currentX(), lines.currentX());
+          EXPECT_EQ(once.currentY(), lines.currentY());
+        }
+  for (int panY : {2147483616, -2147483616}) {
+    PlotState far, away;
+    far.view.PanY = panY;
+    away.view.PanY = 3200;
+    for (bool written : {false, true}) {
+      Raster a, b;
+      clearPicture(far, a, Face);
+      clearPicture(away, b, Face);
+      if (written) a.pixel(0, 0), b.pixel(0, 0);
+      render(far, a);
+      render(away, b);
+      EXPECT_TRUE(std::equal(a.data(), a.data() + Raster::Width * Raster::Height, b.data())) << panY;
+    }
+  }
+}
+
 // Curves that cross the picture in a few columns, and turning points on,
 // beside and between sample points: the samples skipped as lying beyond an
 // edge of the picture must be exactly those whose segments set no pixel.
