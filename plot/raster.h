@@ -2,7 +2,7 @@
 // The picture: a 393 × 321 raster of 0x00BBGGRR colours with a small canvas
 // (pen, brush, current position, move to, line to, rectangle, text out).
 // Drawing outside the raster is clipped silently; coordinates may lie
-// anywhere, even far outside the 32-bit range.
+// anywhere, with the limit of drawLine on lines far away.
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -30,25 +30,44 @@ enum class BrushStyle { Solid, Clear };
 
 // A line whose two ends lie on the same side beyond a raster of `size`
 // pixels along one axis sets none of its pixels: every pixel of the line lies
-// within the box spanned by its ends. Ends that are not whole numbers are
-// rounded to the nearest whole number before drawing, hence −1 rather than 0.
-// NaN is never beside.
+// within the box spanned by its ends. This is the one place that says so;
+// the line applies it first, and the redraw to skip work it would turn away.
+// Ends that are not whole numbers are rounded to the nearest whole number
+// before drawing, hence −1 rather than 0. NaN is never beside.
 template <class T>
 constexpr bool bothBeside(T a, T b, T size) {
   return (a <= -1 && b <= -1) || (a >= size && b >= size);
 }
 
+// How far from the raster the ends of a line are drawn exactly, in pixels.
+// No line of the picture comes near: its columns lie within a few thousand
+// pixels, and a row of a curve whose coefficients lie within ±100 within
+// 2.1·10^8 pixels of the x axis's row, so a segment with an end farther than
+// 4.2·10^8 from the raster has both rows beside it whatever the pan.
+inline constexpr double LineLimit = 536870912.0;  // 2^29
+
+// The line rule for ends within ±LineLimit, with no segment beside the raster
+// (see drawPixelLine); rasters below 2^16 pixels a side.
+void drawLineWithin(Color* pixels, int width, int height, std::int64_t x0, std::int64_t y0,
+                    std::int64_t x1, std::int64_t y1, Color color);
+
 // The line rule, shared by the canvas and its tests. Sets in `pixels`
 // (width × height, row-major) every pixel of the line from (x0, y0) to
-// (x1, y1) except (x1, y1) itself, clipped to the raster. Ends may be any
-// doubles holding whole numbers, however large; a segment with an end that is
-// not finite draws nothing.
+// (x1, y1) except (x1, y1) itself, clipped to the raster, for whole-number
+// ends within ±LineLimit.
+inline void drawPixelLine(Color* pixels, int width, int height, std::int64_t x0, std::int64_t y0,
+                          std::int64_t x1, std::int64_t y1, Color color) {
+  if (bothBeside<std::int64_t>(x0, x1, width) || bothBeside<std::int64_t>(y0, y1, height)) return;
+  drawLineWithin(pixels, width, height, x0, y0, x1, y1, color);
+}
+
+// The same rule for ends that are any doubles: they are rounded to the nearest
+// whole number, a segment with an end that is not finite draws nothing, and
+// of the segments with an end beyond ±LineLimit only horizontal and vertical
+// ones are drawn (exactly: their pixels do not depend on how far away the
+// ends are).
 void drawLine(Color* pixels, int width, int height, double x0, double y0, double x1, double y1,
               Color color);
-
-// The same line rule for ends that are small whole numbers (within ±2^30),
-// without the conversions of drawLine.
-void drawPixelLine(Color* pixels, int width, int height, int x0, int y0, int x1, int y1, Color color);
 
 class Raster {
  public:

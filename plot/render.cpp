@@ -214,11 +214,9 @@ void drawCurve(const PlotState& st, const Sampling& sm, Raster& pic, double a, d
     Color* const pixels = pic.data();
     const Color color = pic.penColor();
     for (int i = 0; i < count; ++i)
-      for (std::size_t k = spans[i].first; k < spans[i].last; ++k) {
-        const int y0 = rows[k + 1], y1 = rows[k];
-        if (bothBeside(y0, y1, Raster::Height)) continue;
-        drawPixelLine(pixels, Raster::Width, Raster::Height, sm.column[k + 1], y0, sm.column[k], y1, color);
-      }
+      for (std::size_t k = spans[i].first; k < spans[i].last; ++k)
+        drawPixelLine(pixels, Raster::Width, Raster::Height, sm.column[k + 1], rows[k + 1], sm.column[k],
+                      rows[k], color);
   }
   pic.moveTo(roundHalfEven(unroundedColumn(u, st.view.PanX, lastX)),
              roundHalfEven(unroundedRow(u, panY, valueOf<K>(a, b, c, lastX))));

@@ -165,29 +165,66 @@ TEST(RenderReference, SteepCurvesAndTurningPointsGiveTheSamePictures) {
   }
 }
 
+// The farthest a curve of the program reaches: coefficients at ±100, the
+// coarsest step (x up to 81), 8x, panned so that its farthest sample comes
+// back to the picture. Every segment that is not wholly beside the picture
+// keeps its ends within the line's limit, even for the sum of two such curves,
+// and the picture is the reference's.
+TEST(RenderReference, TheFarthestCurvesStayWithinTheLineLimit) {
+  const double u = pixelsPerUnit(8);
+  for (Kind kind : {Kind::Linear, Kind::Quadratic, Kind::Quadratic2, Kind::AbsoluteValue})
+    for (double sign : {1.0, -1.0})
+      for (double step : {1.0, 0.1}) {
+        const double a = 100 * sign, b = kind == Kind::Quadratic ? 100 * sign : -100 * sign, c = 100 * sign;
+        double farthest = 0;
+        for (double x = -80; x < 80 + step; x += step) farthest = std::max(farthest, std::fabs(evaluate(kind, a, b, c, x)));
+        // The sum of two curves reaches twice as far; between two samples the
+        // row moves by at most twice the reach, from an end inside the picture.
+        EXPECT_LT(Raster::Height + 2 * u * (2 * farthest), LineLimit) << kindNumber(kind);
+        for (double to : {farthest, -farthest}) {
+          PlotState st;
+          st.view.ZoomFactor = 8;
+          st.view.PanY = 32 * static_cast<int>(std::round(-u * to / 32));
+          st.settings.SampleStep = step;
+          st.table.FunctionCount = 1;
+          st.table.FunctionKind[1] = kind;
+          st.table.CoefA[1] = a;
+          st.table.CoefB[1] = b;
+          st.table.CoefC[1] = c;
+          expectSameAsReference(st);
+        }
+      }
+}
+
 // Curves with rows far beyond any whole-number array, infinite or not a
 // number at all, next to ordinary ones, and the zoom factors and steps that
-// never occur: the exact path draws what the reference draws.
+// never occur: the exact path draws what the reference draws. Where the
+// reference drew segments with ends beyond the line's limit (coefficients and
+// steps no load or setting lets in), such a segment now draws nothing, so the
+// picture is the reference's with those curves left out.
 TEST(RenderReference, ExtremeCurvesGiveTheSamePictures) {
+  enum class Beyond { Nothing, Curve2, Curves };  // what crosses the picture beyond the limit
   struct Case {
     Kind kind;
     double a, b, c;
     int zoom, panY;
     double step;
+    Beyond beyond;
   };
   const Case cases[] = {
-      {Kind::Quadratic, 1e306, 0, 1e306, 1, 0, 0.1},  // infinite for |x| above about 13
-      {Kind::Linear, 0, -1e300, 0, 8, 0, 0.5},
-      {Kind::Linear, 1e12, 3, 0, 2, 0, 0.1},          // rows beyond 2^30 inside the picture's columns
-      {Kind::AbsoluteValue, 1e300, 1000, 1e300, 4, 0, 1.0},
-      {Kind::Quadratic2, 1e200, 0, -1e200, 1, 0, 0.1},  // ∞ − ∞ is not a number
-      {Kind::Linear, 100, 0, 0, 1, -32 * 1000000, 0.1},  // panned far down
-      {Kind::Quadratic, 100, 100, 100, 8, 32 * 1000, 0.1},
-      {Kind::Linear, 1, 0, 0, 3, 0, 0.1},    // not a zoom factor: only the background
-      {Kind::Linear, 1, 0, 0, 1, 0, 0},      // a step that never ends: no curve
-      {Kind::Linear, 1, 0, 0, 1, 0, 1e-300},
-      {Kind::Linear, 1, 0, 0, 1, 0, 200},    // one segment
-      {Kind::Quadratic, 0.5, 0, -10, 1, 0, 1e300},
+      {Kind::Quadratic, 1e306, 0, 1e306, 1, 0, 0.1, Beyond::Nothing},  // infinite for |x| above about 13
+      {Kind::Linear, 0, -1e300, 0, 8, 0, 0.5, Beyond::Nothing},
+      {Kind::Linear, 1e12, 3, 0, 2, 0, 0.1, Beyond::Curve2},  // rows beyond 2^30 inside the picture's columns
+      {Kind::Linear, 1e5, 3, 0, 2, 0, 0.1, Beyond::Nothing},   // rows within the limit, beyond 2^23
+      {Kind::AbsoluteValue, 1e300, 1000, 1e300, 4, 0, 1.0, Beyond::Nothing},
+      {Kind::Quadratic2, 1e200, 0, -1e200, 1, 0, 0.1, Beyond::Nothing},  // ∞ − ∞ is not a number
+      {Kind::Linear, 100, 0, 0, 1, -32 * 1000000, 0.1, Beyond::Nothing},  // panned far down
+      {Kind::Quadratic, 100, 100, 100, 8, 32 * 1000, 0.1, Beyond::Nothing},
+      {Kind::Linear, 1, 0, 0, 3, 0, 0.1, Beyond::Nothing},    // not a zoom factor: only the background
+      {Kind::Linear, 1, 0, 0, 1, 0, 0, Beyond::Nothing},      // a step that never ends: no curve
+      {Kind::Linear, 1, 0, 0, 1, 0, 1e-300, Beyond::Nothing},
+      {Kind::Linear, 1, 0, 0, 1, 0, 200, Beyond::Nothing},    // one segment
+      {Kind::Quadratic, 0.5, 0, -10, 1, 0, 1e300, Beyond::Curves},  // one segment from 10^300
   };
   for (const Case& c : cases) {
     PlotState st;
@@ -205,7 +242,24 @@ TEST(RenderReference, ExtremeCurvesGiveTheSamePictures) {
     st.table.FunctionKind[3] = Kind::Linear;
     st.table.CoefA[3] = -1;
     st.table.CoefB[3] = 5;
-    expectSameAsReference(st);
+    if (c.beyond == Beyond::Nothing) {
+      expectSameAsReference(st);
+      continue;
+    }
+    PlotState without = st;
+    if (c.beyond == Beyond::Curves) without.table.FunctionCount = 0;
+    without.table.FunctionKind[2] = Kind::Linear;  // a curve wholly above the picture
+    without.table.CoefA[2] = 0;
+    without.table.CoefB[2] = 1e6;
+    Raster pic;
+    clearPicture(st, pic, Face);
+    render(st, pic);
+    const reference::Picture want = reference::picture(without, Face);
+    EXPECT_TRUE(std::equal(want.pixels.begin(), want.pixels.end(), pic.data())) << describe(st);
+    // The reference draws more here, so the pictures must differ.
+    EXPECT_FALSE(std::equal(want.pixels.begin(), want.pixels.end(), reference::picture(st, Face).pixels.begin()))
+        << describe(st);
+    EXPECT_EQ(pic.currentX(), reference::picture(st, Face).penX) << describe(st);
   }
 }
 
