@@ -30,9 +30,6 @@ void clearUpperVectorState() {}
 
 // Pixel positions within this bound are drawn through whole-number arrays.
 constexpr double SmallLimit = 1073741824.0;  // 2^30
-// Adding and taking away 1.5·2^52 rounds any |v| < 2^51 to the nearest whole
-// number, halves to even, without a branch: the same as roundHalfEven.
-constexpr double RoundingShift = 6755399441055744.0;
 
 // What every curve of one redraw shares: the sample points x (by repeated
 // addition of the step from −80, the last one at 80 or beyond), their pixel
@@ -61,7 +58,7 @@ bool sampleColumns(const PlotState& st, Sampling& sm) {
   for (std::size_t k = 0; k < sm.x.size(); ++k) {
     const double c = unroundedColumn(u, st.view.PanX, sm.x[k]);
     if (!(std::fabs(c) < SmallLimit)) return false;
-    sm.column[k] = static_cast<int>((c + RoundingShift) - RoundingShift);
+    sm.column[k] = static_cast<int>(roundSmall(c));
   }
   bool any = false;
   for (std::size_t k = 0; k + 1 < sm.x.size(); ++k) {
@@ -205,7 +202,7 @@ void drawCurve(const PlotState& st, const Sampling& sm, Raster& pic, double a, d
         const double v = row(k);
         const bool small = std::fabs(v) < SmallLimit;  // false for NaN
         fit &= static_cast<int>(small);
-        rows[k] = static_cast<int>(((small ? v : 0.0) + RoundingShift) - RoundingShift);
+        rows[k] = static_cast<int>(roundSmall(small ? v : 0.0));
       }
     if (!fit) {
       sampleCurve(st, pic, [&](double t) { return valueOf<K>(a, b, c, t); });
@@ -218,8 +215,7 @@ void drawCurve(const PlotState& st, const Sampling& sm, Raster& pic, double a, d
         drawPixelLine(pixels, Raster::Width, Raster::Height, sm.column[k + 1], rows[k + 1], sm.column[k],
                       rows[k], color);
   }
-  pic.moveTo(roundHalfEven(unroundedColumn(u, st.view.PanX, lastX)),
-             roundHalfEven(unroundedRow(u, panY, valueOf<K>(a, b, c, lastX))));
+  pic.moveTo(pixelColumn(st, lastX), pixelRow(st, valueOf<K>(a, b, c, lastX)));
 }
 
 bool gridFits(const PlotState& st) {
