@@ -116,23 +116,37 @@ void drawLineWithin(Color* pixels, int width, int height, std::int64_t x0, std::
 
 void drawLine(Color* pixels, int width, int height, double x0, double y0, double x1, double y1,
               Color color) {
-  // NaN fails every comparison and infinity exceeds every bound.
-  if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1)) return;
-  // The ends are whole numbers; anything else is taken to the nearest one.
-  x0 = std::nearbyint(x0), y0 = std::nearbyint(y0), x1 = std::nearbyint(x1), y1 = std::nearbyint(y1);
+  // Most segments of a picture miss it: they are turned away here, before
+  // any conversion (NaN is never beside).
+  if (bothBeside<double>(x0, x1, width) || bothBeside<double>(y0, y1, height)) return;
+  // False for NaN, and infinity lies beyond.
   const auto within = [](double v) { return std::fabs(v) <= LineLimit; };
-  if (!(within(x0) && within(y0) && within(x1) && within(y1))) {
-    // Farther than any line of the picture reaches. A horizontal or vertical
-    // line keeps its pixels when its ends are brought to just beside the
-    // raster; any other such line draws nothing.
-    const auto near = [](double v, int size) { return std::clamp(v, -1.0, double(size)); };
-    if (y0 == y1 && within(y0)) {
-      x0 = near(x0, width), x1 = near(x1, width);
-    } else if (x0 == x1 && within(x0)) {
-      y0 = near(y0, height), y1 = near(y1, height);
-    } else {
-      return;
+  if (within(x0) && within(y0) && within(x1) && within(y1)) {
+    auto ax = static_cast<std::int64_t>(x0), ay = static_cast<std::int64_t>(y0);
+    auto bx = static_cast<std::int64_t>(x1), by = static_cast<std::int64_t>(y1);
+    // The ends are whole numbers; anything else is taken to the nearest one
+    // (which lies within the limit too).
+    if (double(ax) != x0 || double(ay) != y0 || double(bx) != x1 || double(by) != y1) {
+      ax = static_cast<std::int64_t>(std::nearbyint(x0));
+      ay = static_cast<std::int64_t>(std::nearbyint(y0));
+      bx = static_cast<std::int64_t>(std::nearbyint(x1));
+      by = static_cast<std::int64_t>(std::nearbyint(y1));
     }
+    drawPixelLine(pixels, width, height, ax, ay, bx, by, color);
+    return;
+  }
+  if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1)) return;
+  // Farther than any line of the picture reaches. A horizontal or vertical
+  // line keeps its pixels when its ends are brought to just beside the
+  // raster; any other such line draws nothing.
+  x0 = std::nearbyint(x0), y0 = std::nearbyint(y0), x1 = std::nearbyint(x1), y1 = std::nearbyint(y1);
+  const auto near = [](double v, int size) { return std::clamp(v, -1.0, double(size)); };
+  if (y0 == y1 && within(y0)) {
+    x0 = near(x0, width), x1 = near(x1, width);
+  } else if (x0 == x1 && within(x0)) {
+    y0 = near(y0, height), y1 = near(y1, height);
+  } else {
+    return;
   }
   drawPixelLine(pixels, width, height, static_cast<std::int64_t>(x0), static_cast<std::int64_t>(y0),
                 static_cast<std::int64_t>(x1), static_cast<std::int64_t>(y1), color);
@@ -144,6 +158,15 @@ void Raster::create() {
     pixels_.assign(static_cast<std::size_t>(Width) * Height, 0xFFFFFF);
     fillPending_ = false;
   }
+}
+
+void Raster::writeFill() const {
+  fillPending_ = false;
+  if (pixels_.empty()) return;
+  // One row, then copies of it: far quicker than storing pixel by pixel.
+  Color* const p = pixels_.data();
+  std::fill(p, p + Width, fill_);
+  for (int y = 1; y < Height; ++y) std::copy(p, p + Width, p + static_cast<std::ptrdiff_t>(y) * Width);
 }
 
 void Raster::rectangle(int x1, int y1, int x2, int y2) {

@@ -179,10 +179,9 @@ class Raster {
   // Writes a pending fill. The picture is drawn and read by one thread at a
   // time, so a reader may do it.
   void settle() const {
-    if (!fillPending_) return;
-    std::fill(pixels_.begin(), pixels_.end(), fill_);
-    fillPending_ = false;
+    if (fillPending_) writeFill();
   }
+  void writeFill() const;
 
   mutable std::vector<Color> pixels_;
   mutable bool fillPending_ = false;
