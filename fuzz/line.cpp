@@ -28,8 +28,8 @@ constexpr auto kLineLimit = static_cast<std::int64_t>(graf::LineLimit);
 
 // The steps walked one by one; 2·i·m stays below 2^61 because either both
 // n and m are within 2^30 (ends within the line's limit) or m is 0.
-GRAFOLIN_NO_COVERAGE void referenceLine(std::vector<std::uint8_t>& set, int w, int h, std::int64_t x0, std::int64_t y0, std::int64_t x1,
-                   std::int64_t y1) {
+GRAFOLIN_NO_COVERAGE void referenceLine(std::vector<std::uint8_t>& set, int w, int h, std::int64_t x0, std::int64_t y0,
+                                        std::int64_t x1, std::int64_t y1) {
   const bool within = std::max({std::abs(x0), std::abs(y0), std::abs(x1), std::abs(y1)}) <= kLineLimit;
   if (!within && x0 != x1 && y0 != y1) return;  // beyond the limit, neither horizontal nor vertical
   const std::int64_t dx = x1 - x0, dy = y1 - y0;

@@ -39,8 +39,8 @@ std::int64_t ceilDiv(std::int64_t a, std::int64_t b) {  // b > 0
 //
 // With ends within ±LineLimit = 2^29 and a raster below 2^16 pixels a side,
 // n, m <= 2^30 and every product below stays under 2^62.
-void drawLineWithin(Color* pixels, int width, int height, std::int64_t x0, std::int64_t y0,
-                    std::int64_t x1, std::int64_t y1, Color color) {
+void drawLineWithin(Color* pixels, int width, int height, std::int64_t x0, std::int64_t y0, std::int64_t x1,
+                    std::int64_t y1, Color color) {
   if (width <= 0 || height <= 0) return;
   const std::int64_t dx = x1 - x0, dy = y1 - y0;
   const std::int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
@@ -114,8 +114,7 @@ void drawLineWithin(Color* pixels, int width, int height, std::int64_t x0, std::
   }
 }
 
-void drawLine(Color* pixels, int width, int height, double x0, double y0, double x1, double y1,
-              Color color) {
+void drawLine(Color* pixels, int width, int height, double x0, double y0, double x1, double y1, Color color) {
   // Most segments of a picture miss it: they are turned away here, before
   // any conversion (NaN is never beside).
   if (bothBeside<double>(x0, x1, width) || bothBeside<double>(y0, y1, height)) return;
@@ -185,8 +184,7 @@ void Raster::rectangle(int x1, int y1, int x2, int y2) {
   if (cx1 >= cx2 || cy1 >= cy2) return;
   Color* const p = pixels_.data();
   auto row = [&](int y, Color c) {
-    std::fill(p + static_cast<std::ptrdiff_t>(y) * Width + cx1,
-              p + static_cast<std::ptrdiff_t>(y) * Width + cx2, c);
+    std::fill(p + static_cast<std::ptrdiff_t>(y) * Width + cx1, p + static_cast<std::ptrdiff_t>(y) * Width + cx2, c);
   };
   auto column = [&](int x, Color c) {
     for (int y = cy1; y < cy2; ++y) p[static_cast<std::ptrdiff_t>(y) * Width + x] = c;

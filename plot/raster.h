@@ -22,8 +22,8 @@ class TextRenderer {
   virtual ~TextRenderer() = default;
   // Draws `text` (UTF-8) with its top-left corner at (x, y) in `color`. When
   // `opaque` is true the text's box is first filled with `background`.
-  virtual void drawText(Raster& raster, int x, int y, const std::string& text, Color color,
-                        bool opaque, Color background) = 0;
+  virtual void drawText(Raster& raster, int x, int y, const std::string& text, Color color, bool opaque,
+                        Color background) = 0;
 };
 
 enum class BrushStyle { Solid, Clear };
@@ -48,15 +48,15 @@ inline constexpr double LineLimit = 536870912.0;  // 2^29
 
 // The line rule for ends within ±LineLimit, with no segment beside the raster
 // (see drawPixelLine); rasters below 2^16 pixels a side.
-void drawLineWithin(Color* pixels, int width, int height, std::int64_t x0, std::int64_t y0,
-                    std::int64_t x1, std::int64_t y1, Color color);
+void drawLineWithin(Color* pixels, int width, int height, std::int64_t x0, std::int64_t y0, std::int64_t x1,
+                    std::int64_t y1, Color color);
 
 // The line rule, shared by the canvas and its tests. Sets in `pixels`
 // (width × height, row-major) every pixel of the line from (x0, y0) to
 // (x1, y1) except (x1, y1) itself, clipped to the raster, for whole-number
 // ends within ±LineLimit.
-inline void drawPixelLine(Color* pixels, int width, int height, std::int64_t x0, std::int64_t y0,
-                          std::int64_t x1, std::int64_t y1, Color color) {
+inline void drawPixelLine(Color* pixels, int width, int height, std::int64_t x0, std::int64_t y0, std::int64_t x1,
+                          std::int64_t y1, Color color) {
   if (bothBeside<std::int64_t>(x0, x1, width) || bothBeside<std::int64_t>(y0, y1, height)) return;
   drawLineWithin(pixels, width, height, x0, y0, x1, y1, color);
 }
@@ -66,8 +66,7 @@ inline void drawPixelLine(Color* pixels, int width, int height, std::int64_t x0,
 // of the segments with an end beyond ±LineLimit only horizontal and vertical
 // ones are drawn (exactly: their pixels do not depend on how far away the
 // ends are).
-void drawLine(Color* pixels, int width, int height, double x0, double y0, double x1, double y1,
-              Color color);
+void drawLine(Color* pixels, int width, int height, double x0, double y0, double x1, double y1, Color color);
 
 class Raster {
  public:
@@ -146,14 +145,20 @@ class Raster {
 
   void setPenColor(Color c) { pen_ = c; }
   Color penColor() const { return pen_; }
-  void setBrushColor(Color c) { brush_ = c; brushStyle_ = BrushStyle::Solid; }
+  void setBrushColor(Color c) {
+    brush_ = c;
+    brushStyle_ = BrushStyle::Solid;
+  }
   Color brushColor() const { return brush_; }
   void setBrushStyle(BrushStyle s) { brushStyle_ = s; }
   BrushStyle brushStyle() const { return brushStyle_; }
 
   // Pixel coordinates are whole numbers held in doubles, so that a point far
   // outside any integer range (or not finite at all) can still be passed.
-  void moveTo(double x, double y) { curX_ = x; curY_ = y; }
+  void moveTo(double x, double y) {
+    curX_ = x;
+    curY_ = y;
+  }
   // Draws from the current position to (x, y), leaving out (x, y) itself, and
   // makes (x, y) the current position.
   void lineTo(double x, double y) {

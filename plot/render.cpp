@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace graf {
@@ -28,8 +28,10 @@ void clearUpperVectorState() {
 void clearUpperVectorState() {}
 #endif
 
-// Pixel positions within this bound are drawn through whole-number arrays.
-constexpr double SmallLimit = 1073741824.0;  // 2^30
+// Pixel positions within this bound are drawn through whole-number arrays,
+// straight into the line for whole-number ends; beyond it, through the line
+// for any ends, which has the same rule.
+constexpr double SmallLimit = LineLimit;
 
 // What every curve of one redraw shares: the sample points x (by repeated
 // addition of the step from −80, the last one at 80 or beyond), their pixel
@@ -73,10 +75,14 @@ bool sampleColumns(const PlotState& st, Sampling& sm) {
 // f(x) of one kind, in the same order of operations as the kind table.
 template <Kind K>
 inline double valueOf(double a, double b, double c, double x) {
-  if constexpr (K == Kind::Linear) return a * x + b;
-  else if constexpr (K == Kind::Quadratic) return a * (x * x) + b * x + c;
-  else if constexpr (K == Kind::Quadratic2) return a * ((x - b) * (x - b)) + c;
-  else return std::fabs(x - b) * a + c;
+  if constexpr (K == Kind::Linear)
+    return a * x + b;
+  else if constexpr (K == Kind::Quadratic)
+    return a * (x * x) + b * x + c;
+  else if constexpr (K == Kind::Quadratic2)
+    return a * ((x - b) * (x - b)) + c;
+  else
+    return std::fabs(x - b) * a + c;
 }
 
 // Where a curve can be skipped. Its rows are worked out exactly as they are
@@ -166,8 +172,8 @@ int curveSpans(const Sampling& sm, double a, double b, const Row& row, Span* spa
   const auto begin = sm.x.begin();
   // kl: the last sample before the turning point's neighbourhood (p − 1 when
   // none in p..q); kr: the first one after it (q + 1 when none).
-  const auto below = std::lower_bound(begin + static_cast<std::ptrdiff_t>(p),
-                                      begin + static_cast<std::ptrdiff_t>(q) + 1, turn - near);
+  const auto below =
+      std::lower_bound(begin + static_cast<std::ptrdiff_t>(p), begin + static_cast<std::ptrdiff_t>(q) + 1, turn - near);
   const auto above = std::upper_bound(below, begin + static_cast<std::ptrdiff_t>(q) + 1, turn + near);
   const auto kl = static_cast<std::ptrdiff_t>(below - begin) - 1;
   const auto kr = static_cast<std::ptrdiff_t>(above - begin);
@@ -212,8 +218,8 @@ void drawCurve(const PlotState& st, const Sampling& sm, Raster& pic, double a, d
     const Color color = pic.penColor();
     for (int i = 0; i < count; ++i)
       for (std::size_t k = spans[i].first; k < spans[i].last; ++k)
-        drawPixelLine(pixels, Raster::Width, Raster::Height, sm.column[k + 1], rows[k + 1], sm.column[k],
-                      rows[k], color);
+        drawPixelLine(pixels, Raster::Width, Raster::Height, sm.column[k + 1], rows[k + 1], sm.column[k], rows[k],
+                      color);
   }
   pic.moveTo(pixelColumn(st, lastX), pixelRow(st, valueOf<K>(a, b, c, lastX)));
 }

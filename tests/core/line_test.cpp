@@ -89,8 +89,7 @@ TEST(Line, PixelsOfShortSegments) {
       {2, 2, 2, 2, {}},        // no step: the end is left out
   };
   for (const Case& c : cases)
-    EXPECT_EQ(drawn(6, 4, c.x0, c.y0, c.x1, c.y1), sorted(c.expected))
-        << describe(c.x0, c.y0, c.x1, c.y1);
+    EXPECT_EQ(drawn(6, 4, c.x0, c.y0, c.x1, c.y1), sorted(c.expected)) << describe(c.x0, c.y0, c.x1, c.y1);
 }
 
 // Many random segments around and across the picture, drawn clipped and
@@ -106,10 +105,10 @@ TEST(Line, ClippedLineMatchesWholeLine) {
   for (int k = 0; k < segments; ++k) {
     int x0 = farX(rng), y0 = farY(rng), x1 = farX(rng), y1 = farY(rng);
     switch (kind(rng)) {
-      case 0: break;  // anywhere
+      case 0: break;           // anywhere
       case 1: y1 = y0; break;  // horizontal
       case 2: x1 = x0; break;  // vertical
-      case 3: {  // diagonal
+      case 3: {                // diagonal
         const int d = len(rng);
         x1 = x0 + d;
         y1 = y0 + (unit(rng) < 0 ? -d : d);
@@ -192,8 +191,8 @@ TEST(Line, TheLimitOfExactLines) {
     std::int64_t x0, y0, x1, y1;
   };
   const Case cases[] = {
-      {-L, 100, L, 101},  {L, 0, -L, 320},   {100, -L, 101, L},  {392, L, 0, -L},
-      {-L, -L, L, L},     {0, 0, 300, L},    {-L, 160, 205, 160}, {205, L, 205, 0},
+      {-L, 100, L, 101}, {L, 0, -L, 320}, {100, -L, 101, L},   {392, L, 0, -L},
+      {-L, -L, L, L},    {0, 0, 300, L},  {-L, 160, 205, 160}, {205, L, 205, 0},
   };
   for (const Case& c : cases) {
     const Pixels exact = windowedLine(c.x0, c.y0, c.x1, c.y1);
@@ -203,7 +202,8 @@ TEST(Line, TheLimitOfExactLines) {
     const auto out = [&](std::int64_t v) { return v == L ? L + 1 : v == -L ? -L - 1 : v; };
     const Case far{out(c.x0), out(c.y0), out(c.x1), out(c.y1)};
     const bool straight = far.x0 == far.x1 || far.y0 == far.y1;
-    EXPECT_EQ(drawn(W, H, far.x0, far.y0, far.x1, far.y1), straight ? windowedLine(far.x0, far.y0, far.x1, far.y1) : Pixels{})
+    EXPECT_EQ(drawn(W, H, far.x0, far.y0, far.x1, far.y1),
+              straight ? windowedLine(far.x0, far.y0, far.x1, far.y1) : Pixels{})
         << describe(far.x0, far.y0, far.x1, far.y1);
   }
 }
@@ -216,9 +216,7 @@ TEST(Line, FarSegmentsAcrossThePictureDrawNothing) {
   std::mt19937_64 rng(11);
   std::uniform_int_distribution<int> px(0, W - 1), py(0, H - 1), coin(0, 1);
   std::uniform_int_distribution<std::int64_t> far(std::int64_t{1} << 52, (std::int64_t{1} << 53) - 8);
-  const auto round256 = [](std::int64_t v) {
-    return (v >= 0 ? (v + 128) / 256 : -((128 - v) / 256)) * 256;
-  };
+  const auto round256 = [](std::int64_t v) { return (v >= 0 ? (v + 128) / 256 : -((128 - v) / 256)) * 256; };
   int crossing = 0;
   for (int k = 0; k < 400; ++k) {
     const std::int64_t fx = far(rng) * 256 * (coin(rng) ? 1 : -1);
@@ -283,7 +281,8 @@ TEST(Line, FarLinesThroughTheOrigin) {
     int a, b;
   };
   const Dir dirs[] = {{1, 1}, {2, 1}, {4, 1}, {5, 3}, {7, 2}, {1, 2}, {3, 8}, {1, 0}, {0, 1}};
-  const double reaches[] = {1e3, 1e6, 0x1p26, 0x1p28, 0x1p29, 1e9, 0x1p40, 0x1p52, 0x1p61, 0x1p62, 1e19, 0x1p200, 0x1p996};
+  const double reaches[] = {1e3,    1e6,    0x1p26, 0x1p28, 0x1p29,  1e9,    0x1p40,
+                            0x1p52, 0x1p61, 0x1p62, 1e19,   0x1p200, 0x1p996};
   const int ends[][2] = {{-1, 1}, {1, -1}, {0, 1}, {1, 0}, {-1, 0}, {0, -1}};
   for (const Dir& d : dirs) {
     for (double t : reaches) {
@@ -291,7 +290,7 @@ TEST(Line, FarLinesThroughTheOrigin) {
         const long double t0 = e[0] * static_cast<long double>(t), t1 = e[1] * static_cast<long double>(t);
         const bool xMajor = d.a >= d.b;
         const int A = xMajor ? d.a : d.b, B = xMajor ? d.b : d.a;  // minor = major·B/A
-        const long double s = t0 * A, f = t1 * A;  // major coordinate of start and end
+        const long double s = t0 * A, f = t1 * A;                  // major coordinate of start and end
         // Moving toward larger minor values a tie goes down, else up.
         const bool halfDown = t1 * B > t0 * B;
         Pixels expected;

@@ -27,16 +27,16 @@ TEST(Raster, RectangleFillsAndOutlines) {
     Color pen, brush;
   };
   const Case cases[] = {
-      {10, 20, 30, 25, true, 0x0000FF, 0x00FF00},    // inside
-      {10, 20, 30, 25, false, 0x0000FF, 0x00FF00},   // outline only
-      {-5, -7, 4, 3, true, 0x0000FF, 0x00FF00},      // top-left corner cut off
-      {380, 300, 500, 400, true, 0x0000FF, 0x00FF00},  // bottom-right cut off
-      {-10, -10, 500, 400, true, 0x0000FF, 0x00FF00},  // outline outside the raster
+      {10, 20, 30, 25, true, 0x0000FF, 0x00FF00},                       // inside
+      {10, 20, 30, 25, false, 0x0000FF, 0x00FF00},                      // outline only
+      {-5, -7, 4, 3, true, 0x0000FF, 0x00FF00},                         // top-left corner cut off
+      {380, 300, 500, 400, true, 0x0000FF, 0x00FF00},                   // bottom-right cut off
+      {-10, -10, 500, 400, true, 0x0000FF, 0x00FF00},                   // outline outside the raster
       {0, 0, Raster::Width, Raster::Height, true, 0xFFFFFF, 0xFFFFFF},  // clearing
-      {7, 3, 8, 9, true, 0x0000FF, 0x00FF00},        // one column: all outline
-      {5, 5, 5, 9, true, 0x0000FF, 0x00FF00},        // empty
-      {5, 9, 8, 2, true, 0x0000FF, 0x00FF00},        // empty
-      {400, 5, 410, 9, true, 0x0000FF, 0x00FF00},    // beside the raster
+      {7, 3, 8, 9, true, 0x0000FF, 0x00FF00},                           // one column: all outline
+      {5, 5, 5, 9, true, 0x0000FF, 0x00FF00},                           // empty
+      {5, 9, 8, 2, true, 0x0000FF, 0x00FF00},                           // empty
+      {400, 5, 410, 9, true, 0x0000FF, 0x00FF00},                       // beside the raster
   };
   for (const Case& c : cases) {
     Raster r = filledRaster();
@@ -50,8 +50,10 @@ TEST(Raster, RectangleFillsAndOutlines) {
         Color want = Background;
         if (x >= c.x1 && x < c.x2 && y >= c.y1 && y < c.y2) {
           const bool edge = x == c.x1 || x == c.x2 - 1 || y == c.y1 || y == c.y2 - 1;
-          if (edge) want = c.pen;
-          else if (c.solid) want = c.brush;
+          if (edge)
+            want = c.pen;
+          else if (c.solid)
+            want = c.brush;
         }
         if (r.pixel(x, y) != want) ++wrong;
       }
@@ -100,12 +102,28 @@ TEST(Raster, AWholeFillLooksWrittenToEveryOperation) {
   const Case cases[] = {
       {"read", [](Raster&) {}},
       {"set a pixel", [](Raster& r) { r.setPixel(3, 4, Pen); }},
-      {"line", [](Raster& r) { r.moveTo(-5, 7); r.lineTo(400, 200); }},
+      {"line",
+       [](Raster& r) {
+         r.moveTo(-5, 7);
+         r.lineTo(400, 200);
+       }},
       {"smaller rectangle", [](Raster& r) { r.rectangle(10, 20, 30, 25); }},
       {"second whole fill in another colour",
-       [](Raster& r) { r.setBrushColor(0x111111); r.setPenColor(0x111111); r.rectangle(0, 0, 500, 500); }},
-      {"copy", [](Raster& r) { const Raster copy(r); r = copy; }},
-      {"move", [](Raster& r) { Raster moved(std::move(r)); r = std::move(moved); }},
+       [](Raster& r) {
+         r.setBrushColor(0x111111);
+         r.setPenColor(0x111111);
+         r.rectangle(0, 0, 500, 500);
+       }},
+      {"copy",
+       [](Raster& r) {
+         const Raster copy(r);
+         r = copy;
+       }},
+      {"move",
+       [](Raster& r) {
+         Raster moved(std::move(r));
+         r = std::move(moved);
+       }},
       {"writable data", [](Raster& r) { r.data()[5] = Pen; }},
   };
   for (const Case& c : cases) {

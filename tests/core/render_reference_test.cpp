@@ -22,8 +22,8 @@ std::string describe(const PlotState& st) {
   out << "zoom " << st.view.ZoomFactor << " pan " << st.view.PanX << "," << st.view.PanY << " step "
       << st.settings.SampleStep << " cleared " << st.flags.PictureCleared << " functions:";
   for (int i = 1; i <= st.table.FunctionCount; ++i)
-    out << " [" << kindNumber(st.table.FunctionKind[i]) << " " << st.table.CoefA[i] << " "
-        << st.table.CoefB[i] << " " << st.table.CoefC[i] << "]";
+    out << " [" << kindNumber(st.table.FunctionKind[i]) << " " << st.table.CoefA[i] << " " << st.table.CoefB[i] << " "
+        << st.table.CoefC[i] << "]";
   return out.str();
 }
 
@@ -38,14 +38,14 @@ void expectSameAsReference(const PlotState& st) {
   const auto diff = std::mismatch(pic.data(), end, want.pixels.begin());
   if (diff.first != end) {
     const auto at = diff.first - pic.data();
-    ADD_FAILURE() << "pixel " << at % Raster::Width << "," << at / Raster::Width << " is " << std::hex
-                  << *diff.first << " instead of " << *diff.second << std::dec << "; " << describe(st);
+    ADD_FAILURE() << "pixel " << at % Raster::Width << "," << at / Raster::Width << " is " << std::hex << *diff.first
+                  << " instead of " << *diff.second << std::dec << "; " << describe(st);
   }
   // NaN pens (curves beyond every number) compare as both NaN.
   const auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
   EXPECT_TRUE(same(pic.currentX(), want.penX) && same(pic.currentY(), want.penY))
-      << pic.currentX() << "," << pic.currentY() << " instead of " << want.penX << "," << want.penY
-      << "; " << describe(st);
+      << pic.currentX() << "," << pic.currentY() << " instead of " << want.penX << "," << want.penY << "; "
+      << describe(st);
 }
 
 TEST(RenderReference, RandomTablesGiveTheSamePictures) {
@@ -177,7 +177,8 @@ TEST(RenderReference, TheFarthestCurvesStayWithinTheLineLimit) {
       for (double step : {1.0, 0.1}) {
         const double a = 100 * sign, b = kind == Kind::Quadratic ? 100 * sign : -100 * sign, c = 100 * sign;
         double farthest = 0;
-        for (double x = -80; x < 80 + step; x += step) farthest = std::max(farthest, std::fabs(evaluate(kind, a, b, c, x)));
+        for (double x = -80; x < 80 + step; x += step)
+          farthest = std::max(farthest, std::fabs(evaluate(kind, a, b, c, x)));
         // The sum of two curves reaches twice as far; between two samples the
         // row moves by at most twice the reach, from an end inside the picture.
         EXPECT_LT(Raster::Height + 2 * u * (2 * farthest), LineLimit) << kindNumber(kind);
@@ -215,15 +216,17 @@ TEST(RenderReference, ExtremeCurvesGiveTheSamePictures) {
       {Kind::Quadratic, 1e306, 0, 1e306, 1, 0, 0.1, Beyond::Nothing},  // infinite for |x| above about 13
       {Kind::Linear, 0, -1e300, 0, 8, 0, 0.5, Beyond::Nothing},
       {Kind::Linear, 1e12, 3, 0, 2, 0, 0.1, Beyond::Curve2},  // rows beyond 2^30 inside the picture's columns
-      {Kind::Linear, 1e5, 3, 0, 2, 0, 0.1, Beyond::Nothing},   // rows within the limit, beyond 2^23
+      {Kind::Linear, 2.5e8, 0, 0, 8, 0, 0.1, Beyond::Curve2},  // across the picture from ±8·10^8
+      {Kind::Linear, 1.5e8, 0, 0, 8, 0, 0.1, Beyond::Nothing},  // from ±4.8·10^8, within the limit
+      {Kind::Linear, 1e5, 3, 0, 2, 0, 0.1, Beyond::Nothing},  // rows within the limit, beyond 2^23
       {Kind::AbsoluteValue, 1e300, 1000, 1e300, 4, 0, 1.0, Beyond::Nothing},
-      {Kind::Quadratic2, 1e200, 0, -1e200, 1, 0, 0.1, Beyond::Nothing},  // ∞ − ∞ is not a number
+      {Kind::Quadratic2, 1e200, 0, -1e200, 1, 0, 0.1, Beyond::Nothing},   // ∞ − ∞ is not a number
       {Kind::Linear, 100, 0, 0, 1, -32 * 1000000, 0.1, Beyond::Nothing},  // panned far down
       {Kind::Quadratic, 100, 100, 100, 8, 32 * 1000, 0.1, Beyond::Nothing},
-      {Kind::Linear, 1, 0, 0, 3, 0, 0.1, Beyond::Nothing},    // not a zoom factor: only the background
-      {Kind::Linear, 1, 0, 0, 1, 0, 0, Beyond::Nothing},      // a step that never ends: no curve
+      {Kind::Linear, 1, 0, 0, 3, 0, 0.1, Beyond::Nothing},  // not a zoom factor: only the background
+      {Kind::Linear, 1, 0, 0, 1, 0, 0, Beyond::Nothing},    // a step that never ends: no curve
       {Kind::Linear, 1, 0, 0, 1, 0, 1e-300, Beyond::Nothing},
-      {Kind::Linear, 1, 0, 0, 1, 0, 200, Beyond::Nothing},    // one segment
+      {Kind::Linear, 1, 0, 0, 1, 0, 200, Beyond::Nothing},          // one segment
       {Kind::Quadratic, 0.5, 0, -10, 1, 0, 1e300, Beyond::Curves},  // one segment from 10^300
   };
   for (const Case& c : cases) {
