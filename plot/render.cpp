@@ -1,7 +1,10 @@
 #include "plot/render.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace graf {
@@ -25,11 +28,10 @@ void clearUpperVectorState() {
 void clearUpperVectorState() {}
 #endif
 
-// Pixel positions within this bound are drawn through whole-number arrays.
-constexpr double SmallLimit = 1073741824.0;  // 2^30
-// Adding and taking away 1.5·2^52 rounds any |v| < 2^51 to the nearest whole
-// number, halves to even, without a branch: the same as roundHalfEven.
-constexpr double RoundingShift = 6755399441055744.0;
+// Pixel positions within this bound are drawn through whole-number arrays,
+// straight into the line for whole-number ends; beyond it, through the line
+// for any ends, which has the same rule.
+constexpr double SmallLimit = LineLimit;
 
 // What every curve of one redraw shares: the sample points x (by repeated
 // addition of the step from −80, the last one at 80 or beyond), their pixel
@@ -58,7 +60,7 @@ bool sampleColumns(const PlotState& st, Sampling& sm) {
   for (std::size_t k = 0; k < sm.x.size(); ++k) {
     const double c = unroundedColumn(u, st.view.PanX, sm.x[k]);
     if (!(std::fabs(c) < SmallLimit)) return false;
-    sm.column[k] = static_cast<int>((c + RoundingShift) - RoundingShift);
+    sm.column[k] = static_cast<int>(roundSmall(c));
   }
   bool any = false;
   for (std::size_t k = 0; k + 1 < sm.x.size(); ++k) {
@@ -73,13 +75,117 @@ bool sampleColumns(const PlotState& st, Sampling& sm) {
 // f(x) of one kind, in the same order of operations as the kind table.
 template <Kind K>
 inline double valueOf(double a, double b, double c, double x) {
-  if constexpr (K == Kind::Linear) return a * x + b;
-  else if constexpr (K == Kind::Quadratic) return a * (x * x) + b * x + c;
-  else if constexpr (K == Kind::Quadratic2) return a * ((x - b) * (x - b)) + c;
-  else return std::fabs(x - b) * a + c;
+  if constexpr (K == Kind::Linear)
+    return a * x + b;
+  else if constexpr (K == Kind::Quadratic)
+    return a * (x * x) + b * x + c;
+  else if constexpr (K == Kind::Quadratic2)
+    return a * ((x - b) * (x - b)) + c;
+  else
+    return std::fabs(x - b) * a + c;
 }
 
-// One stored curve: the rows of the points that can matter, then each
+// Where a curve can be skipped. Its rows are worked out exactly as they are
+// drawn, with rounding errors of at most `slack` pixels against the true value
+// of f at the same sample x. On a run of samples where the true f is monotone,
+// every sample between two samples that lie at least a pixel beyond the same
+// edge of the picture lies at least half a pixel beyond it (slack ≤ 1/4), so
+// its row is beside the picture on that side and every segment between them
+// is turned away: only the samples from the last such sample at the start of
+// the run to the first one at its end are worked out, found by bisection.
+struct Span {
+  std::size_t first, last;  // samples first..last, segments first..last−1
+};
+
+// The side of the picture a row lies beyond by at least a pixel: −1 above,
+// +1 below, 0 near or inside (and for NaN).
+inline int farSide(double row) {
+  if (row <= -2.0) return -1;
+  if (row >= Raster::Height + 1.0) return 1;
+  return 0;
+}
+
+// The samples p..q of a monotone run that can set pixels, or none.
+template <class Row>
+bool monotoneSpan(const Row& row, std::size_t p, std::size_t q, Span& out) {
+  const int sp = farSide(row(p)), sq = farSide(row(q));
+  if (sp != 0 && sp == sq) return false;  // the whole run lies beyond one edge
+  std::size_t lo = p, hi = q;
+  if (sp != 0) {  // the last sample still beyond the start's edge
+    std::size_t in = q;
+    while (in - lo > 1) {
+      const std::size_t mid = lo + (in - lo) / 2;
+      (farSide(row(mid)) == sp ? lo : in) = mid;
+    }
+  }
+  if (sq != 0) {  // the first sample already beyond the end's edge
+    std::size_t in = lo;
+    while (hi - in > 1) {
+      const std::size_t mid = in + (hi - in) / 2;
+      (farSide(row(mid)) == sq ? hi : in) = mid;
+    }
+  }
+  out = {lo, hi};
+  return true;
+}
+
+// An upper bound of the rounding error of a row, in pixels: f takes at most
+// five rounded operations on terms no larger than |A|·X² + |B|·X + |C| with
+// X = 81 + |B| (|x| < 81), then the row two more. Infinite or NaN for
+// coefficients that are not finite.
+inline double rowSlack(double a, double b, double c, double u, int panY) {
+  const double m = std::max({std::fabs(a), std::fabs(b), std::fabs(c)});
+  const double reach = 81.0 + m;
+  const double terms = m * reach * reach + m * reach + m;
+  return 8.0 * 0x1p-53 * (u * terms + std::fabs(double(panY)) + 1024.0);
+}
+
+// The samples of one curve that can set pixels, as at most three spans in
+// increasing order: the monotone runs of f on either side of its turning
+// point, and the samples around that point. Returns their number.
+template <Kind K, class Row>
+int curveSpans(const Sampling& sm, double a, double b, const Row& row, Span* spans) {
+  const std::size_t p = sm.first, q = sm.last + 1;
+  // The turning point: A·x² + B·x has it at −B / (2A), computed within a
+  // rounding error; the other two kinds at B exactly. Samples within `near` of
+  // it form a run of their own, worked out in full.
+  bool turns = false;
+  double turn = 0, near = 0;
+  if constexpr (K == Kind::Quadratic) {
+    if (a != 0) {
+      turns = true;
+      turn = -b / (2.0 * a);
+      near = 1e-9 * (1.0 + std::fabs(turn));
+    }
+  } else if constexpr (K != Kind::Linear) {
+    turns = true;
+    turn = b;
+  }
+  int count = 0;
+  const auto run = [&](std::size_t from, std::size_t to) {
+    if (to > from && monotoneSpan(row, from, to, spans[count])) ++count;
+  };
+  if (!turns) {
+    run(p, q);
+    return count;
+  }
+  const auto begin = sm.x.begin();
+  // kl: the last sample before the turning point's neighbourhood (p − 1 when
+  // none in p..q); kr: the first one after it (q + 1 when none).
+  const auto below =
+      std::lower_bound(begin + static_cast<std::ptrdiff_t>(p), begin + static_cast<std::ptrdiff_t>(q) + 1, turn - near);
+  const auto above = std::upper_bound(below, begin + static_cast<std::ptrdiff_t>(q) + 1, turn + near);
+  const auto kl = static_cast<std::ptrdiff_t>(below - begin) - 1;
+  const auto kr = static_cast<std::ptrdiff_t>(above - begin);
+  const auto sp = static_cast<std::ptrdiff_t>(p), sq = static_cast<std::ptrdiff_t>(q);
+  if (kl > sp) run(p, static_cast<std::size_t>(std::min(kl, sq)));
+  const std::ptrdiff_t ml = std::max(kl, sp), mr = std::min(kr, sq);
+  if (mr > ml) spans[count++] = {static_cast<std::size_t>(ml), static_cast<std::size_t>(mr)};
+  if (kr < sq) run(static_cast<std::size_t>(std::max(kr, sp)), q);
+  return count;
+}
+
+// One stored curve: the rows of the samples that can set pixels, then each
 // segment from its right end to its left end, as sampleCurve draws it. A
 // curve with a row beyond the whole-number arrays is drawn by sampleCurve.
 template <Kind K>
@@ -89,47 +195,51 @@ void drawCurve(const PlotState& st, const Sampling& sm, Raster& pic, double a, d
   const int panY = st.view.PanY;
   const double lastX = sm.x[sm.x.size() - 2];
   if (sm.first <= sm.last) {
+    const auto row = [&](std::size_t k) { return unroundedRow(u, panY, valueOf<K>(a, b, c, sm.x[k])); };
+    Span spans[3];
+    int count = 0;
+    if (rowSlack(a, b, c, u, panY) <= 0.25)
+      count = curveSpans<K>(sm, a, b, row, spans);
+    else
+      spans[count++] = {sm.first, sm.last + 1};
     int fit = 1;
-    for (std::size_t k = sm.first; k <= sm.last + 1; ++k) {
-      const double v = unroundedRow(u, panY, valueOf<K>(a, b, c, sm.x[k]));
-      const bool small = std::fabs(v) < SmallLimit;  // false for NaN
-      fit &= static_cast<int>(small);
-      rows[k] = static_cast<int>(((small ? v : 0.0) + RoundingShift) - RoundingShift);
-    }
+    for (int i = 0; i < count; ++i)
+      for (std::size_t k = spans[i].first; k <= spans[i].last; ++k) {
+        const double v = row(k);
+        const bool small = std::fabs(v) < SmallLimit;  // false for NaN
+        fit &= static_cast<int>(small);
+        rows[k] = static_cast<int>(roundSmall(small ? v : 0.0));
+      }
     if (!fit) {
       sampleCurve(st, pic, [&](double t) { return valueOf<K>(a, b, c, t); });
       return;
     }
     Color* const pixels = pic.data();
     const Color color = pic.penColor();
-    for (std::size_t k = sm.first; k <= sm.last; ++k) {
-      const int y0 = rows[k + 1], y1 = rows[k];
-      if (bothBeside(y0, y1, Raster::Height)) continue;
-      drawPixelLine(pixels, Raster::Width, Raster::Height, sm.column[k + 1], y0, sm.column[k], y1, color);
-    }
+    for (int i = 0; i < count; ++i)
+      for (std::size_t k = spans[i].first; k < spans[i].last; ++k)
+        drawPixelLine(pixels, Raster::Width, Raster::Height, sm.column[k + 1], rows[k + 1], sm.column[k], rows[k],
+                      color);
   }
-  pic.moveTo(roundHalfEven(unroundedColumn(u, st.view.PanX, lastX)),
-             roundHalfEven(unroundedRow(u, panY, valueOf<K>(a, b, c, lastX))));
+  pic.moveTo(pixelColumn(st, lastX), pixelRow(st, valueOf<K>(a, b, c, lastX)));
 }
 
-}  // namespace
-
-void clearPicture(const PlotState& st, Raster& pic, Color faceColor) {
-  pic.create();
-  const Color c = st.flags.PictureCleared ? faceColor : 0xFFFFFF;
-  pic.setPenColor(c);
-  pic.setBrushColor(c);
-  pic.rectangle(0, 0, Raster::Width, Raster::Height);
-}
-
-void render(const PlotState& st, Raster& pic, const std::function<void()>& beforeCurve) {
-  clearUpperVectorState();
-  pic.create();
+bool gridFits(const PlotState& st) {
   const int u = pixelsPerUnit(st.view.ZoomFactor);
-  // ZoomFactor is always 1, 2, 4 or 8; anything else would make the loops
-  // below miss their exact end values.
-  if (u <= 0 || 320 % u != 0) return;
+  return u > 0 && 320 % u == 0;
+}
 
+// The grid, the axes and the ticks, line by line over the present pixels:
+// vertical grid lines at columns 45 + u .. 365 over the whole height,
+// horizontal ones at rows u .. 320 over columns 45..364, in ColorGrid; then
+// in black the x axis over columns 41..364, the y axis over rows 0..319, a
+// tick of three rows at every vertical grid line and one of three columns at
+// every horizontal one. The pen ends black.
+void drawBackground(const PlotState& st, Raster& pic) {
+  const int u = pixelsPerUnit(st.view.ZoomFactor);
+  // The origin's row may lie anywhere a 32-bit pan puts it.
+  const double originRow = OriginRow + double(st.view.PanY);
+  const double originColumn = OriginColumn + st.view.PanX;
   pic.setPenColor(st.settings.ColorGrid);
   int x = 45;
   do {
@@ -145,23 +255,91 @@ void render(const PlotState& st, Raster& pic, const std::function<void()>& befor
   } while (y != 320);
 
   pic.setPenColor(0);
-  pic.moveTo(41, OriginRow + st.view.PanY);
-  pic.lineTo(365, OriginRow + st.view.PanY);
-  pic.moveTo(OriginColumn + st.view.PanX, 0);
-  pic.lineTo(OriginColumn + st.view.PanX, 320);
+  pic.moveTo(41, originRow);
+  pic.lineTo(365, originRow);
+  pic.moveTo(originColumn, 0);
+  pic.lineTo(originColumn, 320);
 
   x = 45;
   do {
     x += u;
-    pic.moveTo(x, 161 + st.view.PanY);
-    pic.lineTo(x, 158 + st.view.PanY);
+    pic.moveTo(x, originRow + 1);
+    pic.lineTo(x, originRow - 2);
   } while (x != 365);
   y = 0;
   do {
     y += u;
-    pic.moveTo(204 + st.view.PanX, y);
-    pic.lineTo(207 + st.view.PanX, y);
+    pic.moveTo(originColumn - 1, y);
+    pic.lineTo(originColumn + 2, y);
   } while (y != 320);
+}
+
+// The same background written over a picture of one colour, `base`, each
+// pixel once with its final value. A row's pixels depend only on whether it
+// is a horizontal grid row, is crossed by the y axis, lies among the x axis
+// ticks and is the x axis itself; each kind of row is made once and copied.
+void writeBackground(const PlotState& st, Color* pixels, Color base) {
+  constexpr static int W = Raster::Width, H = Raster::Height;
+  const int u = pixelsPerUnit(st.view.ZoomFactor);
+  const Color grid = st.settings.ColorGrid;
+  const std::int64_t axisRow = OriginRow + std::int64_t{st.view.PanY};
+  const int axisColumn = OriginColumn + st.view.PanX;
+  const auto fillColumns = [](Color* row, int from, int to, Color c) {  // from..to−1, clipped
+    std::fill(row + std::clamp(from, 0, W), row + std::clamp(to, 0, W), c);
+  };
+  const auto setColumn = [](Color* row, int x, Color c) {
+    if (x >= 0 && x < W) row[x] = c;
+  };
+  std::array<std::array<Color, W>, 16> kinds;
+  unsigned made = 0;
+  for (int y = 0; y < H; ++y) {
+    const bool gridRow = y >= u && y <= 320 && y % u == 0;
+    const bool yAxis = y <= 319;
+    const bool ticks = y >= axisRow - 1 && y <= axisRow + 1;
+    const bool xAxis = y == axisRow;
+    const unsigned kind = unsigned(gridRow) | unsigned(yAxis) << 1 | unsigned(ticks) << 2 | unsigned(xAxis) << 3;
+    Color* const row = kinds[kind].data();
+    if (!(made & 1u << kind)) {
+      made |= 1u << kind;
+      std::fill(row, row + W, base);
+      for (int x = 45 + u; x <= 365; x += u) row[x] = grid;
+      if (gridRow) fillColumns(row, 45, 365, grid);
+      if (xAxis) fillColumns(row, 41, 365, 0);
+      if (yAxis) setColumn(row, axisColumn, 0);
+      if (ticks)
+        for (int x = 45 + u; x <= 365; x += u) row[x] = 0;
+      if (gridRow) fillColumns(row, axisColumn - 1, axisColumn + 2, 0);
+    }
+    std::copy(row, row + W, pixels + static_cast<std::ptrdiff_t>(y) * W);
+  }
+}
+
+}  // namespace
+
+void clearPicture(const PlotState& st, Raster& pic, Color faceColor) {
+  pic.create();
+  const Color c = st.flags.PictureCleared ? faceColor : 0xFFFFFF;
+  pic.setPenColor(c);
+  pic.setBrushColor(c);
+  pic.rectangle(0, 0, Raster::Width, Raster::Height);
+}
+
+void render(const PlotState& st, Raster& pic, const std::function<void()>& beforeCurve) {
+  clearUpperVectorState();
+  pic.create();
+  // ZoomFactor is always 1, 2, 4 or 8; anything else would make the loops
+  // of the grid miss their exact end values.
+  if (!gridFits(st)) return;
+
+  Color base = 0;
+  if (pic.pendingFill(base)) {
+    writeBackground(st, pic.dataToOverwrite(), base);
+    // Black, at the end of the last tick, as drawing the lines leaves it.
+    pic.setPenColor(0);
+    pic.moveTo(OriginColumn + st.view.PanX + 2, 320);
+  } else {
+    drawBackground(st, pic);
+  }
 
   Sampling sm;
   const bool shared = st.table.FunctionCount > 0 && sampleColumns(st, sm);

@@ -38,6 +38,13 @@ inline double roundHalfEven(double v) {
   return v >= 0 ? (v + big) - big : (v - big) + big;
 }
 
+// The same rounding without a branch, for |v| < 2^51 (NaN and values beyond
+// give nonsense): adding and taking away 1.5·2^52 leaves no fraction bits.
+inline double roundSmall(double v) {
+  constexpr double shift = 6755399441055744.0;  // 1.5·2^52
+  return (v + shift) - shift;
+}
+
 // The one mapping from plot point to pixel, before rounding: 205 + u·x + PanX
 // and 160 − u·y + PanY, worked out in exactly this order.
 inline double unroundedColumn(double u, int panX, double x) { return OriginColumn + u * x + panX; }
@@ -56,9 +63,8 @@ void sampleCurve(const PlotState& st, Raster& pic, F f) {
   const double s = st.settings.SampleStep;
   // A step that is not positive, or too small to move x, would never end.
   if (!(s > 0.0) || !(-80.0 + s > -80.0)) return;
-  const double u = pixelsPerUnit(st.view.ZoomFactor);
-  const auto column = [&](double x) { return roundHalfEven(unroundedColumn(u, st.view.PanX, x)); };
-  const auto row = [&](double y) { return roundHalfEven(unroundedRow(u, st.view.PanY, y)); };
+  const auto column = [&](double x) { return pixelColumn(st, x); };
+  const auto row = [&](double y) { return pixelRow(st, y); };
   // Each segment runs from the point at x + s back to the point at x; the
   // point at x + s is the end of the next segment, so it is worked out once.
   // A segment whose two columns lie on the same side beyond the picture sets

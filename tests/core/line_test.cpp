@@ -89,8 +89,7 @@ TEST(Line, PixelsOfShortSegments) {
       {2, 2, 2, 2, {}},        // no step: the end is left out
   };
   for (const Case& c : cases)
-    EXPECT_EQ(drawn(6, 4, c.x0, c.y0, c.x1, c.y1), sorted(c.expected))
-        << describe(c.x0, c.y0, c.x1, c.y1);
+    EXPECT_EQ(drawn(6, 4, c.x0, c.y0, c.x1, c.y1), sorted(c.expected)) << describe(c.x0, c.y0, c.x1, c.y1);
 }
 
 // Many random segments around and across the picture, drawn clipped and
@@ -106,10 +105,10 @@ TEST(Line, ClippedLineMatchesWholeLine) {
   for (int k = 0; k < segments; ++k) {
     int x0 = farX(rng), y0 = farY(rng), x1 = farX(rng), y1 = farY(rng);
     switch (kind(rng)) {
-      case 0: break;  // anywhere
+      case 0: break;           // anywhere
       case 1: y1 = y0; break;  // horizontal
       case 2: x1 = x0; break;  // vertical
-      case 3: {  // diagonal
+      case 3: {                // diagonal
         const int d = len(rng);
         x1 = x0 + d;
         y1 = y0 + (unit(rng) < 0 ? -d : d);
@@ -164,32 +163,60 @@ Pixels windowedLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int6
   return sorted(out);
 }
 
-// Segments with ends up to 2^52 through a random pixel of the picture.
+// Segments with ends up to the line's limit, 2^29, through a random pixel of
+// the picture.
 TEST(Line, LongSegmentsThroughThePicture) {
   std::mt19937_64 rng(7);
   std::uniform_int_distribution<int> px(0, W - 1), py(0, H - 1), dir(-1000, 1000);
-  std::uniform_int_distribution<std::int64_t> reach(0, std::int64_t{1} << 42);
+  std::uniform_int_distribution<std::int64_t> reach(0, std::int64_t{1} << 19);  // 1000·2^19 + 392 < 2^29
   for (int k = 0; k < 400; ++k) {
     const std::int64_t cx = px(rng), cy = py(rng);
     std::int64_t a = dir(rng), b = dir(rng);
     if (a == 0 && b == 0) a = 1;
     const std::int64_t k0 = reach(rng), k1 = reach(rng);
     const std::int64_t x0 = cx - k0 * a, y0 = cy - k0 * b, x1 = cx + k1 * a, y1 = cy + k1 * b;
+    for (std::int64_t v : {x0, y0, x1, y1}) ASSERT_LE(std::abs(double(v)), LineLimit);
     const Pixels expected = windowedLine(x0, y0, x1, y1);
     ASSERT_FALSE(expected.empty());  // the line passes through (cx, cy)
     ASSERT_EQ(drawn(W, H, x0, y0, x1, y1), expected) << describe(x0, y0, x1, y1);
   }
 }
 
+// At the limit the line is exact; one pixel beyond it, a line that is neither
+// horizontal nor vertical draws nothing, while a horizontal or vertical one
+// keeps its pixels.
+TEST(Line, TheLimitOfExactLines) {
+  const std::int64_t L = static_cast<std::int64_t>(LineLimit);
+  struct Case {
+    std::int64_t x0, y0, x1, y1;
+  };
+  const Case cases[] = {
+      {-L, 100, L, 101}, {L, 0, -L, 320}, {100, -L, 101, L},   {392, L, 0, -L},
+      {-L, -L, L, L},    {0, 0, 300, L},  {-L, 160, 205, 160}, {205, L, 205, 0},
+  };
+  for (const Case& c : cases) {
+    const Pixels exact = windowedLine(c.x0, c.y0, c.x1, c.y1);
+    EXPECT_FALSE(exact.empty()) << describe(c.x0, c.y0, c.x1, c.y1);
+    EXPECT_EQ(drawn(W, H, c.x0, c.y0, c.x1, c.y1), exact) << describe(c.x0, c.y0, c.x1, c.y1);
+    // Each end that lies on the limit moved one pixel beyond it.
+    const auto out = [&](std::int64_t v) { return v == L ? L + 1 : v == -L ? -L - 1 : v; };
+    const Case far{out(c.x0), out(c.y0), out(c.x1), out(c.y1)};
+    const bool straight = far.x0 == far.x1 || far.y0 == far.y1;
+    EXPECT_EQ(drawn(W, H, far.x0, far.y0, far.x1, far.y1),
+              straight ? windowedLine(far.x0, far.y0, far.x1, far.y1) : Pixels{})
+        << describe(far.x0, far.y0, far.x1, far.y1);
+  }
+}
+
 // Ends between 2^60 and 2^61 (or one end in the picture), aimed at the
 // picture: the far ends are multiples of 256, as doubles of that size are.
-TEST(Line, FarSegmentsAcrossThePicture) {
+// Beyond the line's limit such a line draws nothing, though it would cross the
+// picture.
+TEST(Line, FarSegmentsAcrossThePictureDrawNothing) {
   std::mt19937_64 rng(11);
   std::uniform_int_distribution<int> px(0, W - 1), py(0, H - 1), coin(0, 1);
   std::uniform_int_distribution<std::int64_t> far(std::int64_t{1} << 52, (std::int64_t{1} << 53) - 8);
-  const auto round256 = [](std::int64_t v) {
-    return (v >= 0 ? (v + 128) / 256 : -((128 - v) / 256)) * 256;
-  };
+  const auto round256 = [](std::int64_t v) { return (v >= 0 ? (v + 128) / 256 : -((128 - v) / 256)) * 256; };
   int crossing = 0;
   for (int k = 0; k < 400; ++k) {
     const std::int64_t fx = far(rng) * 256 * (coin(rng) ? 1 : -1);
@@ -207,9 +234,8 @@ TEST(Line, FarSegmentsAcrossThePicture) {
       std::swap(y0, y1);
     }
     for (std::int64_t v : {x0, y0, x1, y1}) ASSERT_EQ(static_cast<std::int64_t>(double(v)), v);
-    const Pixels expected = windowedLine(x0, y0, x1, y1);
-    if (!expected.empty()) ++crossing;
-    ASSERT_EQ(drawn(W, H, double(x0), double(y0), double(x1), double(y1)), expected)
+    if (!windowedLine(x0, y0, x1, y1).empty()) ++crossing;
+    ASSERT_EQ(drawn(W, H, double(x0), double(y0), double(x1), double(y1)), Pixels{})
         << describe(double(x0), double(y0), double(x1), double(y1));
   }
   EXPECT_GT(crossing, 300);
@@ -248,13 +274,15 @@ TEST(Line, FarEndsCoverWholeRowOrColumn) {
 // Lines through the origin with direction (a, b): the ends are t0·(a, b) and
 // t1·(a, b) with t0, t1 in {0, ±t}. Inside the picture the line's exact
 // position along the minor axis is rounded to the nearest pixel, a tie toward
-// the start; this holds however far away the ends are.
+// the start; this holds as far as the line's limit. Beyond it only the
+// horizontal and vertical lines are drawn.
 TEST(Line, FarLinesThroughTheOrigin) {
   struct Dir {
     int a, b;
   };
   const Dir dirs[] = {{1, 1}, {2, 1}, {4, 1}, {5, 3}, {7, 2}, {1, 2}, {3, 8}, {1, 0}, {0, 1}};
-  const double reaches[] = {1e9, 0x1p40, 0x1p52, 0x1p61, 0x1p62, 1e19, 0x1p200, 0x1p996};
+  const double reaches[] = {1e3,    1e6,    0x1p26, 0x1p28, 0x1p29,  1e9,    0x1p40,
+                            0x1p52, 0x1p61, 0x1p62, 1e19,   0x1p200, 0x1p996};
   const int ends[][2] = {{-1, 1}, {1, -1}, {0, 1}, {1, 0}, {-1, 0}, {0, -1}};
   for (const Dir& d : dirs) {
     for (double t : reaches) {
@@ -262,7 +290,7 @@ TEST(Line, FarLinesThroughTheOrigin) {
         const long double t0 = e[0] * static_cast<long double>(t), t1 = e[1] * static_cast<long double>(t);
         const bool xMajor = d.a >= d.b;
         const int A = xMajor ? d.a : d.b, B = xMajor ? d.b : d.a;  // minor = major·B/A
-        const long double s = t0 * A, f = t1 * A;  // major coordinate of start and end
+        const long double s = t0 * A, f = t1 * A;                  // major coordinate of start and end
         // Moving toward larger minor values a tie goes down, else up.
         const bool halfDown = t1 * B > t0 * B;
         Pixels expected;
@@ -276,6 +304,8 @@ TEST(Line, FarLinesThroughTheOrigin) {
         }
         const double x0 = double(t0 * d.a), y0 = double(t0 * d.b);
         const double x1 = double(t1 * d.a), y1 = double(t1 * d.b);
+        const bool beyond = std::max({std::fabs(x0), std::fabs(y0), std::fabs(x1), std::fabs(y1)}) > LineLimit;
+        if (beyond && d.a != 0 && d.b != 0) expected.clear();
         EXPECT_EQ(drawn(W, H, x0, y0, x1, y1), sorted(expected)) << describe(x0, y0, x1, y1);
       }
     }

@@ -198,8 +198,16 @@ TEST(Render, PixelRoundingIsHalfToEven) {
   } cases[] = {{0.5, 0},    {1.5, 2},       {2.5, 2},    {-0.5, 0},   {-1.5, -2},
                {-2.5, -2},  {2.4999, 2},    {-7.51, -8}, {1e300, 1e300},
                {4503599627370495.5, 4503599627370496.0},  // 2^52 − ½ goes to the even 2^52
-               {2251799813685248.5, 2251799813685248.0}};
-  for (const auto& c : cases) EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
+               {2251799813685248.5, 2251799813685248.0},
+               {1125899906842624.5, 1125899906842624.0}, {-1125899906842625.5, -1125899906842626.0},
+               {-2.5000000000000004, -3}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(roundHalfEven(c.in), c.out) << c.in;
+    // The branch-free rounding of the whole-number rows agrees below 2^51.
+    if (std::fabs(c.in) < 0x1p51) {
+      EXPECT_EQ(roundSmall(c.in), c.out) << c.in;
+    }
+  }
   EXPECT_TRUE(std::isinf(roundHalfEven(INFINITY)));
   EXPECT_TRUE(std::isnan(roundHalfEven(NAN)));
   // The pixel of x = 0.125 at 1x is 205.5, which goes to 206; at x = 0.375, 206.5 goes to 206.
