@@ -22,6 +22,9 @@ class Notifier {
   virtual void message(MessageType type, const std::string& text) = 0;
 };
 
+// A refusal or an error: the beep, when sounds are on, then the box.
+void alert(Notifier& notifier, bool soundOn, MessageType type, const std::string& text);
+
 // The main window, as far as the commands use it.
 class MainWindowPort {
  public:

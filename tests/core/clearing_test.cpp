@@ -25,10 +25,10 @@ TEST_F(Clearing, ClearAllResetsTheViewAndKeepsTheOldEntries) {
   EXPECT_EQ(ui.zoomLabel, "1x");
   EXPECT_EQ(st.view.PanX, 0);
   EXPECT_EQ(st.view.PanY, 0);
-  EXPECT_EQ(st.view.PanStepsX, 0);
-  EXPECT_EQ(st.view.PanStepsY, 0);
-  EXPECT_EQ(st.view.OriginX, 205);
-  EXPECT_EQ(st.view.OriginY, 160);
+  EXPECT_EQ(st.view.panStepsX(), 0);
+  EXPECT_EQ(st.view.panStepsY(), 0);
+  EXPECT_EQ(st.view.originX(), 205);
+  EXPECT_EQ(st.view.originY(), 160);
   EXPECT_FALSE(st.flags.PlotShown);
   EXPECT_TRUE(st.flags.PictureCleared);
   EXPECT_FALSE(st.load.LoadMode);
