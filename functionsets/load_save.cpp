@@ -4,7 +4,6 @@ namespace graf {
 
 namespace {
 const char* const kFirstFileName = "fuggvenyek1.fv";
-const char* const kNothingToSave = "Nincs mit menteni";
 }  // namespace
 
 std::string automaticSetFileName(int k) { return "fuggvenyek" + std::to_string(k) + ".fv"; }
@@ -39,7 +38,7 @@ bool loadFunctionSet(Commands& cmd, SaveLoadPort& window, const std::vector<std:
 
 void SaveLoad::showWhatCanBeSaved() {
   const int count = cmd_.state().table.FunctionCount;
-  window_.setSaveLabel(count > 0 ? "Mentendő függvények: " + std::to_string(count) : kNothingToSave);
+  window_.setSaveLabel(count > 0 ? "Mentendő függvények: " + std::to_string(count) : NothingToSaveText);
   window_.setSaveEnabled(count > 0);
 }
 
@@ -127,7 +126,7 @@ bool SaveLoad::loadChosenFile(const std::string& path) {
 
 void SaveLoad::discard() {
   window_.setSaveEnabled(false);
-  window_.setSaveLabel(kNothingToSave);
+  window_.setSaveLabel(NothingToSaveText);
   cmd_.clearAll();
 }
 

@@ -51,6 +51,9 @@ class SaveLoadPort {
   virtual void closeWindow() = 0;
 };
 
+// The save label of the save/load window while nothing is stored.
+inline constexpr const char* NothingToSaveText = "Nincs mit menteni";
+
 // The automatic name number k (1, 2, …): fuggvenyek1.fv, fuggvenyek2.fv, ….
 std::string automaticSetFileName(int k);
 

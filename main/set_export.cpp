@@ -97,8 +97,9 @@ void chooseStepFromStoredClock(Settings& settings, const ClockStore& store) {
 PlotState pictureStartState(SettingsFilePort& settingsFile, const ClockStore& clock,
                             std::vector<std::string>& notes) {
   PlotState st;
+  SettingsState own;
   NoSettingsWindows windows;
-  ReadSettingsFile(st, SettingsPorts{settingsFile, windows, windows});
+  ReadSettingsFile(st, own, SettingsPorts{settingsFile, windows, windows});
   chooseStepFromStoredClock(st.settings, clock);
   notes.insert(notes.end(), windows.messages.begin(), windows.messages.end());
   return st;

@@ -4,10 +4,6 @@
 
 namespace graf {
 
-namespace {
-const char* const kNothingLoaded = "Nincs betöltve semmi";
-}  // namespace
-
 void LoadSession::beginAttempt() {
   p_.ProgressStep = 0;
   p_.ProgressPosition = 0;
@@ -51,7 +47,7 @@ void LoadSession::closeProgressWindow() { port_.closeProgressWindow(); }
 
 void LoadSession::clear() {
   p_.LoadMode = false;
-  port_.setLoadStatus(kNothingLoaded);
+  port_.setLoadStatus(NothingLoadedText);
 }
 
 }  // namespace graf

@@ -13,6 +13,9 @@
 
 namespace graf {
 
+// The load status of the save/load window while no set is loaded.
+inline constexpr const char* NothingLoadedText = "Nincs betöltve semmi";
+
 class LoadSession {
  public:
   LoadSession(LoadProgress& progress, LoadPort& port) : p_(progress), port_(port) {}

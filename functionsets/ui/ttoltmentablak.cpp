@@ -21,8 +21,8 @@ namespace {
 
 const QString kFilter = QStringLiteral("Függvények (*.fv)");
 const QString kSuffix = QStringLiteral("fv");
-const QString kNothingToSave = QStringLiteral("Nincs mit menteni");
-const QString kNothingLoaded = QStringLiteral("Nincs betöltve semmi");
+const QString kNothingToSave = QString::fromUtf8(graf::NothingToSaveText);
+const QString kNothingLoaded = QString::fromUtf8(graf::NothingLoadedText);
 
 qsizetype characterCount(const QString& s) {
   qsizetype n = 0;

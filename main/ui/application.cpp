@@ -134,7 +134,7 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   sugoablak_ = std::make_unique<Tsugoablak>();
   extraablak_ = std::make_unique<Textraablak>();
   induloablak_ = std::make_unique<Tinduloablak>();
-  beallitasablak_ = std::make_unique<Tbeallitasablak>(state_);
+  beallitasablak_ = std::make_unique<Tbeallitasablak>(state_, settingsState_);
   toltmentablak_ = std::make_unique<Ttoltmentablak>(commands_, setFiles_, foablak_.get());
   betoltesablak_ = std::make_unique<Tbetoltesablak>();
   toltmentablak_->setProgressWindow(*betoltesablak_);
@@ -169,7 +169,7 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   settingsFile_ = std::make_unique<::platform::SettingsFileStore>();
   mainSettingsPort_ = std::make_unique<MainSettingsPort>(*foablak_, *fuggvenyablak_);
   // Every activation of the main window applies and stores accepted settings.
-  connect(foablak_.get(), &Tfoablak::activated, this, [this] { MainWindowActivate(state_, settingsPorts()); });
+  connect(foablak_.get(), &Tfoablak::activated, this, [this] { MainWindowActivate(state_, settingsState_, settingsPorts()); });
   relay_.list = fuggvenyablak_.get();
   relay_.load = loadWindows_.get();
 
@@ -254,7 +254,7 @@ void GrafolinApp::openClockOverride() {
 }
 SettingsPorts GrafolinApp::settingsPorts() { return SettingsPorts{*settingsFile_, *mainSettingsPort_, notifier_}; }
 
-void GrafolinApp::readSettingsFile() { ReadSettingsFile(state_, settingsPorts()); }
+void GrafolinApp::readSettingsFile() { ReadSettingsFile(state_, settingsState_, settingsPorts()); }
 
 void GrafolinApp::openHelp(const QString& topic) {
   if (helpHook) {

@@ -59,6 +59,7 @@ class GrafolinApp : public QObject {
   ~GrafolinApp() override;
 
   PlotState& state() { return state_; }
+  SettingsState& settingsState() { return settingsState_; }
   Raster& picture() { return picture_; }
   Commands& commands() { return commands_; }
   platform::MessageBoxNotifier& notifier() { return notifier_; }
@@ -113,6 +114,7 @@ class GrafolinApp : public QObject {
   SettingsPorts settingsPorts();
 
   PlotState state_;
+  SettingsState settingsState_;
   Raster picture_;
   PortRelay relay_;
   Commands commands_;

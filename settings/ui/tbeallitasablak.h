@@ -25,7 +25,7 @@ class Tegyezoszinekablak;
 class Tbeallitasablak : public QWidget, public graf::SettingsWindowPort {
   Q_OBJECT
  public:
-  explicit Tbeallitasablak(graf::PlotState& state, QWidget* parent = nullptr);
+  Tbeallitasablak(graf::PlotState& state, graf::SettingsState& settingsState, QWidget* parent = nullptr);
 
   // The windows it works with, created after it.
   void setMainWindow(QWidget* window) { mainWindow_ = window; }
