@@ -75,7 +75,7 @@ class StartupWindows : public StartupWindowsPort {
   }
   void hideFirstRunWindow() override { firstRun->hide(); }
   // As "Függvényablak mutatása" shows it, with the action checked.
-  void showFunctionListWindow() override { main->action(QStringLiteral("Fvmutat"))->trigger(); }
+  void showFunctionListWindow() override { main->showFunctionList(); }
   int splashOpacity() const override { return qRound(splash->windowOpacity() * 255); }
   void setSplashOpacity(int opacity) override { splash->setWindowOpacity(opacity / 255.0); }
   void finishSplash() override { splash->finish(); }
@@ -84,7 +84,8 @@ class StartupWindows : public StartupWindowsPort {
 // What the settings need of the main window and the function list window.
 class GrafolinApp::MainSettingsPort : public SettingsMainPort {
  public:
-  MainSettingsPort(Tfoablak& main, Tfuggvenyablak& list) : main_(main), list_(list) {}
+  MainSettingsPort(Tfoablak& main, Tfuggvenyablak& list, Commands& commands)
+      : main_(main), list_(list), commands_(commands) {}
   void setSwatchColors(Color linear, Color quadratic, Color quadratic2, Color absolute) override {
     main_.setSwatchColor(Kind::Linear, linear);
     main_.setSwatchColor(Kind::Quadratic, quadratic);
@@ -96,15 +97,16 @@ class GrafolinApp::MainSettingsPort : public SettingsMainPort {
       list_.show();
     } else {
       list_.hide();
-      main_.action(QStringLiteral("Fvmutat"))->setChecked(false);
+      main_.setFunctionListChecked(false);
     }
   }
-  // As "Ábrázol" does: a click of "M&utasd a függvényt!".
-  void runPlotCommand() override { main_.action(QStringLiteral("Abrazol"))->trigger(); }
+  // As "Ábrázol" and a click of "M&utasd a függvényt!" do.
+  void runPlotCommand() override { commands_.plotCommand(); }
 
  private:
   Tfoablak& main_;
   Tfuggvenyablak& list_;
+  Commands& commands_;
 };
 
 GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
@@ -167,7 +169,7 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   beallitasablak_->setQuickViewWindow(form9_.get());
   beallitasablak_->setColorClashWindow(egyezoszinekablak_.get());
   settingsFile_ = std::make_unique<::platform::SettingsFileStore>();
-  mainSettingsPort_ = std::make_unique<MainSettingsPort>(*foablak_, *fuggvenyablak_);
+  mainSettingsPort_ = std::make_unique<MainSettingsPort>(*foablak_, *fuggvenyablak_, commands_);
   // Every activation of the main window applies and stores accepted settings.
   connect(foablak_.get(), &Tfoablak::activated, this, [this] { MainWindowActivate(state_, settingsState_, settingsPorts()); });
   relay_.list = fuggvenyablak_.get();
