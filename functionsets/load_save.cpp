@@ -8,8 +8,8 @@ const char* const kFirstFileName = "fuggvenyek1.fv";
 
 std::string automaticSetFileName(int k) { return "fuggvenyek" + std::to_string(k) + ".fv"; }
 
-bool loadFunctionSet(Commands& cmd, SaveLoadPort& window, const std::vector<std::uint8_t>& bytes) {
-  LoadSession& session = cmd.loadSession();
+bool loadFunctionSet(Commands& cmd, LoadSession& session, SaveLoadPort& window,
+                     const std::vector<std::uint8_t>& bytes) {
   FunctionSet set;
   if (!decodeFunctionSet(bytes, set).ok()) {
     cmd.alert(MessageType::Error, kDamagedSetMessage);
@@ -97,7 +97,7 @@ void SaveLoad::save() {
 void SaveLoad::endAttempt() { showWhatCanBeSaved(); }
 
 void SaveLoad::load() {
-  cmd_.loadSession().beginAttempt();
+  session_.beginAttempt();
   const std::optional<std::string> path = window_.askFileToOpen();
   if (!path || path->empty()) {
     endAttempt();
@@ -107,7 +107,7 @@ void SaveLoad::load() {
 }
 
 bool SaveLoad::loadFile(const std::string& path) {
-  cmd_.loadSession().beginAttempt();
+  session_.beginAttempt();
   return loadChosenFile(path);
 }
 
@@ -118,7 +118,7 @@ bool SaveLoad::loadChosenFile(const std::string& path) {
     fileError("nem olvasható", path, reason);
     return false;
   }
-  const bool loaded = loadFunctionSet(cmd_, window_, bytes);
+  const bool loaded = loadFunctionSet(cmd_, session_, window_, bytes);
   if (loaded) SetFileName = path;
   endAttempt();
   return loaded;

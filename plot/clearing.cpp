@@ -38,7 +38,7 @@ void Commands::clearAll() {
 // arrays keep their old entries above the count. Zoom and pan stay.
 void Commands::clearFunctions() {
   showSelection({});
-  load_.clear();
+  ui_.load.cleared();
   ui_.list.clearRows();
   st_.flags.ListedCount = 0;
   st_.flags.PictureCleared = true;

@@ -44,7 +44,7 @@ void Commands::clearPicture() {
 
 void Commands::render() {
   // In load mode the progress bar moves on once before every function drawn.
-  graf::render(st_, pic_, [this] { load_.functionDrawn(); });
+  graf::render(st_, pic_, [this] { ui_.load.functionDrawn(); });
   ui_.main.pictureChanged();
 }
 
@@ -58,8 +58,8 @@ void Commands::refuse(MessageType type, const char* text) {
 
 void Commands::plotRoutine() {
   RunScope scope(runDepth_);
-  const auto endOfRun = [this] { load_.plotRunEnded(); };
-  const auto loadProgressStep = [this] { load_.plotRunStarted(st_.table.FunctionCount); };
+  const auto endOfRun = [this] { ui_.load.plotRunEnded(); };
+  const auto loadProgressStep = [this] { ui_.load.plotRunStarted(st_.table.FunctionCount); };
 
   FunctionTable& table = st_.table;
   if (table.full()) {

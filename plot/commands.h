@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "plot/load_session.h"
 #include "plot/plot_state.h"
 #include "plot/ports.h"
 #include "plot/raster.h"
@@ -36,19 +35,17 @@ struct Ports {
   MainWindowPort& main;
   Notifier& notifier;
   FunctionListPort& list;
-  LoadPort& load;
+  PlotRunListener& load;  // the load in progress, if any
 };
 
 class Commands {
  public:
   Commands(PlotState& state, Raster& picture, Ports ports)
-      : st_(state), pic_(picture), ui_(ports), load_(state.load, ports.load) {}
+      : st_(state), pic_(picture), ui_(ports) {}
 
   // The commands are the only writer of the state; everyone else reads it.
   const PlotState& state() const { return st_; }
   const Raster& picture() const { return pic_; }
-  // The progress of a load, shared by the load sequence and the plot routine.
-  LoadSession& loadSession() { return load_; }
 
   // The platform's window face colour, the colour of a cleared picture.
   void setFaceColor(Color c) { faceColor_ = c; }
@@ -132,7 +129,6 @@ class Commands {
   PlotState& st_;
   Raster& pic_;
   Ports ui_;
-  LoadSession load_;
   Color faceColor_ = 0xF0F0F0;
   int runDepth_ = 0;
   bool repeatSlowed_ = false;

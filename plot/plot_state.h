@@ -1,7 +1,7 @@
 #pragma once
-// The state that every window reads and writes, in parts that say who owns
-// what: the function table, the view, the settings, the progress of a load
-// and the flags through which the commands coordinate. One PlotState is owned
+// The state that every window reads and the commands write, in parts that
+// say who owns what: the function table, the view, the settings in force and
+// the flags through which the commands coordinate. One PlotState is owned
 // by the application and its parts are passed by reference; a fresh one holds
 // the values of a program just started.
 #include <cstdint>
@@ -11,15 +11,6 @@
 #include "plot/view.h"
 
 namespace graf {
-
-// The progress of loading a function set, shared by the load and the plot
-// routine while LoadMode is on.
-struct LoadProgress {
-  bool LoadMode = false;
-  std::uint8_t LoadPlotCount = 0;  // plot runs since the load, counted up to 2
-  std::uint8_t ProgressStep = 0;
-  std::uint8_t ProgressPosition = 0;  // 0..100
-};
 
 // The flags and the counter through which the commands coordinate.
 struct Flags {
@@ -33,7 +24,6 @@ struct PlotState {
   FunctionTable table;
   View view;
   Settings settings;
-  LoadProgress load;
   Flags flags;
 };
 

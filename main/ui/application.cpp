@@ -110,7 +110,7 @@ class GrafolinApp::MainSettingsPort : public SettingsMainPort {
 };
 
 GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
-    : commands_(state_, picture_, Ports{relay_, relay_, relay_, relay_}) {
+    : commands_(state_, picture_, Ports{relay_, relay_, relay_, loadSession_}) {
   // The name the platform shows for the program. The display name is left to
   // follow it: set explicitly, it would be appended to every window caption.
   QApplication::setApplicationName(QStringLiteral("Grafolin"));
@@ -137,7 +137,7 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   extraablak_ = std::make_unique<Textraablak>();
   induloablak_ = std::make_unique<Tinduloablak>();
   beallitasablak_ = std::make_unique<Tbeallitasablak>(state_, settingsState_);
-  toltmentablak_ = std::make_unique<Ttoltmentablak>(commands_, setFiles_, foablak_.get());
+  toltmentablak_ = std::make_unique<Ttoltmentablak>(commands_, loadSession_, setFiles_, foablak_.get());
   betoltesablak_ = std::make_unique<Tbetoltesablak>();
   toltmentablak_->setProgressWindow(*betoltesablak_);
   fuggvenyablak_ = std::make_unique<Tfuggvenyablak>(commands_);

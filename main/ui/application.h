@@ -117,6 +117,7 @@ class GrafolinApp : public QObject {
   SettingsState settingsState_;
   Raster picture_;
   PortRelay relay_;
+  LoadSession loadSession_{relay_};
   Commands commands_;
   platform::MessageBoxNotifier notifier_;
   RasterTextRenderer textRenderer_;

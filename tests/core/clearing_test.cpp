@@ -15,7 +15,7 @@ TEST_F(Clearing, ClearAllResetsTheViewAndKeepsTheOldEntries) {
   cmd.zoomStep();
   ASSERT_EQ(st.view.ZoomFactor, 4);
   cmd.mouseMove(10, 10);
-  st.load.LoadMode = true;
+  session.progress().LoadMode = true;
   ui.loadStatus = "Betöltött függvények: 1";
 
   cmd.clearAll();
@@ -31,7 +31,7 @@ TEST_F(Clearing, ClearAllResetsTheViewAndKeepsTheOldEntries) {
   EXPECT_EQ(st.view.originY(), 160);
   EXPECT_FALSE(st.flags.PlotShown);
   EXPECT_TRUE(st.flags.PictureCleared);
-  EXPECT_FALSE(st.load.LoadMode);
+  EXPECT_FALSE(session.progress().LoadMode);
   EXPECT_EQ(st.flags.ListedCount, 0);
   EXPECT_TRUE(ui.rows.empty());
   EXPECT_EQ(ui.fields[0] + ui.fields[1] + ui.fields[2], "");

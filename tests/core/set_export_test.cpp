@@ -82,7 +82,8 @@ TEST_F(SetPictureTest, ALoadedSetShowsWhatTheSameFunctionsPlottedByHandShow) {
       PlotState typed = fresh;
       Raster typedPicture;
       FakeUi typedUi;
-      Commands typing(typed, typedPicture, Ports{typedUi, typedUi, typedUi, typedUi});
+      LoadSession typedSession(typedUi);
+      Commands typing(typed, typedPicture, Ports{typedUi, typedUi, typedUi, typedSession});
       for (const Fn& f : fns) {
         typing.selectKind(f.kind);
         typedUi.type(f.a, f.b, f.c);
@@ -436,9 +437,10 @@ TEST_F(SetPictureTest, AViewShowsWhatTheButtonsShowAfterTheSameLoad) {
     RecordingText handText;
     handPicture.setTextRenderer(&handText);
     NoWindows handUi;
-    Commands hand(byHand, handPicture, Ports{handUi, handUi, handUi, handUi});
-    hand.loadSession().beginAttempt();
-    ASSERT_TRUE(loadFunctionSet(hand, handUi, set));
+    LoadSession handSession(handUi);
+    Commands hand(byHand, handPicture, Ports{handUi, handUi, handUi, handSession});
+    handSession.beginAttempt();
+    ASSERT_TRUE(loadFunctionSet(hand, handSession, handUi, set));
     for (int presses = 0; byHand.view.ZoomFactor != c.zoom; ++presses) {
       ASSERT_LT(presses, 3);
       hand.zoomStep();

@@ -1,4 +1,4 @@
-#include "plot/load_session.h"
+#include "functionsets/load_session.h"
 
 #include <cstdint>
 
@@ -45,7 +45,7 @@ void LoadSession::plotRunEnded() {
 
 void LoadSession::closeProgressWindow() { port_.closeProgressWindow(); }
 
-void LoadSession::clear() {
+void LoadSession::cleared() {
   p_.LoadMode = false;
   port_.setLoadStatus(NothingLoadedText);
 }
