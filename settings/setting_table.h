@@ -44,6 +44,7 @@ inline constexpr int SettingCount = 13;
 
 // The labels of the settings window that show the settings in force.
 enum class StateLabel { Clock, Precision, Source, Sound, AuxLines, FunctionWindow, Optimize, QuickView };
+inline constexpr int StateLabelCount = 8;
 
 // The four tabs of the settings window.
 enum class SettingsTab { General, Colors, Switches, Appearance };
