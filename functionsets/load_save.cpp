@@ -4,19 +4,15 @@ namespace graf {
 
 namespace {
 const char* const kFirstFileName = "fuggvenyek1.fv";
-const char* const kNothingToSave = "Nincs mit menteni";
 }  // namespace
 
 std::string automaticSetFileName(int k) { return "fuggvenyek" + std::to_string(k) + ".fv"; }
 
-bool loadFunctionSet(Commands& cmd, SaveLoadPort& window, const std::vector<std::uint8_t>& bytes) {
-  PlotState& st = cmd.state();
-  Ports& ui = cmd.ports();
-  LoadSession& session = cmd.loadSession();
+bool loadFunctionSet(Commands& cmd, LoadSession& session, SaveLoadPort& window,
+                     const std::vector<std::uint8_t>& bytes) {
   FunctionSet set;
   if (!decodeFunctionSet(bytes, set).ok()) {
-    cmd.beepIfOn();
-    cmd.showMessage(MessageType::Error, kDamagedSetMessage);
+    cmd.alert(MessageType::Error, kDamagedSetMessage);
     return false;
   }
 
@@ -27,22 +23,14 @@ bool loadFunctionSet(Commands& cmd, SaveLoadPort& window, const std::vector<std:
   session.start(n, set.countText);
   for (int i = 1; i <= n; ++i) {
     session.functionRead();
-    st.table.FunctionKind[i] = set.kind[i];
-    st.table.CoefA[i] = set.a[i];
-    st.table.CoefB[i] = set.b[i];
-    // A first-degree function has no C: the table always holds 0 there, so
-    // that the replot below finds the function in the fields equal to it.
-    st.table.CoefC[i] = set.kind[i] == Kind::Linear ? 0.0 : set.c[i];
-    ui.list.appendFunctionRow(i, st.table.FunctionKind[i], st.table.CoefA[i], st.table.CoefB[i], st.table.CoefC[i]);
-    st.flags.ListedCount = i;
+    cmd.storeLoadedFunction(i, set.kind[i], set.a[i], set.b[i], set.c[i]);
   }
-  cmd.selectKind(set.kind[n]);
-  st.table.FunctionCount = static_cast<std::uint8_t>(n);
+  cmd.finishLoad(n, set.kind[n]);
   window.setAckAndDiscardEnabled();
 
-  ui.main.setFieldText(Field::A, set.aText[n]);
-  ui.main.setFieldText(Field::B, set.bText[n]);
-  ui.main.setFieldText(Field::C, set.cText[n]);
+  // The last function's texts go into the fields and are plotted again; the
+  // duplicate rule keeps it from being stored twice.
+  cmd.fillFields(set.aText[n], set.bText[n], set.cText[n]);
   cmd.plotCommand();
   session.closeProgressWindow();
   return true;
@@ -50,7 +38,7 @@ bool loadFunctionSet(Commands& cmd, SaveLoadPort& window, const std::vector<std:
 
 void SaveLoad::showWhatCanBeSaved() {
   const int count = cmd_.state().table.FunctionCount;
-  window_.setSaveLabel(count > 0 ? "Mentendő függvények: " + std::to_string(count) : kNothingToSave);
+  window_.setSaveLabel(count > 0 ? "Mentendő függvények: " + std::to_string(count) : NothingToSaveText);
   window_.setSaveEnabled(count > 0);
 }
 
@@ -109,7 +97,7 @@ void SaveLoad::save() {
 void SaveLoad::endAttempt() { showWhatCanBeSaved(); }
 
 void SaveLoad::load() {
-  cmd_.loadSession().beginAttempt();
+  session_.beginAttempt();
   const std::optional<std::string> path = window_.askFileToOpen();
   if (!path || path->empty()) {
     endAttempt();
@@ -119,7 +107,7 @@ void SaveLoad::load() {
 }
 
 bool SaveLoad::loadFile(const std::string& path) {
-  cmd_.loadSession().beginAttempt();
+  session_.beginAttempt();
   return loadChosenFile(path);
 }
 
@@ -130,7 +118,7 @@ bool SaveLoad::loadChosenFile(const std::string& path) {
     fileError("nem olvasható", path, reason);
     return false;
   }
-  const bool loaded = loadFunctionSet(cmd_, window_, bytes);
+  const bool loaded = loadFunctionSet(cmd_, session_, window_, bytes);
   if (loaded) SetFileName = path;
   endAttempt();
   return loaded;
@@ -138,7 +126,7 @@ bool SaveLoad::loadChosenFile(const std::string& path) {
 
 void SaveLoad::discard() {
   window_.setSaveEnabled(false);
-  window_.setSaveLabel(kNothingToSave);
+  window_.setSaveLabel(NothingToSaveText);
   cmd_.clearAll();
 }
 

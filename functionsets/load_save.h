@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "functionsets/function_set.h"
+#include "functionsets/load_session.h"
 #include "plot/commands.h"
 
 namespace graf {
@@ -51,6 +52,9 @@ class SaveLoadPort {
   virtual void closeWindow() = 0;
 };
 
+// The save label of the save/load window while nothing is stored.
+inline constexpr const char* NothingToSaveText = "Nincs mit menteni";
+
 // The automatic name number k (1, 2, …): fuggvenyek1.fv, fuggvenyek2.fv, ….
 std::string automaticSetFileName(int k);
 
@@ -59,12 +63,14 @@ std::string automaticSetFileName(int k);
 // the error box "A függvényeket tartalmazó fájl hibás!". Otherwise the old
 // set is cleared and the new one put into the table, the list and the
 // picture, with the progress window running. Returns whether it loaded.
-bool loadFunctionSet(Commands& cmd, SaveLoadPort& window, const std::vector<std::uint8_t>& bytes);
+bool loadFunctionSet(Commands& cmd, LoadSession& session, SaveLoadPort& window,
+                     const std::vector<std::uint8_t>& bytes);
 
 // The save and load sequences of the save/load window.
 class SaveLoad {
  public:
-  SaveLoad(Commands& cmd, SaveLoadPort& window, SetFilePort& files) : cmd_(cmd), window_(window), files_(files) {}
+  SaveLoad(Commands& cmd, LoadSession& session, SaveLoadPort& window, SetFilePort& files)
+      : cmd_(cmd), session_(session), window_(window), files_(files) {}
 
   // The window became active: "Ment" and its label follow the count, and
   // the file name starts again at "fuggvenyek1.fv".
@@ -92,6 +98,7 @@ class SaveLoad {
   void fileError(const char* what, const std::string& path, const std::string& reason);
 
   Commands& cmd_;
+  LoadSession& session_;
   SaveLoadPort& window_;
   SetFilePort& files_;
   std::string SetFileName = "fuggvenyek1.fv";

@@ -57,10 +57,8 @@ struct Session {
     const graf::FunctionTable& t = p.st.table;
     const graf::View& v = p.st.view;
     require(t.FunctionCount <= graf::MaxFunctions, "more than 50 functions");
-    require(v.OriginX == 205 + v.PanX && v.OriginY == 160 + v.PanY, "the origin left the pan offsets");
     require(v.PanX % 32 == 0 && v.PanY % 32 == 0, "a pan offset is not a multiple of 32");
     require(v.PanX >= -160 && v.PanX <= 160, "the horizontal pan left -160..160");
-    require(v.PanStepsX == -v.PanX / 32 && v.PanStepsY == v.PanY / 32, "the step counters left the offsets");
     require(v.ZoomFactor == 1 || v.ZoomFactor == 2 || v.ZoomFactor == 4 || v.ZoomFactor == 8,
             "a zoom factor other than 1, 2, 4, 8");
     for (int i = 1; i <= t.FunctionCount; ++i) {

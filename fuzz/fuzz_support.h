@@ -112,9 +112,10 @@ struct Program {
   PlotState st;
   Raster& pic = processRaster();
   SilentUi ui;
-  Commands cmd{st, pic, Ports{ui, ui, ui, ui}};
+  LoadSession session{ui};
+  Commands cmd{st, pic, Ports{ui, ui, ui, session}};
   testing::MemorySetFiles files;
-  SaveLoad saveLoad{cmd, ui, files};
+  SaveLoad saveLoad{cmd, session, ui, files};
   Program() {
     pic.setTextRenderer(&ui);
     pic.setPenColor(0);

@@ -51,10 +51,11 @@ SetPicture showSet(const PlotState& start, const std::vector<std::uint8_t>& byte
   PlotState state = start;
   NoWindows windows;
   canvas.setTextRenderer(view.text);
-  Commands cmd(state, canvas, Ports{windows, windows, windows, windows});
+  LoadSession session(windows);
+  Commands cmd(state, canvas, Ports{windows, windows, windows, session});
   SetPicture result;
-  cmd.loadSession().beginAttempt();
-  result.loaded = loadFunctionSet(cmd, windows, bytes);
+  session.beginAttempt();
+  result.loaded = loadFunctionSet(cmd, session, windows, bytes);
   if (result.loaded) {
     while (state.view.ZoomFactor != view.zoom && state.flags.PlotShown) cmd.zoomStep();
     for (int i = 0; i < view.right; ++i) cmd.panStep(PanDirection::Right);
@@ -108,8 +109,9 @@ void chooseStepFromStoredClock(Settings& settings, const ClockStore& store) {
 PlotState pictureStartState(SettingsFilePort& settingsFile, const ClockStore& clock,
                             std::vector<std::string>& notes) {
   PlotState st;
+  SettingsState own;
   NoSettingsWindows windows;
-  ReadSettingsFile(st, SettingsPorts{settingsFile, windows, windows});
+  ReadSettingsFile(st, own, SettingsPorts{settingsFile, windows, windows});
   chooseStepFromStoredClock(st.settings, clock);
   notes.insert(notes.end(), windows.messages.begin(), windows.messages.end());
   return st;

@@ -10,8 +10,6 @@ namespace graf {
 
 namespace {
 
-const char* const kSelectionLabelReset = "Kiválasztott függvények: ";
-
 // The text a coefficient field is refilled with: the two-decimal form, or,
 // when that would read back as a different number, the shortest text that
 // reads back exactly, so that the refilled fields still describe the stored
@@ -31,29 +29,21 @@ std::string refillText(double v) {
 // emptied and zoom and pan return to their start values.
 void Commands::clearAll() {
   clearFunctions();
-  ui_.main.setFieldText(Field::A, "");
-  ui_.main.setFieldText(Field::B, "");
-  ui_.main.setFieldText(Field::C, "");
-  st_.view.ZoomFactor = 1;
+  fillFields("", "", "");
+  st_.view.reset();
   ui_.main.setZoomLabel("1x");
-  st_.view.PanX = 0;
-  st_.view.PanY = 0;
-  st_.view.PanStepsX = 0;
-  st_.view.PanStepsY = 0;
-  st_.view.OriginX = OriginColumn;
-  st_.view.OriginY = OriginRow;
 }
 
 // Removes every function from the table, the list and the picture; the
 // arrays keep their old entries above the count. Zoom and pan stay.
 void Commands::clearFunctions() {
-  ui_.list.setSelectionLabel(kSelectionLabelReset);
-  load_.clear();
+  showSelection({});
+  ui_.load.cleared();
   ui_.list.clearRows();
   st_.flags.ListedCount = 0;
   st_.flags.PictureCleared = true;
   ui_.main.setCountPanel(countPanelText(0));
-  st_.table.FunctionCount = 0;
+  st_.table.clear();
   ui_.main.setReadout("", "");
   st_.flags.PlotShown = false;
   ui_.main.setCaption("Függvényválasztás");
@@ -62,11 +52,10 @@ void Commands::clearFunctions() {
 }
 
 void Commands::deleteLastFunction() {
-  ui_.list.setSelectionLabel(kSelectionLabelReset);
-  // With nothing stored there is nothing to take back; the count must not
-  // wrap around below zero.
-  if (st_.table.FunctionCount > 0) --st_.table.FunctionCount;
-  const int n = st_.table.FunctionCount;
+  showSelection({});
+  // With nothing stored there is nothing to take back.
+  st_.table.removeLast();
+  const int n = st_.table.count();
   if (ui_.list.rowCount() > n) ui_.list.removeRow(n);
   st_.flags.ListedCount = n;
   if (n == 0) {
@@ -74,9 +63,7 @@ void Commands::deleteLastFunction() {
     return;
   }
   selectKind(st_.table.FunctionKind[n]);
-  ui_.main.setFieldText(Field::A, refillText(st_.table.CoefA[n]));
-  ui_.main.setFieldText(Field::B, refillText(st_.table.CoefB[n]));
-  ui_.main.setFieldText(Field::C, refillText(st_.table.CoefC[n]));
+  fillFields(refillText(st_.table.CoefA[n]), refillText(st_.table.CoefB[n]), refillText(st_.table.CoefC[n]));
   plotCommand();
 }
 

@@ -19,20 +19,23 @@ struct RunScope {
 
 std::string countPanelText(int count) { return "Függvények száma: " + std::to_string(count); }
 
+std::string selectionLabelText(const std::vector<int>& rows) {
+  std::string label = "Kiválasztott függvények: ";
+  for (int r : rows) label += " " + std::to_string(r + 1) + " ";
+  return label;
+}
+
 void Commands::showMessage(MessageType type, const std::string& text) {
   releasePanButtons();
   ui_.notifier.message(type, text);
 }
 
-void Commands::beepIfOn() {
-  if (st_.settings.SoundOn) ui_.notifier.beep();
+void Commands::alert(MessageType type, const std::string& text) {
+  releasePanButtons();
+  graf::alert(ui_.notifier, st_.settings.SoundOn, type, text);
 }
 
-void Commands::recomputeViewCentre() {
-  const double perStep = 8.0 / st_.view.ZoomFactor;
-  st_.view.ViewCentreY = st_.view.PanStepsY * perStep;
-  st_.view.ViewCentreX = st_.view.PanStepsX * perStep;
-}
+void Commands::recomputeViewCentre() { st_.view.recomputeCentre(); }
 
 void Commands::clearPicture() {
   graf::clearPicture(st_, pic_, faceColor_);
@@ -41,7 +44,7 @@ void Commands::clearPicture() {
 
 void Commands::render() {
   // In load mode the progress bar moves on once before every function drawn.
-  graf::render(st_, pic_, [this] { load_.functionDrawn(); });
+  graf::render(st_, pic_, [this] { ui_.load.functionDrawn(); });
   ui_.main.pictureChanged();
 }
 
@@ -50,19 +53,16 @@ void Commands::render() {
 // the user is told why.
 void Commands::refuse(MessageType type, const char* text) {
   deleteLastFunction();
-  beepIfOn();
-  showMessage(type, text);
+  alert(type, text);
 }
 
 void Commands::plotRoutine() {
   RunScope scope(runDepth_);
-  const auto endOfRun = [this] { load_.plotRunEnded(); };
-  const auto loadProgressStep = [this] { load_.plotRunStarted(st_.table.FunctionCount); };
+  const auto endOfRun = [this] { ui_.load.plotRunEnded(); };
+  const auto loadProgressStep = [this] { ui_.load.plotRunStarted(st_.table.FunctionCount); };
 
-  bool duplicate = false;
-  if (st_.table.FunctionCount < MaxFunctions) {
-    ++st_.table.FunctionCount;
-  } else {
+  FunctionTable& table = st_.table;
+  if (table.full()) {
     // At the maximum nothing new is registered: the table keeps its 50
     // functions, the list its 50 rows, and the picture shows all of them.
     // A redraw whose fields describe function 50 therefore changes nothing,
@@ -75,7 +75,7 @@ void Commands::plotRoutine() {
     endOfRun();
     return;
   }
-  int s = st_.table.FunctionCount;
+  int s = table.countNew();
   recomputeViewCentre();
 
   const std::string textA = ui_.main.fieldText(Field::A);
@@ -93,11 +93,9 @@ void Commands::plotRoutine() {
 
   loadProgressStep();
 
-  st_.table.FunctionKind[s] = ui_.main.selectedKind();
-  if (st_.table.FunctionKind[s] == Kind::Linear) {
-    c = 0;
-    textC.clear();
-  }
+  const Kind kind = ui_.main.selectedKind();
+  table.setKind(s, kind);
+  if (!FunctionTable::hasC(kind)) textC.clear();
 
   if (textA.empty() && textB.empty() && textC.empty()) {
     refuse(MessageType::Warning, "A semmiből nem lehet függvényt ábrázolni!");
@@ -105,21 +103,16 @@ void Commands::plotRoutine() {
     return;
   }
 
-  st_.table.CoefA[s] = a;
-  st_.table.CoefB[s] = b;
-  st_.table.CoefC[s] = c;
-  for (int i = 1; i <= st_.table.FunctionCount - 1; ++i) {
-    if (st_.table.FunctionKind[i] == st_.table.FunctionKind[s] && st_.table.CoefA[i] == a && st_.table.CoefB[i] == b &&
-        st_.table.CoefC[i] == c)
-      duplicate = true;
-  }
-  if (duplicate) {
-    --st_.table.FunctionCount;
-    s = st_.table.FunctionCount;
+  table.setCoefficients(s, a, b, c);
+  // A function already stored is not stored twice: the entry just counted is
+  // taken back, and the checks below look at the last stored one.
+  if (table.contains(kind, table.CoefA[s], table.CoefB[s], table.CoefC[s], s)) {
+    table.removeLast();
+    s = table.count();
   }
 
   const auto outOfRange = [](double v) { return v > 100 || v < -100; };
-  if (outOfRange(st_.table.CoefA[s]) || outOfRange(st_.table.CoefB[s]) || outOfRange(st_.table.CoefC[s])) {
+  if (outOfRange(table.CoefA[s]) || outOfRange(table.CoefB[s]) || outOfRange(table.CoefC[s])) {
     refuse(MessageType::Information, "Ezt még át kéne egyszer gondolni!");
   } else {
     ui_.main.setCaption("Íme a függvény");
@@ -135,12 +128,43 @@ void Commands::plotCommand() {
   plotRoutine();
   ui_.main.setCountPanel(countPanelText(st_.table.FunctionCount));
   if (st_.table.FunctionCount > 0) ui_.main.setDeleteLastEnabled(true);
-  if (st_.table.FunctionCount != st_.flags.ListedCount) {
-    st_.flags.ListedCount = st_.table.FunctionCount;
-    const int n = st_.table.FunctionCount;
+  const int n = st_.table.count();
+  if (n != st_.flags.ListedCount) {
     if (n > 0)
-      ui_.list.appendFunctionRow(n, st_.table.FunctionKind[n], st_.table.CoefA[n], st_.table.CoefB[n], st_.table.CoefC[n]);
+      listFunction(n);
+    else
+      st_.flags.ListedCount = 0;
   }
+}
+
+void Commands::listFunction(int n) {
+  const FunctionTable& t = st_.table;
+  ui_.list.appendFunctionRow(n, t.FunctionKind[n], t.CoefA[n], t.CoefB[n], t.CoefC[n]);
+  st_.flags.ListedCount = n;
+}
+
+void Commands::storeLoadedFunction(int i, Kind kind, double a, double b, double c) {
+  st_.table.put(i, kind, a, b, c);
+  listFunction(i);
+}
+
+void Commands::finishLoad(int n, Kind lastKind) {
+  selectKind(lastKind);
+  st_.table.assignCount(n);
+}
+
+void Commands::fillFields(const std::string& a, const std::string& b, const std::string& c) {
+  ui_.main.setFieldText(Field::A, a);
+  ui_.main.setFieldText(Field::B, b);
+  ui_.main.setFieldText(Field::C, c);
+}
+
+void Commands::showSelection(const std::vector<int>& rows) { ui_.list.setSelectionLabel(selectionLabelText(rows)); }
+
+void Commands::drawCurveOver(Color pen, const std::function<double(double)>& f) {
+  pic_.setPenColor(pen);
+  sampleCurve(st_, pic_, f);
+  ui_.main.pictureChanged();
 }
 
 void Commands::kindOption(Kind kind) {

@@ -4,17 +4,15 @@
 // taken back by the deletion of the last function), navigation, and the
 // coordinate read-out and axis numbering. They work on one PlotState and one
 // picture and reach the windows only through the ports.
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "plot/load_session.h"
 #include "plot/plot_state.h"
 #include "plot/ports.h"
 #include "plot/raster.h"
 
 namespace graf {
-
-enum class PanDirection { Up, Down, Left, Right };
 
 // Modifier state of a wheel turn.
 struct WheelModifiers {
@@ -28,23 +26,26 @@ struct WheelModifiers {
 // "Függvények száma: " followed by the count: status bar panel 2.
 std::string countPanelText(int count);
 
+// The function list's selection label: "Kiválasztott függvények: ", then
+// each selected row's number (zero-based rows, shown from 1) between blanks.
+// With no rows it is the label of no selection.
+std::string selectionLabelText(const std::vector<int>& rows = {});
+
 struct Ports {
   MainWindowPort& main;
   Notifier& notifier;
   FunctionListPort& list;
-  LoadPort& load;
+  PlotRunListener& load;  // the load in progress, if any
 };
 
 class Commands {
  public:
   Commands(PlotState& state, Raster& picture, Ports ports)
-      : st_(state), pic_(picture), ui_(ports), load_(state.load, ports.load) {}
+      : st_(state), pic_(picture), ui_(ports) {}
 
-  PlotState& state() { return st_; }
-  Raster& picture() { return pic_; }
-  Ports& ports() { return ui_; }
-  // The progress of a load, shared by the load sequence and the plot routine.
-  LoadSession& loadSession() { return load_; }
+  // The commands are the only writer of the state; everyone else reads it.
+  const PlotState& state() const { return st_; }
+  const Raster& picture() const { return pic_; }
 
   // The platform's window face colour, the colour of a cleared picture.
   void setFaceColor(Color c) { faceColor_ = c; }
@@ -93,11 +94,27 @@ class Commands {
   // Opens a message box. Every box goes through here: it lets go of the pan
   // buttons first, so that no hold outlives the box.
   void showMessage(MessageType type, const std::string& text);
+  // A refusal or an error: the beep when sounds are on, then the box.
+  void alert(MessageType type, const std::string& text);
 
-  // The beep of a refusal, when sounds are on.
-  void beepIfOn();
   // ViewCentreX and ViewCentreY from the pan steps and the zoom.
   void recomputeViewCentre();
+
+  // --- Loading a set ---
+  // Stores loaded entry i (counted only by finishLoad) and appends its row
+  // to the function list.
+  void storeLoadedFunction(int i, Kind kind, double a, double b, double c);
+  // The load has stored entries 1..n: the option of the last one's kind is
+  // selected and the n entries count.
+  void finishLoad(int n, Kind lastKind);
+  // Puts a function's texts into the fields A, B and C.
+  void fillFields(const std::string& a, const std::string& b, const std::string& c);
+
+  // --- The function list's sum and trace ---
+  // Shows the selected rows in the list's selection label.
+  void showSelection(const std::vector<int>& rows);
+  // Draws y = f(x) over the picture in `pen`, sampled as every curve is.
+  void drawCurveOver(Color pen, const std::function<double(double)>& f);
 
   // True while a run of the plot routine is in progress, for example while a
   // message box of that run is open.
@@ -106,11 +123,12 @@ class Commands {
  private:
   void refuse(MessageType type, const char* text);
   void redraw();
+  // Appends the list row of function n and marks it listed.
+  void listFunction(int n);
 
   PlotState& st_;
   Raster& pic_;
   Ports ui_;
-  LoadSession load_;
   Color faceColor_ = 0xF0F0F0;
   int runDepth_ = 0;
   bool repeatSlowed_ = false;

@@ -16,50 +16,15 @@ void Commands::redraw() {
 }
 
 void Commands::panStep(PanDirection d) {
-  switch (d) {
-    case PanDirection::Up:
-      st_.view.PanStepsY += 1;
-      st_.view.OriginY += 32;
-      st_.view.PanY += 32;
-      break;
-    case PanDirection::Down:
-      st_.view.PanStepsY -= 1;
-      st_.view.OriginY -= 32;
-      st_.view.PanY -= 32;
-      break;
-    case PanDirection::Left:
-      if (st_.view.PanX >= 160) return;
-      st_.view.PanStepsX -= 1;
-      st_.view.OriginX += 32;
-      st_.view.PanX += 32;
-      break;
-    case PanDirection::Right:
-      if (st_.view.PanX <= -160) return;
-      st_.view.PanStepsX += 1;
-      st_.view.OriginX -= 32;
-      st_.view.PanX -= 32;
-      break;
-  }
+  if (!st_.view.pan(d)) return;
   clearPicture();
   ui_.main.setCaption("Íme a függvény");
   plotRoutine();
 }
 
-void Commands::setPanHeld(PanDirection d, bool held) {
-  switch (d) {
-    case PanDirection::Up: st_.view.PanUpHeld = held; break;
-    case PanDirection::Down: st_.view.PanDownHeld = held; break;
-    case PanDirection::Left: st_.view.PanLeftHeld = held; break;
-    case PanDirection::Right: st_.view.PanRightHeld = held; break;
-  }
-}
+void Commands::setPanHeld(PanDirection d, bool held) { st_.view.hold(d, held); }
 
-void Commands::releasePanButtons() {
-  st_.view.PanUpHeld = false;
-  st_.view.PanDownHeld = false;
-  st_.view.PanLeftHeld = false;
-  st_.view.PanRightHeld = false;
-}
+void Commands::releasePanButtons() { st_.view.releaseAll(); }
 
 void Commands::repeatTick() {
   // A tick that arrives while a redraw is still running (its message box is
@@ -70,10 +35,8 @@ void Commands::repeatTick() {
     ui_.main.setRepeatInterval(200);
     repeatSlowed_ = true;
   }
-  if (st_.view.PanUpHeld) panStep(PanDirection::Up);
-  if (st_.view.PanDownHeld) panStep(PanDirection::Down);
-  if (st_.view.PanLeftHeld) panStep(PanDirection::Left);
-  if (st_.view.PanRightHeld) panStep(PanDirection::Right);
+  for (PanDirection d : {PanDirection::Up, PanDirection::Down, PanDirection::Left, PanDirection::Right})
+    if (st_.view.held(d)) panStep(d);
 }
 
 void Commands::zoomStep() {
@@ -82,8 +45,7 @@ void Commands::zoomStep() {
     return;
   }
   clearPicture();
-  st_.view.ZoomFactor = st_.view.ZoomFactor >= 2 ? st_.view.ZoomFactor * 2 : 2;
-  if (st_.view.ZoomFactor > 8) st_.view.ZoomFactor = 1;
+  st_.view.zoomStep();
   ui_.main.setZoomLabel(zoomText(st_.view.ZoomFactor));
   plotRoutine();
 }
@@ -95,8 +57,10 @@ void Commands::wheelTurn(bool up, WheelModifiers mods) {
   if (st_.table.FunctionCount == 0) return;
   if (mods.exactlyCtrl()) {
     st_.view.WheelScrolls = false;
-    if (up && st_.view.ZoomFactor < 8) st_.view.ZoomFactor *= 2;
-    if (!up && st_.view.ZoomFactor > 1) st_.view.ZoomFactor /= 2;
+    if (up)
+      st_.view.zoomIn();
+    else
+      st_.view.zoomOut();
     ui_.main.setZoomLabel(zoomText(st_.view.ZoomFactor));
     redraw();
   }
@@ -110,13 +74,8 @@ void Commands::wheelTurn(bool up, WheelModifiers mods) {
 
 void Commands::centre() {
   if (st_.table.FunctionCount == 0) return;
-  st_.view.OriginX = OriginColumn;
-  st_.view.OriginY = OriginRow;
-  st_.view.PanStepsX = 0;
-  st_.view.PanStepsY = 0;
   clearPicture();
-  st_.view.PanX = 0;
-  st_.view.PanY = 0;
+  st_.view.centre();
   plotRoutine();
 }
 

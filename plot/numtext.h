@@ -1,5 +1,7 @@
 #pragma once
 // Number texts, independent of the locale: "." is always the decimal point.
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,5 +22,11 @@ bool parseNumber(std::string_view text, double& value);
 // decided on the value's 18 significant digits; "-" before every negative
 // value, also one that rounds to zero (-0.001 gives "-0.00").
 std::string twoDecimals(double value);
+
+// A whole number in 32-bit signed range, the one grammar of every whole
+// number the program reads (the settings file, the typed clock): leading blanks (code 32) are
+// skipped, then an optional "+" or "-" and at least one decimal digit, with
+// nothing after them. Anything else, an overflow included, gives nothing.
+std::optional<std::int32_t> parseWholeNumber(std::string_view text);
 
 }  // namespace graf

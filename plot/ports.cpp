@@ -12,4 +12,9 @@ const char* messageTitle(MessageType type) {
   return "";
 }
 
+void alert(Notifier& notifier, bool soundOn, MessageType type, const std::string& text) {
+  if (soundOn) notifier.beep();
+  notifier.message(type, text);
+}
+
 }  // namespace graf

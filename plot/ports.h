@@ -22,6 +22,9 @@ class Notifier {
   virtual void message(MessageType type, const std::string& text) = 0;
 };
 
+// A refusal or an error: the beep, when sounds are on, then the box.
+void alert(Notifier& notifier, bool soundOn, MessageType type, const std::string& text);
+
 // The main window, as far as the commands use it.
 class MainWindowPort {
  public:
@@ -62,16 +65,17 @@ class FunctionListPort {
   virtual void setSelectionLabel(const std::string& text) = 0;
 };
 
-// The load status label of the save/load window and the progress window.
-class LoadPort {
+// What the plot runs and the clearing commands tell a load in progress.
+class PlotRunListener {
  public:
-  virtual ~LoadPort() = default;
-  virtual void setLoadStatus(const std::string& text) = 0;
-  // Shows the progress window with its bar at 0, in front.
-  virtual void showProgressWindow() = 0;
-  virtual void closeProgressWindow() = 0;
-  virtual void setProgressCaption(const std::string& text) = 0;
-  virtual void setProgressPosition(int position) = 0;
+  virtual ~PlotRunListener() = default;
+  // A plot run starts with `functionCount` functions counted.
+  virtual void plotRunStarted(int functionCount) = 0;
+  // One more stored function is about to be drawn.
+  virtual void functionDrawn() = 0;
+  virtual void plotRunEnded() = 0;
+  // A clearing command ran: nothing is loaded any more.
+  virtual void cleared() = 0;
 };
 
 }  // namespace graf

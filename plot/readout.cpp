@@ -40,32 +40,32 @@ void Commands::numberAxes() {
   pic_.setPenColor(0);
   pic_.setBrushStyle(BrushStyle::Clear);
   const auto write = [&](int k, int x, int y) { pic_.textOut(x, y, std::to_string(k * step)); };
-  int v = st_.view.OriginY, k = 0;
+  int v = st_.view.originY(), k = 0;
   do {
     v -= 32;
     k += 1;
-    write(k, st_.view.OriginX + 6, v - 6);
+    write(k, st_.view.originX() + 6, v - 6);
   } while (v > 0);
-  v = st_.view.OriginY;
+  v = st_.view.originY();
   k = 0;
   do {
     v += 32;
     k -= 1;
-    write(k, st_.view.OriginX + 6, v - 6);
+    write(k, st_.view.originX() + 6, v - 6);
   } while (v < 320);
-  v = st_.view.OriginX;
+  v = st_.view.originX();
   k = 0;
   do {
     v -= 32;
     k -= 1;
-    write(k, v - 3, st_.view.OriginY + 2);
+    write(k, v - 3, st_.view.originY() + 2);
   } while (v > 50);
-  v = st_.view.OriginX;
+  v = st_.view.originX();
   k = 0;
   do {
     v += 32;
     k += 1;
-    write(k, v - 3, st_.view.OriginY + 2);
+    write(k, v - 3, st_.view.originY() + 2);
   } while (v < 365);
   ui_.main.pictureChanged();
 }

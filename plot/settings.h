@@ -1,8 +1,8 @@
 #pragma once
-// The settings as the program uses them: the sampling step, the seven colours,
-// the switches and the flags that say whether they have been applied and
-// stored. The settings window changes them; the main window applies and
-// stores them at its next activation.
+// The settings as the program uses them: the sampling step, the seven colours
+// and the switches. The settings window changes them; the main window applies
+// and stores them at its next activation (the settings' own bookkeeping is
+// settings/settings_state.h).
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -43,30 +43,6 @@ struct Settings {
   bool FunctionWindowOn = false;  // the function list opens at start
   bool OptimizeOn = true;         // the processor clock chooses SampleStep
   std::uint8_t QuickViewMode = 0; // 0 "Soha", 1 "Módosításkor", 2 "Mindig"
-
-  // Accepted by the settings window, not yet applied and stored.
-  bool SettingsChanged = false;
-  // The settings came from the settings file or have been written to it.
-  bool SettingsFileFound = false;
-  // The main window has been activated since the start.
-  bool MainWindowActivated = false;
-  // The record the settings file is read into and written from; it lives
-  // for the whole run, and a write leaves in it what a shorter text does not
-  // cover.
-  SettingsRecord Record{};
-  // A failed write of the settings file is not retried by the activation
-  // that closing its error box brings, only by a later one.
-  bool SettingsWriteHeld = false;
-  // A damaged or unreadable settings file is reported once per run.
-  bool SettingsProblemReported = false;
-
-  // The quick view's own colours: copied from the colours in force at every
-  // activation of the main window, replaced by the settings window's choices.
-  Color PreviewColorLinear = DefaultColorLinear;
-  Color PreviewColorQuadratic = DefaultColorQuadratic;
-  Color PreviewColorQuadratic2 = DefaultColorQuadratic2;
-  Color PreviewColorAbsolute = DefaultColorAbsolute;
-  Color PreviewColorGrid = DefaultColorGrid;
 };
 
 }  // namespace graf

@@ -26,11 +26,11 @@ void PreviewPicture::line(double x0, double y0, double x1, double y1, Color pen)
   drawLine(pixels_.data(), Size, Size, x0, y0, x1, y1, pen);
 }
 
-void drawPreview(PreviewPicture& picture, const PlotState& st) {
+void drawPreview(PreviewPicture& picture, const QuickViewColors& colors) {
   constexpr int kLast = 204;  // the last grid line and tick lie outside the picture
   constexpr Color kBlack = 0;
-  for (int c = kUnit; c <= kLast; c += kUnit) picture.line(c, 0, c, PreviewPicture::Size, st.settings.PreviewColorGrid);
-  for (int r = kUnit; r <= kLast; r += kUnit) picture.line(0, r, PreviewPicture::Size, r, st.settings.PreviewColorGrid);
+  for (int c = kUnit; c <= kLast; c += kUnit) picture.line(c, 0, c, PreviewPicture::Size, colors.PreviewColorGrid);
+  for (int r = kUnit; r <= kLast; r += kUnit) picture.line(0, r, PreviewPicture::Size, r, colors.PreviewColorGrid);
 
   picture.line(0, kOrigin, PreviewPicture::Size, kOrigin, kBlack);
   picture.line(kOrigin, 0, kOrigin, PreviewPicture::Size, kBlack);
@@ -42,10 +42,10 @@ void drawPreview(PreviewPicture& picture, const PlotState& st) {
     double (*f)(double);
     Color pen;
   } samples[] = {
-      {linearSample, st.settings.PreviewColorLinear},
-      {quadraticSample, st.settings.PreviewColorQuadratic},
-      {quadratic2Sample, st.settings.PreviewColorQuadratic2},
-      {absoluteSample, st.settings.PreviewColorAbsolute},
+      {linearSample, colors.PreviewColorLinear},
+      {quadraticSample, colors.PreviewColorQuadratic},
+      {quadratic2Sample, colors.PreviewColorQuadratic2},
+      {absoluteSample, colors.PreviewColorAbsolute},
   };
   for (const auto& s : samples) {
     for (int k = 0; k < 500; ++k) {

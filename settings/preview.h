@@ -5,7 +5,7 @@
 // 4 pixels, so the picture shows −25..25 in both directions.
 #include <vector>
 
-#include "plot/plot_state.h"
+#include "settings/settings_state.h"
 
 namespace graf {
 
@@ -24,9 +24,9 @@ class PreviewPicture {
   std::vector<Color> pixels_;
 };
 
-// Draws grid, axes, ticks and the four samples with the state's preview
+// Draws grid, axes, ticks and the four samples in the quick view's own
 // colours. Every drawing paints the same geometry, so the picture shows what a
 // drawing on a fresh white picture shows.
-void drawPreview(PreviewPicture& picture, const PlotState& st);
+void drawPreview(PreviewPicture& picture, const QuickViewColors& colors);
 
 }  // namespace graf

@@ -11,14 +11,14 @@ namespace {
 // The colour rows the quick view shows, with the preview colour each sets.
 struct PreviewRow {
   Setting setting;
-  Color Settings::*preview;
+  Color QuickViewColors::*preview;
 };
 constexpr PreviewRow kPreviewRows[] = {
-    {Setting::Linear, &Settings::PreviewColorLinear},
-    {Setting::Quadratic, &Settings::PreviewColorQuadratic},
-    {Setting::Quadratic2, &Settings::PreviewColorQuadratic2},
-    {Setting::Absolute, &Settings::PreviewColorAbsolute},
-    {Setting::Grid, &Settings::PreviewColorGrid},
+    {Setting::Linear, &QuickViewColors::PreviewColorLinear},
+    {Setting::Quadratic, &QuickViewColors::PreviewColorQuadratic},
+    {Setting::Quadratic2, &QuickViewColors::PreviewColorQuadratic2},
+    {Setting::Absolute, &QuickViewColors::PreviewColorAbsolute},
+    {Setting::Grid, &QuickViewColors::PreviewColorGrid},
 };
 
 bool inPreview(Setting s) {
@@ -32,7 +32,7 @@ bool inPreview(Setting s) {
 void SettingsEditor::activate() {
   window_.setLabel(StateLabel::Clock, std::to_string(cpuMhz_) + " MHz");
   window_.setAuxLinesCustomButtonVisible(st_.settings.AuxLinesOn);
-  if (st_.settings.MainWindowActivated) {
+  if (ss_.MainWindowActivated) {
     window_.setSampleColor(Setting::Linear, st_.settings.ColorLinear);
     window_.setSampleColor(Setting::Quadratic, st_.settings.ColorQuadratic);
     window_.setSampleColor(Setting::Quadratic2, st_.settings.ColorQuadratic2);
@@ -43,7 +43,7 @@ void SettingsEditor::activate() {
   if (st_.settings.QuickViewMode == 2) showQuickViewIfHidden();
   window_.focusSettingsWindow();
   window_.setLabel(StateLabel::Precision,
-                   precisionLabel(fieldText(st_.settings.Record, RecordField::Step).value_or(""), false));
+                   precisionLabel(fieldText(ss_.Record, Setting::Step).value_or(""), false));
   if (st_.settings.OptimizeOn) {
     window_.setPrecisionPickerEnabled(false);
     window_.setLabel(StateLabel::Precision, precisionLabel("", true));
@@ -53,9 +53,9 @@ void SettingsEditor::activate() {
   window_.setLabel(StateLabel::Optimize, switchLabel(st_.settings.OptimizeOn));
   window_.setAuxLinesSample(st_.settings.AuxLinesOn, st_.settings.ColorAuxLines);
   window_.setLabel(StateLabel::FunctionWindow, switchLabel(st_.settings.FunctionWindowOn));
-  window_.setLabel(StateLabel::Source, settingsSourceLabel(st_.settings.SettingsFileFound));
+  window_.setLabel(StateLabel::Source, settingsSourceLabel(ss_.SettingsFileFound));
   window_.setLabel(StateLabel::QuickView, quickViewModeName(st_.settings.QuickViewMode));
-  if (st_.settings.MainWindowActivated) changeFlags_.fill(false);
+  if (ss_.MainWindowActivated) changeFlags_.fill(false);
 }
 
 void SettingsEditor::pickerChanged(Setting s) {
@@ -100,31 +100,11 @@ void SettingsEditor::showQuickView() {
 }
 
 void SettingsEditor::ok() {
-  const auto text = [&](Setting s) { return window_.pickerText(s); };
-  const auto color = [&](Setting s, ColorPicker picker, Color& target) {
-    if (!changed(s)) return;
-    if (auto c = chosenColor(picker, text(s), window_.dialogColor(s))) target = *c;
-  };
-  const auto flag = [&](Setting s, bool& target) {
-    if (!changed(s)) return;
-    if (auto on = switchValue(text(s))) target = *on;
-  };
-
-  if (changed(Setting::Step))
-    if (auto step = precisionStep(text(Setting::Step))) st_.settings.SampleStep = *step;
-  color(Setting::Linear, ColorPicker::FamilyOrGrid, st_.settings.ColorLinear);
-  color(Setting::Quadratic, ColorPicker::FamilyOrGrid, st_.settings.ColorQuadratic);
-  color(Setting::Quadratic2, ColorPicker::FamilyOrGrid, st_.settings.ColorQuadratic2);
-  color(Setting::Absolute, ColorPicker::FamilyOrGrid, st_.settings.ColorAbsolute);
-  color(Setting::Grid, ColorPicker::FamilyOrGrid, st_.settings.ColorGrid);
-  flag(Setting::Sound, st_.settings.SoundOn);
-  color(Setting::AuxColor, ColorPicker::AuxLines, st_.settings.ColorAuxLines);
-  flag(Setting::AuxLines, st_.settings.AuxLinesOn);
-  flag(Setting::FunctionWindow, st_.settings.FunctionWindowOn);
-  flag(Setting::Optimize, st_.settings.OptimizeOn);
-  color(Setting::Sum, ColorPicker::Sum, st_.settings.ColorSum);
-  if (changed(Setting::QuickView))
-    if (auto mode = quickViewModeValue(text(Setting::QuickView))) st_.settings.QuickViewMode = *mode;
+  for (const SettingRow& row : SettingRows) {
+    if (!changed(row.setting)) continue;
+    const Color custom = isColorRow(row) ? window_.dialogColor(row.setting) : Color{0};
+    assignPickerText(row, window_.pickerText(row.setting), custom, st_.settings);
+  }
 
   const std::string clash = colorClashMessage(st_);
   if (!clash.empty()) {
@@ -135,25 +115,21 @@ void SettingsEditor::ok() {
 }
 
 void SettingsEditor::accept() {
-  st_.settings.SettingsChanged = true;
+  ss_.SettingsChanged = true;
   window_.closeSettingsWindow();
 }
 
 void SettingsEditor::cancel() {
-  st_.settings.SettingsChanged = false;
+  ss_.SettingsChanged = false;
   window_.closeSettingsWindow();
 }
 
 void SettingsEditor::restoreDefaults() {
   changeFlags_.fill(true);
-  const std::pair<Setting, const char*> texts[] = {
-      {Setting::Step, "Pontos"},     {Setting::Linear, "Piros"},      {Setting::Quadratic, "Zöld"},
-      {Setting::Quadratic2, "Sötétzöld"}, {Setting::Absolute, "Kék"}, {Setting::Grid, "Ezüst"},
-      {Setting::Sound, "Ki"},        {Setting::AuxColor, "Sárga"},    {Setting::AuxLines, "Ki"},
-      {Setting::FunctionWindow, "Ki"}, {Setting::Sum, "Türkiz"},      {Setting::Optimize, "Be"},
-      {Setting::QuickView, "Soha"},
-  };
-  for (const auto& [s, t] : texts) window_.setPickerText(s, t);
+  for (int s = 0; s < SettingCount; ++s) {
+    const SettingRow& row = rowOf(static_cast<Setting>(s));
+    window_.setPickerText(row.setting, row.defaultText);
+  }
   ok();
 }
 
@@ -175,14 +151,14 @@ void SettingsEditor::revisitClash() {
 }
 
 void SettingsEditor::quickViewActivated() {
-  st_.settings.MainWindowActivated = false;
+  ss_.MainWindowActivated = false;
   for (const PreviewRow& row : kPreviewRows) {
     if (!changed(row.setting)) continue;
     if (auto c = chosenColor(ColorPicker::FamilyOrGrid, window_.pickerText(row.setting),
                              window_.dialogColor(row.setting)))
-      st_.settings.*row.preview = *c;
+      ss_.quickView.*row.preview = *c;
   }
-  drawPreview(preview_, st_);
+  drawPreview(preview_, ss_.quickView);
   window_.quickViewChanged();
 }
 

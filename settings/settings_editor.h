@@ -8,29 +8,10 @@
 
 #include "plot/plot_state.h"
 #include "settings/preview.h"
+#include "settings/setting_table.h"
+#include "settings/settings_state.h"
 
 namespace graf {
-
-// The settings in the order of the change flags.
-enum class Setting {
-  Step,
-  Linear,
-  Quadratic,
-  Quadratic2,
-  Absolute,
-  Grid,
-  Sound,
-  AuxColor,
-  AuxLines,
-  FunctionWindow,
-  Sum,
-  Optimize,
-  QuickView,
-};
-inline constexpr int SettingCount = 13;
-
-// The labels that show the settings in force.
-enum class StateLabel { Clock, Precision, Source, Sound, AuxLines, FunctionWindow, Optimize, QuickView };
 
 class SettingsWindowPort {
  public:
@@ -68,7 +49,7 @@ class SettingsWindowPort {
 
 class SettingsEditor {
  public:
-  SettingsEditor(PlotState& st, SettingsWindowPort& window) : st_(st), window_(window) {}
+  SettingsEditor(PlotState& st, SettingsState& ss, SettingsWindowPort& window) : st_(st), ss_(ss), window_(window) {}
 
   // The processor clock the clock label shows.
   void setCpuMhz(int mhz) { cpuMhz_ = mhz; }
@@ -102,6 +83,7 @@ class SettingsEditor {
   void accept();
 
   PlotState& st_;
+  SettingsState& ss_;
   SettingsWindowPort& window_;
   std::array<bool, SettingCount> changeFlags_{};
   int cpuMhz_ = 0;

@@ -8,6 +8,7 @@
 
 #include "plot/plot_state.h"
 #include "plot/ports.h"
+#include "settings/settings_state.h"
 
 namespace graf {
 
@@ -64,13 +65,13 @@ struct SettingsPorts {
 // damaged record gives, field by field, the default of each damaged setting
 // (the step in force for the step) and a warning. Warnings come once per run,
 // since the start-up may read the file several times.
-void ReadSettingsFile(PlotState& st, SettingsPorts ports);
+void ReadSettingsFile(PlotState& st, SettingsState& ss, SettingsPorts ports);
 
 // The main window's activation: copies the colours in force into the quick
 // view's colours and, after an accepted change, applies the settings, replots
 // when a plot is shown and writes the file. A failed write is reported with
 // the file and the reason; the settings stay marked as changed, and a later
 // activation (not the one that closing the error box brings) tries again.
-void MainWindowActivate(PlotState& st, SettingsPorts ports);
+void MainWindowActivate(PlotState& st, SettingsState& ss, SettingsPorts ports);
 
 }  // namespace graf

@@ -2,6 +2,7 @@
 // The settings file "beallit.ini": one record of exactly 91 bytes made of
 // thirteen length-prefixed texts (a length byte, then the field's full
 // capacity in characters). The characters are ASCII digits, "-" and ".".
+// The fields are the rows of the settings table (settings/setting_table.h):
 //
 //   offset  size  field              capacity  holds
 //   0          4  step                      3  SampleStep, "0.1", "0.5", "1.0"
@@ -35,39 +36,15 @@
 #include <vector>
 
 #include "plot/plot_state.h"
+#include "settings/setting_table.h"
 
 namespace graf {
 
-// The fields in the order of the record.
-enum class RecordField {
-  Step,
-  LinearColor,
-  QuadraticColor,
-  Quadratic2Color,
-  AbsoluteColor,
-  GridColor,
-  AuxLinesColor,
-  SumColor,
-  Sound,
-  AuxLines,
-  FunctionWindow,
-  Optimize,
-  QuickView,
-};
-inline constexpr int RecordFieldCount = 13;
-
-struct FieldLayout {
-  std::size_t offset;
-  std::size_t capacity;
-  const char* name;  // the setting as a message names it
-};
-const FieldLayout& layoutOf(RecordField field);
-
 // The stored text; none when the length byte exceeds the field's capacity.
-std::optional<std::string> fieldText(const SettingsRecord& record, RecordField field);
+std::optional<std::string> fieldText(const SettingsRecord& record, Setting field);
 // Writes the length byte and the text cut to the capacity; the bytes after it
 // keep what they held.
-void setFieldText(SettingsRecord& record, RecordField field, std::string_view text);
+void setFieldText(SettingsRecord& record, Setting field, std::string_view text);
 
 // Text forms of the values.
 std::string stepText(double step);  // one decimal, cut to 3 characters
@@ -75,7 +52,9 @@ std::string colorText(Color color);  // signed decimal
 std::string switchText(bool on);     // "0" or "1"
 std::string modeText(int mode);      // "0", "1" or "2"
 
-// Readers of the texts: leading blanks are skipped, nothing may follow.
+// Readers of the texts: leading blanks are skipped, nothing may follow; the
+// whole numbers are read by the program's one whole-number grammar
+// (parseWholeNumber).
 // Each gives none for a text that is not a sound value of its setting.
 std::optional<double> parseStep(std::string_view text);  // 0.1 .. 1.0
 std::optional<Color> parseColor(std::string_view text);  // 0 .. 0xFFFFFF
@@ -85,11 +64,9 @@ std::optional<std::uint8_t> parseMode(std::string_view text);  // 0, 1 or 2
 // Fills the record from the settings in force.
 void fillRecord(const PlotState& st, SettingsRecord& record);
 
-// Assigns the record's values to the settings, in the order ColorLinear,
-// ColorQuadratic, ColorQuadratic2, ColorAbsolute, SampleStep, ColorGrid,
-// SoundOn, ColorAuxLines, AuxLinesOn, FunctionWindowOn, ColorSum, OptimizeOn,
-// QuickViewMode. Returns the fields that were replaced, in record order.
-std::vector<RecordField> applyRecord(const SettingsRecord& record, PlotState& st);
+// Assigns the record's values to the settings. Returns the settings that
+// were replaced, in record order.
+std::vector<Setting> applyRecord(const SettingsRecord& record, PlotState& st);
 
 // The settings of a program without a settings file. SampleStep and
 // FunctionWindowOn keep their values.

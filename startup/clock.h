@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "plot/numtext.h"  // parseWholeNumber, the whole-number grammar of every text
+
 namespace graf {
 
 // Names of the two values in the per-user store (organisation "Velmora",
@@ -29,11 +31,6 @@ inline constexpr std::uint32_t kTicksPerMhz = 500000;
 // by 500000 with the remainder dropped. 2^32 ticks or more wrap, so the result
 // lies in 0..8589.
 std::int32_t clockFromTicks(std::uint64_t first, std::uint64_t second);
-
-// A whole number in 32-bit signed range: leading blanks (code 32) are
-// skipped, then an optional "+" or "-" and at least one decimal digit, with
-// nothing after them. Anything else, an overflow included, gives nothing.
-std::optional<std::int32_t> parseWholeNumber(std::string_view text);
 
 // The clock as the store holds it: nothing stored (or nothing that is a
 // text) and a text that is not a whole number read as 0, the clock not

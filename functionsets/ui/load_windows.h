@@ -5,7 +5,7 @@
 
 #include "functionsets/ui/tbetoltesablak.h"
 #include "functionsets/ui/ttoltmentablak.h"
-#include "plot/ports.h"
+#include "functionsets/load_session.h"
 
 class LoadWindows : public graf::LoadPort {
  public:

@@ -21,8 +21,8 @@ namespace {
 
 const QString kFilter = QStringLiteral("Függvények (*.fv)");
 const QString kSuffix = QStringLiteral("fv");
-const QString kNothingToSave = QStringLiteral("Nincs mit menteni");
-const QString kNothingLoaded = QStringLiteral("Nincs betöltve semmi");
+const QString kNothingToSave = QString::fromUtf8(graf::NothingToSaveText);
+const QString kNothingLoaded = QString::fromUtf8(graf::NothingLoadedText);
 
 qsizetype characterCount(const QString& s) {
   qsizetype n = 0;
@@ -102,16 +102,17 @@ QLineEdit* edit(QWidget* parent, const char* name, const QString& text, QRect ge
 
 }  // namespace
 
-Ttoltmentablak::Ttoltmentablak(graf::Commands& cmd, graf::SetFilePort& files, Tbetoltesablak& progress,
-                               QWidget* mainWindow, QWidget* parent)
-    : Ttoltmentablak(cmd, files, mainWindow, parent) {
+Ttoltmentablak::Ttoltmentablak(graf::Commands& cmd, graf::LoadSession& session, graf::SetFilePort& files,
+                               Tbetoltesablak& progress, QWidget* mainWindow, QWidget* parent)
+    : Ttoltmentablak(cmd, session, files, mainWindow, parent) {
   progress_ = &progress;
 }
 
-Ttoltmentablak::Ttoltmentablak(graf::Commands& cmd, graf::SetFilePort& files, QWidget* mainWindow, QWidget* parent)
+Ttoltmentablak::Ttoltmentablak(graf::Commands& cmd, graf::LoadSession& session, graf::SetFilePort& files,
+                               QWidget* mainWindow, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      saveLoad_(cmd, *this, files) {
+      saveLoad_(cmd, session, *this, files) {
   graf::ui::lockWhileShown(*this, mainWindow);
   setObjectName("Ttoltmentablak");
   setWindowTitle(QStringLiteral("Függvény(ek) mentése/töltése"));

@@ -27,10 +27,12 @@ class Ttoltmentablak : public QWidget, public graf::SaveLoadPort {
   Q_OBJECT
  public:
   // `files` are the set files as the program reaches them.
-  Ttoltmentablak(graf::Commands& cmd, graf::SetFilePort& files, Tbetoltesablak& progress, QWidget* mainWindow,
+  Ttoltmentablak(graf::Commands& cmd, graf::LoadSession& session, graf::SetFilePort& files, Tbetoltesablak& progress,
+                 QWidget* mainWindow,
                  QWidget* parent = nullptr);
   // For a start-up that creates this window before its progress window.
-  Ttoltmentablak(graf::Commands& cmd, graf::SetFilePort& files, QWidget* mainWindow, QWidget* parent = nullptr);
+  Ttoltmentablak(graf::Commands& cmd, graf::LoadSession& session, graf::SetFilePort& files, QWidget* mainWindow,
+                 QWidget* parent = nullptr);
   void setProgressWindow(Tbetoltesablak& progress);
 
   // Shows, raises and activates the window.

@@ -77,7 +77,7 @@ class StartupWindows : public StartupWindowsPort {
   }
   void hideFirstRunWindow() override { firstRun->hide(); }
   // As "Függvényablak mutatása" shows it, with the action checked.
-  void showFunctionListWindow() override { main->action(QStringLiteral("Fvmutat"))->trigger(); }
+  void showFunctionListWindow() override { main->showFunctionList(); }
   int splashOpacity() const override { return qRound(splash->windowOpacity() * 255); }
   void setSplashOpacity(int opacity) override { splash->setWindowOpacity(opacity / 255.0); }
   void finishSplash() override { splash->finish(); }
@@ -86,7 +86,8 @@ class StartupWindows : public StartupWindowsPort {
 // What the settings need of the main window and the function list window.
 class GrafolinApp::MainSettingsPort : public SettingsMainPort {
  public:
-  MainSettingsPort(Tfoablak& main, Tfuggvenyablak& list) : main_(main), list_(list) {}
+  MainSettingsPort(Tfoablak& main, Tfuggvenyablak& list, Commands& commands)
+      : main_(main), list_(list), commands_(commands) {}
   void setSwatchColors(Color linear, Color quadratic, Color quadratic2, Color absolute) override {
     main_.setSwatchColor(Kind::Linear, linear);
     main_.setSwatchColor(Kind::Quadratic, quadratic);
@@ -98,19 +99,20 @@ class GrafolinApp::MainSettingsPort : public SettingsMainPort {
       list_.show();
     } else {
       list_.hide();
-      main_.action(QStringLiteral("Fvmutat"))->setChecked(false);
+      main_.setFunctionListChecked(false);
     }
   }
-  // As "Ábrázol" does: a click of "M&utasd a függvényt!".
-  void runPlotCommand() override { main_.action(QStringLiteral("Abrazol"))->trigger(); }
+  // As "Ábrázol" and a click of "M&utasd a függvényt!" do.
+  void runPlotCommand() override { commands_.plotCommand(); }
 
  private:
   Tfoablak& main_;
   Tfuggvenyablak& list_;
+  Commands& commands_;
 };
 
 GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
-    : commands_(state_, picture_, Ports{relay_, relay_, relay_, relay_}) {
+    : commands_(state_, picture_, Ports{relay_, relay_, relay_, loadSession_}) {
   // The name the platform shows for the program. The display name is left to
   // follow it: set explicitly, it would be appended to every window caption.
   QApplication::setApplicationName(QStringLiteral("Grafolin"));
@@ -139,8 +141,8 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   sugoablak_ = std::make_unique<Tsugoablak>();
   extraablak_ = std::make_unique<Textraablak>();
   induloablak_ = std::make_unique<Tinduloablak>();
-  beallitasablak_ = std::make_unique<Tbeallitasablak>(state_);
-  toltmentablak_ = std::make_unique<Ttoltmentablak>(commands_, setFiles_, foablak_.get());
+  beallitasablak_ = std::make_unique<Tbeallitasablak>(state_, settingsState_);
+  toltmentablak_ = std::make_unique<Ttoltmentablak>(commands_, loadSession_, setFiles_, foablak_.get());
   betoltesablak_ = std::make_unique<Tbetoltesablak>();
   toltmentablak_->setProgressWindow(*betoltesablak_);
   fuggvenyablak_ = std::make_unique<Tfuggvenyablak>(commands_);
@@ -172,9 +174,9 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   beallitasablak_->setQuickViewWindow(form9_.get());
   beallitasablak_->setColorClashWindow(egyezoszinekablak_.get());
   settingsFile_ = std::make_unique<::platform::SettingsFileStore>();
-  mainSettingsPort_ = std::make_unique<MainSettingsPort>(*foablak_, *fuggvenyablak_);
+  mainSettingsPort_ = std::make_unique<MainSettingsPort>(*foablak_, *fuggvenyablak_, commands_);
   // Every activation of the main window applies and stores accepted settings.
-  connect(foablak_.get(), &Tfoablak::activated, this, [this] { MainWindowActivate(state_, settingsPorts()); });
+  connect(foablak_.get(), &Tfoablak::activated, this, [this] { MainWindowActivate(state_, settingsState_, settingsPorts()); });
   relay_.list = fuggvenyablak_.get();
   relay_.load = loadWindows_.get();
 
@@ -261,7 +263,7 @@ void GrafolinApp::openClockOverride() {
 }
 SettingsPorts GrafolinApp::settingsPorts() { return SettingsPorts{*settingsFile_, *mainSettingsPort_, notifier_}; }
 
-void GrafolinApp::readSettingsFile() { ReadSettingsFile(state_, settingsPorts()); }
+void GrafolinApp::readSettingsFile() { ReadSettingsFile(state_, settingsState_, settingsPorts()); }
 
 void GrafolinApp::openHelp(const QString& topic) {
   if (helpHook) {

@@ -60,6 +60,7 @@ class GrafolinApp : public QObject {
   ~GrafolinApp() override;
 
   PlotState& state() { return state_; }
+  SettingsState& settingsState() { return settingsState_; }
   Raster& picture() { return picture_; }
   Commands& commands() { return commands_; }
   platform::MessageBoxNotifier& notifier() { return notifier_; }
@@ -114,8 +115,10 @@ class GrafolinApp : public QObject {
   SettingsPorts settingsPorts();
 
   PlotState state_;
+  SettingsState settingsState_;
   Raster picture_;
   PortRelay relay_;
+  LoadSession loadSession_{relay_};
   Commands commands_;
   platform::MessageBoxNotifier notifier_;
   RasterTextRenderer textRenderer_;

@@ -5,6 +5,7 @@
 // arrives before its window exists does nothing.
 #include <string>
 
+#include "functionsets/load_session.h"
 #include "plot/ports.h"
 
 namespace graf::ui {

@@ -605,6 +605,8 @@ void Tfoablak::abszolutertekesExecute() { RadioButton4->setChecked(true); }
 
 void Tfoablak::KonfigExecute() { graf::ui::showInFront(settingsWindow_); }
 
+void Tfoablak::setFunctionListChecked(bool checked) { Fvmutat->setChecked(checked); }
+
 void Tfoablak::FvmutatExecute() {
   Fvmutat->setChecked(true);
   if (!functionListWindow_) return;

@@ -59,6 +59,11 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
 
   // A menu action by its name ("Abrazol", "Utfvtorles", ...).
   QAction* action(const QString& name) const;
+  // "Függvényablak mutatása": the function list shown and in front, the
+  // action checked.
+  void showFunctionList() { FvmutatExecute(); }
+  // "Függvényablak mutatása" checked or not, without showing or hiding the list.
+  void setFunctionListChecked(bool checked);
 
   // graf::MainWindowPort
   std::string fieldText(graf::Field f) const override;

@@ -43,6 +43,20 @@ QStringList qtItems(const std::vector<std::string>& items) {
   return list;
 }
 
+// A row's drop-down items: a colour picker's names, or the row's own list.
+QStringList pickerItems(const graf::SettingRow& row) {
+  if (graf::isColorRow(row)) return qtItems(graf::colorPickerItems(row.colors));
+  return QString::fromUtf8(row.items).split(QLatin1Char('\n'));
+}
+
+// The rows of one tab of the settings window, in record order.
+std::vector<const graf::SettingRow*> rowsOf(graf::SettingsTab tab) {
+  std::vector<const graf::SettingRow*> rows;
+  for (const graf::SettingRow& row : graf::SettingRows)
+    if (row.tab == tab) rows.push_back(&row);
+  return rows;
+}
+
 // A chip with its pins: the picture above "Új processzorom van".
 QPixmap processorPicture() {
   QPixmap pm(48, 48);
@@ -65,10 +79,10 @@ QPixmap processorPicture() {
 
 }  // namespace
 
-Tbeallitasablak::Tbeallitasablak(graf::PlotState& state, QWidget* parent)
+Tbeallitasablak::Tbeallitasablak(graf::PlotState& state, graf::SettingsState& settingsState, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       st_(state),
-      editor_(state, *this) {
+      editor_(state, settingsState, *this) {
   setObjectName(QStringLiteral("Tbeallitasablak"));
   setWindowTitle(QStringLiteral("Beállítások"));
   graf::ui::centreOnFirstShow(this);
@@ -163,14 +177,14 @@ QWidget* Tbeallitasablak::createGeneralTab() {
   stateLabels_[index(StateLabel::Source)] = label(page, QString(), 96, 16, "Label30");
   stateLabels_[index(StateLabel::Source)]->resize(220, 17);
 
-  label(page, QStringLiteral("Pontosság:"), 8, 52);
-  createPicker(page, Setting::Step, "ComboBox1",
-               {QStringLiteral("Pontatlan"), QStringLiteral("Normál"), QStringLiteral("Pontos")},
-               QStringLiteral("Pontos"), QStringLiteral("A függvény ábrázolásának pontossága"),
-               QRect(96, 48, 100, 21));
-  label(page, QStringLiteral("Aktuális:"), 208, 52);
-  stateLabels_[index(StateLabel::Precision)] = label(page, QString(), 256, 52, "Label26");
-  stateLabels_[index(StateLabel::Precision)]->resize(80, 17);
+  for (const graf::SettingRow* r : rowsOf(graf::SettingsTab::General)) {
+    label(page, QString::fromUtf8(r->caption), 8, 52);
+    createPicker(page, r->setting, r->pickerName, pickerItems(*r), QString::fromUtf8(r->initialText),
+                 QString::fromUtf8(r->hint), QRect(96, 48, 100, 21));
+    label(page, QStringLiteral("Aktuális:"), 208, 52);
+    stateLabels_[index(r->stateLabel)] = label(page, QString(), 256, 52, r->stateName);
+    stateLabels_[index(r->stateLabel)]->resize(80, 17);
+  }
 
   auto* art = new QLabel(page);
   art->setObjectName(QStringLiteral("Image1"));
@@ -201,49 +215,25 @@ QWidget* Tbeallitasablak::createColorsTab() {
   group->setObjectName(QStringLiteral("GroupBox1"));
   group->setGeometry(4, 4, 329, 248);
 
-  const QString family = QStringLiteral("Egyéni szín beállítása az aktuális függvényhez");
-  const struct {
-    const char* caption;
-    Setting setting;
-    const char* picker;
-    const char* initial;
-    const char* sample;
-    const char* button;
-    QString hint;
-    graf::ColorPicker names;
-  } rows[] = {
-      {"Elsőfokú:", Setting::Linear, "ComboBox2", "Piros", "Label2", "Button1", family, graf::ColorPicker::FamilyOrGrid},
-      {"Másodfokú:", Setting::Quadratic, "ComboBox3", "Zöld", "Label10", "Button2", family,
-       graf::ColorPicker::FamilyOrGrid},
-      {"Másodfokú 2:", Setting::Quadratic2, "ComboBox4", "Sötétzöld", "Label11", "Button3", family,
-       graf::ColorPicker::FamilyOrGrid},
-      {"Abszolútértékes:", Setting::Absolute, "ComboBox5", "Kék", "Label12", "Button4", family,
-       graf::ColorPicker::FamilyOrGrid},
-      {"Négyzetháló:", Setting::Grid, "ComboBox6", "Ezüst", "Label13", "Button5",
-       QStringLiteral("Egyéni szín beállítása a négyzethálóhoz"), graf::ColorPicker::FamilyOrGrid},
-      {"Összegfüggvény:", Setting::Sum, "ComboBox11", "Türkiz", "Label35", "Button7", family, graf::ColorPicker::Sum},
-      {"Segédvonalak:", Setting::AuxColor, "ComboBox8", "Sárga", "Label22", "Button6",
-       QStringLiteral("Egyéni szín beállítása a segédvonalakhoz"), graf::ColorPicker::AuxLines},
-  };
   int y = 22;
-  for (const auto& r : rows) {
-    label(group, QString::fromUtf8(r.caption), 8, y + 3);
-    createPicker(group, r.setting, r.picker, qtItems(graf::colorPickerItems(r.names)), QString::fromUtf8(r.initial),
-                 QString(), QRect(100, y, 90, 21));
+  for (const graf::SettingRow* r : rowsOf(graf::SettingsTab::Colors)) {
+    label(group, QString::fromUtf8(r->caption), 8, y + 3);
+    createPicker(group, r->setting, r->pickerName, pickerItems(*r), QString::fromUtf8(r->initialText), QString(),
+                 QRect(100, y, 90, 21));
     label(group, QStringLiteral("Aktuális:"), 196, y + 3);
-    QLabel* s = label(group, QStringLiteral("I"), 244, y + 3, r.sample);
+    QLabel* s = label(group, QStringLiteral("I"), 244, y + 3, r->sampleName);
     QFont bold = s->font();
     bold.setBold(true);
     s->setFont(bold);
     s->resize(40, 17);
-    samples_[index(r.setting)] = s;
+    samples_[index(r->setting)] = s;
     auto* b = new QPushButton(QStringLiteral("Egyéni"), group);
-    b->setObjectName(QString::fromLatin1(r.button));
+    b->setObjectName(QString::fromLatin1(r->buttonName));
     b->setGeometry(272, y, 49, 21);
     b->setAutoDefault(false);
-    b->setStatusTip(r.hint);
-    customButtons_[index(r.setting)] = b;
-    const Setting setting = r.setting;
+    b->setStatusTip(QString::fromUtf8(r->hint));
+    customButtons_[index(r->setting)] = b;
+    const Setting setting = r->setting;
     connect(b, &QPushButton::clicked, this, [this, setting] { customColor(setting); });
     y += 31;
   }
@@ -257,34 +247,14 @@ QWidget* Tbeallitasablak::createSwitchesTab() {
   auto* group = new QGroupBox(QStringLiteral("Kapcsolók"), page);
   group->setObjectName(QStringLiteral("GroupBox2"));
   group->setGeometry(4, 4, 329, 160);
-  const QStringList onOff = {QStringLiteral("Be"), QStringLiteral("Ki")};
-  const QStringList offOn = {QStringLiteral("Ki"), QStringLiteral("Be")};
-  const struct {
-    const char* caption;
-    Setting setting;
-    const char* picker;
-    QStringList items;
-    const char* hint;
-    StateLabel state;
-    const char* stateName;
-  } rows[] = {
-      {"Hang:", Setting::Sound, "ComboBox7", onOff, "Hibaüzenetek hangjelzéseinek be- és kikapcsolása",
-       StateLabel::Sound, "Label27"},
-      {"Segédvonalak:", Setting::AuxLines, "ComboBox9", onOff, "Segédvonalak be- és kikapcsolása",
-       StateLabel::AuxLines, "Label28"},
-      {"Függvényablak:", Setting::FunctionWindow, "ComboBox10", offOn, "Függvényablak elrejtése vagy mutatása",
-       StateLabel::FunctionWindow, "Label33"},
-      {"Optimalizálás:", Setting::Optimize, "ComboBox12", offOn,
-       "Teljesítményre való optimalizálás be- és kikapcsolása", StateLabel::Optimize, "Label38"},
-  };
   int y = 24;
-  for (const auto& r : rows) {
-    label(group, QString::fromUtf8(r.caption), 8, y + 3);
-    createPicker(group, r.setting, r.picker, r.items, QStringLiteral("Ki"), QString::fromUtf8(r.hint),
-                 QRect(100, y, 70, 21));
+  for (const graf::SettingRow* r : rowsOf(graf::SettingsTab::Switches)) {
+    label(group, QString::fromUtf8(r->caption), 8, y + 3);
+    createPicker(group, r->setting, r->pickerName, pickerItems(*r), QString::fromUtf8(r->initialText),
+                 QString::fromUtf8(r->hint), QRect(100, y, 70, 21));
     label(group, QStringLiteral("Állapot:"), 190, y + 3);
-    stateLabels_[index(r.state)] = label(group, QString(), 240, y + 3, r.stateName);
-    stateLabels_[index(r.state)]->resize(60, 17);
+    stateLabels_[index(r->stateLabel)] = label(group, QString(), 240, y + 3, r->stateName);
+    stateLabels_[index(r->stateLabel)]->resize(60, 17);
     y += 32;
   }
   label(page, QStringLiteral("Itt különböző dolgokat lehet engedélyezni, illetve tiltani."), 8, 176);
@@ -297,13 +267,14 @@ QWidget* Tbeallitasablak::createAppearanceTab() {
   auto* group = new QGroupBox(QStringLiteral("Megjelenítési beállítások"), page);
   group->setObjectName(QStringLiteral("GroupBox3"));
   group->setGeometry(4, 4, 329, 64);
-  label(group, QStringLiteral("Gyorsnézet:"), 8, 27);
-  createPicker(group, Setting::QuickView, "ComboBox13",
-               {QStringLiteral("Mindig"), QStringLiteral("Soha"), QStringLiteral("Módosításkor")},
-               QStringLiteral("Soha"), QString(), QRect(100, 24, 100, 21));
-  label(group, QStringLiteral("Állapot:"), 210, 27);
-  stateLabels_[index(StateLabel::QuickView)] = label(group, QString(), 256, 27, "Label45");
-  stateLabels_[index(StateLabel::QuickView)]->resize(70, 17);
+  for (const graf::SettingRow* r : rowsOf(graf::SettingsTab::Appearance)) {
+    label(group, QString::fromUtf8(r->caption), 8, 27);
+    createPicker(group, r->setting, r->pickerName, pickerItems(*r), QString::fromUtf8(r->initialText),
+                 QString::fromUtf8(r->hint), QRect(100, 24, 100, 21));
+    label(group, QStringLiteral("Állapot:"), 210, 27);
+    stateLabels_[index(r->stateLabel)] = label(group, QString(), 256, 27, r->stateName);
+    stateLabels_[index(r->stateLabel)]->resize(70, 17);
+  }
   label(page, QStringLiteral("Színváltoztatáskor előnézeti ablakot mutat."), 8, 80);
   return page;
 }

@@ -25,7 +25,7 @@ class Tegyezoszinekablak;
 class Tbeallitasablak : public QWidget, public graf::SettingsWindowPort {
   Q_OBJECT
  public:
-  explicit Tbeallitasablak(graf::PlotState& state, QWidget* parent = nullptr);
+  Tbeallitasablak(graf::PlotState& state, graf::SettingsState& settingsState, QWidget* parent = nullptr);
 
   // The windows it works with, created after it.
   void setMainWindow(QWidget* window) { mainWindow_ = window; }
@@ -115,5 +115,5 @@ class Tbeallitasablak : public QWidget, public graf::SettingsWindowPort {
   std::array<QPushButton*, graf::SettingCount> customButtons_{};
   std::array<QColor, graf::SettingCount> confirmed_{};  // black until a dialog is confirmed
   std::array<QColorDialog*, graf::SettingCount> colorDialogs_{};
-  std::array<QLabel*, 8> stateLabels_{};
+  std::array<QLabel*, graf::StateLabelCount> stateLabels_{};
 };

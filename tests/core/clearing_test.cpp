@@ -15,7 +15,7 @@ TEST_F(Clearing, ClearAllResetsTheViewAndKeepsTheOldEntries) {
   cmd.zoomStep();
   ASSERT_EQ(st.view.ZoomFactor, 4);
   cmd.mouseMove(10, 10);
-  st.load.LoadMode = true;
+  session.progress().LoadMode = true;
   ui.loadStatus = "Betöltött függvények: 1";
 
   cmd.clearAll();
@@ -25,13 +25,13 @@ TEST_F(Clearing, ClearAllResetsTheViewAndKeepsTheOldEntries) {
   EXPECT_EQ(ui.zoomLabel, "1x");
   EXPECT_EQ(st.view.PanX, 0);
   EXPECT_EQ(st.view.PanY, 0);
-  EXPECT_EQ(st.view.PanStepsX, 0);
-  EXPECT_EQ(st.view.PanStepsY, 0);
-  EXPECT_EQ(st.view.OriginX, 205);
-  EXPECT_EQ(st.view.OriginY, 160);
+  EXPECT_EQ(st.view.panStepsX(), 0);
+  EXPECT_EQ(st.view.panStepsY(), 0);
+  EXPECT_EQ(st.view.originX(), 205);
+  EXPECT_EQ(st.view.originY(), 160);
   EXPECT_FALSE(st.flags.PlotShown);
   EXPECT_TRUE(st.flags.PictureCleared);
-  EXPECT_FALSE(st.load.LoadMode);
+  EXPECT_FALSE(session.progress().LoadMode);
   EXPECT_EQ(st.flags.ListedCount, 0);
   EXPECT_TRUE(ui.rows.empty());
   EXPECT_EQ(ui.fields[0] + ui.fields[1] + ui.fields[2], "");

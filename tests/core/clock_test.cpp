@@ -65,6 +65,8 @@ TEST(ParseWholeNumber, TakesLeadingBlanksAndASignAndNothingElse) {
       {"2400.0", std::nullopt},
       {"1e3", std::nullopt},
       {"- 5", std::nullopt},
+      {"+-0", std::nullopt},          // one sign at most
+      {"-+5", std::nullopt},
       {"0x10", std::nullopt},
   };
   for (const NumberCase& c : cases) {

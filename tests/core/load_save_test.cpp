@@ -47,7 +47,7 @@ class LoadSave : public CoreTest {
  protected:
   FakeSaveLoad window;
   MemorySetFiles files;
-  SaveLoad saveLoad{cmd, window, files};
+  SaveLoad saveLoad{cmd, session, window, files};
 
   // The bytes "Ment" writes, with the automatic name in an empty folder.
   std::vector<std::uint8_t> save(const char* comment = kInitialComment) {
@@ -100,9 +100,9 @@ TEST_F(LoadSave, SaveThenLoadGivesTheSameTableListPictureAndFields) {
   // 50 div 3 = 16 per function read (48), then (100 − 48) div 4 = 13 per
   // function drawn: the plot run has counted a fourth function by then.
   EXPECT_EQ(ui.progress, (std::vector<int>{16, 32, 48, 61, 74, 87}));
-  EXPECT_TRUE(st.load.LoadMode);
+  EXPECT_TRUE(session.progress().LoadMode);
   cmd.panStep(PanDirection::Down);
-  EXPECT_FALSE(st.load.LoadMode);
+  EXPECT_FALSE(session.progress().LoadMode);
 }
 
 // While the loaded set is drawn, the bar moves on just before each function:
@@ -339,7 +339,7 @@ TEST_F(LoadSave, ActivationAndDiscardSetTheSaveButtonAndItsLabel) {
   EXPECT_EQ(st.table.FunctionCount, 0);
   EXPECT_TRUE(ui.rows.empty());
   EXPECT_EQ(ui.loadStatus, "Nincs betöltve semmi");
-  EXPECT_FALSE(st.load.LoadMode);
+  EXPECT_FALSE(session.progress().LoadMode);
   EXPECT_TRUE(window.ackEnabled) << "nothing disables the acknowledge and discard buttons again";
 }
 

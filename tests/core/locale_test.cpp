@@ -56,7 +56,7 @@ TEST_F(DecimalCommaLocale, TheSettingsRecordHoldsPointedStepsAndReadsThemBack) {
     st.settings.SampleStep = step;
     SettingsRecord record{};
     fillRecord(st, record);
-    EXPECT_EQ(fieldText(record, RecordField::Step), std::optional<std::string>(text));
+    EXPECT_EQ(fieldText(record, Setting::Step), std::optional<std::string>(text));
     PlotState back;
     back.settings.SampleStep = 0.7;
     EXPECT_TRUE(applyRecord(record, back).empty()) << text << " was reported as damaged";

@@ -228,18 +228,18 @@ TEST_F(PlotRequest, LoadModeFillsTheBarAndEndsWithTheNextRun) {
   }
   st.table.FunctionCount = 3;
   st.flags.ListedCount = 3;
-  st.load.LoadMode = true;
-  st.load.ProgressStep = 50 / 3;
-  st.load.ProgressPosition = 48;
-  st.load.LoadPlotCount = 0;
+  session.progress().LoadMode = true;
+  session.progress().ProgressStep = 50 / 3;
+  session.progress().ProgressPosition = 48;
+  session.progress().LoadPlotCount = 0;
   ui.type("3.00", "0.00", "0.00");
   cmd.plotCommand();
   EXPECT_EQ(ui.progressCaption, "Számolás...");
   EXPECT_EQ(ui.progress, (std::vector<int>{61, 74, 87}));
   EXPECT_EQ(st.table.FunctionCount, 3);
-  EXPECT_TRUE(st.load.LoadMode);
+  EXPECT_TRUE(session.progress().LoadMode);
   cmd.panStep(PanDirection::Down);
-  EXPECT_FALSE(st.load.LoadMode);
+  EXPECT_FALSE(session.progress().LoadMode);
 }
 
 }  // namespace

@@ -12,15 +12,15 @@ constexpr Color Grid = 0x111111, Lin = 0x222222, Quad = 0x333333, Quad2 = 0x4444
 
 class PreviewTest : public ::testing::Test {
  protected:
-  PlotState st;
+  QuickViewColors colors;
   PreviewPicture pic;
   void SetUp() override {
-    st.settings.PreviewColorGrid = Grid;
-    st.settings.PreviewColorLinear = Lin;
-    st.settings.PreviewColorQuadratic = Quad;
-    st.settings.PreviewColorQuadratic2 = Quad2;
-    st.settings.PreviewColorAbsolute = Abs;
-    drawPreview(pic, st);
+    colors.PreviewColorGrid = Grid;
+    colors.PreviewColorLinear = Lin;
+    colors.PreviewColorQuadratic = Quad;
+    colors.PreviewColorQuadratic2 = Quad2;
+    colors.PreviewColorAbsolute = Abs;
+    drawPreview(pic, colors);
   }
 };
 
@@ -80,11 +80,11 @@ TEST_F(PreviewTest, QuadraticSampleIsClipped) {
 
 TEST_F(PreviewTest, YellowGridAndRepeatedDrawing) {
   const std::vector<Color> before(pic.data(), pic.data() + PreviewPicture::Size * PreviewPicture::Size);
-  drawPreview(pic, st);
+  drawPreview(pic, colors);
   EXPECT_TRUE(std::equal(before.begin(), before.end(), pic.data()));
 
-  st.settings.PreviewColorGrid = 0x00FFFF;  // Sárga
-  drawPreview(pic, st);
+  colors.PreviewColorGrid = 0x00FFFF;  // Sárga
+  drawPreview(pic, colors);
   for (int x = 0; x < PreviewPicture::Size; ++x) {
     const Color expected = x == 100 ? Black : (x % 4 == 0 && x > 0) ? 0x00FFFF : White;
     EXPECT_EQ(pic.pixel(x, 198), expected) << x;

@@ -82,7 +82,8 @@ TEST_F(SetPictureTest, ALoadedSetShowsWhatTheSameFunctionsPlottedByHandShow) {
       PlotState typed = fresh;
       Raster typedPicture;
       FakeUi typedUi;
-      Commands typing(typed, typedPicture, Ports{typedUi, typedUi, typedUi, typedUi});
+      LoadSession typedSession(typedUi);
+      Commands typing(typed, typedPicture, Ports{typedUi, typedUi, typedUi, typedSession});
       for (const Fn& f : fns) {
         typing.selectKind(f.kind);
         typedUi.type(f.a, f.b, f.c);
@@ -110,11 +111,7 @@ TEST_F(SetPictureTest, TheStartsZoomAndPanDoNotCarryIntoThePicture) {
   PlotState moved;
   moved.view.ZoomFactor = 4;
   moved.view.PanX = -64;
-  moved.view.PanStepsX = 2;
-  moved.view.OriginX = 141;
   moved.view.PanY = 32;
-  moved.view.PanStepsY = 1;
-  moved.view.OriginY = 192;
   Raster shown;
   ASSERT_TRUE(pictureOfSet(moved, bytes, shown).loaded);
   EXPECT_EQ(pixelsOf(shown), atRest);
@@ -457,9 +454,10 @@ TEST_F(SetPictureTest, AViewShowsWhatTheButtonsShowAfterTheSameLoad) {
     RecordingText handText;
     handPicture.setTextRenderer(&handText);
     NoWindows handUi;
-    Commands hand(byHand, handPicture, Ports{handUi, handUi, handUi, handUi});
-    hand.loadSession().beginAttempt();
-    ASSERT_TRUE(loadFunctionSet(hand, handUi, set));
+    LoadSession handSession(handUi);
+    Commands hand(byHand, handPicture, Ports{handUi, handUi, handUi, handSession});
+    handSession.beginAttempt();
+    ASSERT_TRUE(loadFunctionSet(hand, handSession, handUi, set));
     for (int presses = 0; byHand.view.ZoomFactor != c.zoom; ++presses) {
       ASSERT_LT(presses, 3);
       hand.zoomStep();

@@ -68,21 +68,22 @@ class SettingsEditorTest : public ::testing::Test {
  protected:
   PlotState st;
   FakeSettingsWindow window;
-  SettingsEditor editor{st, window};
+  SettingsState ss;
+  SettingsEditor editor{st, ss, window};
   SettingsEditorTest() {
     window.editor = &editor;
-    st.settings.MainWindowActivated = true;
+    ss.MainWindowActivated = true;
   }
   // The user types or picks a text in a picker.
   void pick(Setting s, const std::string& text) {
     window.pickers[s] = text;
     editor.pickerChanged(s);
   }
-  void storeStepText(const std::string& text) { setFieldText(st.settings.Record, RecordField::Step, text); }
+  void storeStepText(const std::string& text) { setFieldText(ss.Record, Setting::Step, text); }
 };
 
 TEST_F(SettingsEditorTest, ActivationLabels) {
-  st.settings.SettingsFileFound = true;
+  ss.SettingsFileFound = true;
   st.settings.OptimizeOn = false;
   st.settings.SoundOn = true;
   st.settings.FunctionWindowOn = true;
@@ -134,7 +135,7 @@ TEST_F(SettingsEditorTest, OkWithNothingTouchedAssignsNothingAndMarksForWriting)
   editor.ok();
   EXPECT_EQ(st.settings.ColorLinear, 0x808080u);
   EXPECT_EQ(st.settings.SampleStep, 0.5);
-  EXPECT_EQ(st.settings.SettingsChanged, 1);
+  EXPECT_EQ(ss.SettingsChanged, 1);
   EXPECT_FALSE(window.open);
 }
 
@@ -168,16 +169,16 @@ TEST_F(SettingsEditorTest, OkAssignsWhatTheChangedPickersName) {
   EXPECT_EQ(st.settings.FunctionWindowOn, 1);
   EXPECT_EQ(st.settings.OptimizeOn, 0);
   EXPECT_EQ(st.settings.QuickViewMode, 2);
-  EXPECT_EQ(st.settings.SettingsChanged, 1);
+  EXPECT_EQ(ss.SettingsChanged, 1);
 }
 
 TEST_F(SettingsEditorTest, CancelAssignsNothing) {
-  st.settings.SettingsChanged = true;
+  ss.SettingsChanged = true;
   editor.activate();
   pick(Setting::Linear, "Kék");
   editor.cancel();
   EXPECT_EQ(st.settings.ColorLinear, DefaultColorLinear);
-  EXPECT_EQ(st.settings.SettingsChanged, 0);
+  EXPECT_EQ(ss.SettingsChanged, 0);
   EXPECT_FALSE(window.open);
   EXPECT_FALSE(editor.changed(Setting::Linear));
 }
@@ -207,7 +208,7 @@ TEST_F(SettingsEditorTest, DefaultsRestoreEverythingAndClose) {
   EXPECT_EQ(st.settings.OptimizeOn, 1);
   EXPECT_EQ(st.settings.QuickViewMode, 0);
   EXPECT_EQ(st.settings.SampleStep, 0.1);
-  EXPECT_EQ(st.settings.SettingsChanged, 1);
+  EXPECT_EQ(ss.SettingsChanged, 1);
   EXPECT_FALSE(window.open);
   EXPECT_EQ(window.pickers[Setting::Sum], "Türkiz");
   EXPECT_EQ(window.pickers[Setting::Optimize], "Be");
@@ -225,7 +226,7 @@ TEST_F(SettingsEditorTest, CustomColourThroughTheRowsDialog) {
   window.dialogs[Setting::Grid] = 0x0A0B0C;
   editor.customColorConfirmed(Setting::Grid, 0x0A0B0C);
   EXPECT_TRUE(window.quickView);
-  EXPECT_EQ(st.settings.PreviewColorGrid, 0x0A0B0Cu);
+  EXPECT_EQ(ss.quickView.PreviewColorGrid, 0x0A0B0Cu);
   editor.ok();
   EXPECT_EQ(st.settings.ColorSum, 0x010203u);
   EXPECT_EQ(st.settings.ColorGrid, 0x0A0B0Cu);
@@ -262,12 +263,12 @@ TEST_F(SettingsEditorTest, ClashKeepsTheWindowOpenUntilIgnored) {
   EXPECT_EQ(window.clash, "elsőfokú színe egyezik a háttér színével;");
   EXPECT_EQ(st.settings.ColorLinear, 0xFFFFFFu);  // assigned, not yet accepted
   EXPECT_TRUE(window.open);
-  EXPECT_EQ(st.settings.SettingsChanged, 0);
+  EXPECT_EQ(ss.SettingsChanged, 0);
 
   editor.ignoreClash();
   EXPECT_EQ(window.clash, "");
   EXPECT_FALSE(window.open);
-  EXPECT_EQ(st.settings.SettingsChanged, 1);
+  EXPECT_EQ(ss.SettingsChanged, 1);
 }
 
 TEST_F(SettingsEditorTest, RevisitAndCancelKeepTheClashInMemoryOnly) {
@@ -280,7 +281,7 @@ TEST_F(SettingsEditorTest, RevisitAndCancelKeepTheClashInMemoryOnly) {
   EXPECT_TRUE(window.open);
   editor.cancel();
   EXPECT_EQ(st.settings.ColorQuadratic2, DefaultColorQuadratic);
-  EXPECT_EQ(st.settings.SettingsChanged, 0);
+  EXPECT_EQ(ss.SettingsChanged, 0);
 }
 
 // A second OK that passes closes the window and its warning together.
@@ -301,14 +302,14 @@ TEST_F(SettingsEditorTest, QuickViewFollowsItsMode) {
     window.quickView = false;
     window.log.clear();
     st.settings.QuickViewMode = static_cast<std::uint8_t>(mode);
-    st.settings.MainWindowActivated = true;
+    ss.MainWindowActivated = true;
     editor.activate();
     EXPECT_EQ(window.quickView, mode == 2);
     pick(Setting::Linear, "Kék");
     EXPECT_EQ(window.quickView, mode != 0);
     EXPECT_EQ(window.log.back(), "focus settings");
-    EXPECT_EQ(st.settings.PreviewColorLinear, mode != 0 ? 0xFF0000u : DefaultColorLinear);
-    st.settings.PreviewColorLinear = DefaultColorLinear;
+    EXPECT_EQ(ss.quickView.PreviewColorLinear, mode != 0 ? 0xFF0000u : DefaultColorLinear);
+    ss.quickView.PreviewColorLinear = DefaultColorLinear;
   }
 }
 
@@ -318,10 +319,10 @@ TEST_F(SettingsEditorTest, FlagsSurviveTheQuickViewOnly) {
   st.settings.QuickViewMode = 1;
   editor.activate();
   pick(Setting::Grid, "Sárga");
-  EXPECT_EQ(st.settings.MainWindowActivated, 0);
+  EXPECT_EQ(ss.MainWindowActivated, 0);
   editor.activate();
   EXPECT_TRUE(editor.changed(Setting::Grid));
-  st.settings.MainWindowActivated = true;
+  ss.MainWindowActivated = true;
   editor.activate();
   EXPECT_FALSE(editor.changed(Setting::Grid));
 }
@@ -330,13 +331,13 @@ TEST_F(SettingsEditorTest, QuickViewColoursFromThePickers) {
   st.settings.QuickViewMode = 1;
   editor.activate();
   pick(Setting::Grid, "Sárga");
-  EXPECT_EQ(st.settings.PreviewColorGrid, 0x00FFFFu);
+  EXPECT_EQ(ss.quickView.PreviewColorGrid, 0x00FFFFu);
   EXPECT_EQ(editor.preview().pixel(4, 198), 0x00FFFFu);
   pick(Setting::Grid, "Fekete");  // unknown here: the preview keeps its colour
-  EXPECT_EQ(st.settings.PreviewColorGrid, 0x00FFFFu);
+  EXPECT_EQ(ss.quickView.PreviewColorGrid, 0x00FFFFu);
   pick(Setting::Absolute, "Egyéni");  // a dialog never confirmed gives black
-  EXPECT_EQ(st.settings.PreviewColorAbsolute, 0u);
-  EXPECT_EQ(st.settings.PreviewColorLinear, DefaultColorLinear);  // no flag, no change
+  EXPECT_EQ(ss.quickView.PreviewColorAbsolute, 0u);
+  EXPECT_EQ(ss.quickView.PreviewColorLinear, DefaultColorLinear);  // no flag, no change
   editor.cancel();
   EXPECT_EQ(window.log.back(), "hide quick view");
 }

@@ -45,6 +45,7 @@ class FakeSettingsIo : public SettingsFilePort, public SettingsMainPort {
 class SettingsFileTest : public ::testing::Test {
  protected:
   PlotState st;
+  SettingsState ss;
   testing::FakeUi ui;
   std::vector<std::string> log;
   FakeSettingsIo io{log};
@@ -66,8 +67,8 @@ TEST_F(SettingsFileTest, NoFileGivesDefaultsSilently) {
   st.settings.SampleStep = 0.5;
   st.settings.FunctionWindowOn = true;
   io.content = {SettingsFileContent::Outcome::Missing, 0, std::nullopt, ""};
-  ReadSettingsFile(st, ports);
-  EXPECT_EQ(st.settings.SettingsFileFound, 0);
+  ReadSettingsFile(st, ss, ports);
+  EXPECT_EQ(ss.SettingsFileFound, 0);
   EXPECT_EQ(st.settings.ColorLinear, DefaultColorLinear);
   EXPECT_EQ(st.settings.OptimizeOn, 1);
   EXPECT_EQ(st.settings.SampleStep, 0.5);      // kept
@@ -87,13 +88,13 @@ TEST_F(SettingsFileTest, StoredValuesAreAssignedAndPainted) {
   stored.settings.OptimizeOn = false;
   stored.settings.AuxLinesOn = true;
   opened(recordOf(stored));
-  ReadSettingsFile(st, ports);
-  EXPECT_EQ(st.settings.SettingsFileFound, 1);
+  ReadSettingsFile(st, ss, ports);
+  EXPECT_EQ(ss.SettingsFileFound, 1);
   EXPECT_EQ(st.settings.SampleStep, 1.0);
   EXPECT_EQ(st.settings.FunctionWindowOn, 1);
   EXPECT_EQ(st.settings.OptimizeOn, 0);
   EXPECT_EQ(st.settings.AuxLinesOn, 1);
-  EXPECT_EQ(st.settings.Record, recordOf(stored));
+  EXPECT_EQ(ss.Record, recordOf(stored));
   EXPECT_EQ(log, (std::vector<std::string>{"read", "swatches 8421504 16777215 65535 0"}));
   EXPECT_TRUE(ui.dialogs.empty());
 }
@@ -103,8 +104,8 @@ TEST_F(SettingsFileTest, StoredValuesAreAssignedAndPainted) {
 TEST_F(SettingsFileTest, ShortFileIsReportedOnceAndGivesDefaults) {
   st.settings.SampleStep = 0.5;
   opened(std::nullopt, 45);
-  ReadSettingsFile(st, ports);
-  EXPECT_EQ(st.settings.SettingsFileFound, 1);
+  ReadSettingsFile(st, ss, ports);
+  EXPECT_EQ(ss.SettingsFileFound, 1);
   EXPECT_EQ(st.settings.SampleStep, 0.5);
   EXPECT_EQ(st.settings.ColorGrid, DefaultColorGrid);
   EXPECT_EQ(st.settings.OptimizeOn, 1);
@@ -114,19 +115,19 @@ TEST_F(SettingsFileTest, ShortFileIsReportedOnceAndGivesDefaults) {
   EXPECT_NE(ui.dialogs[0].find("45 bájt"), std::string::npos);
 
   // The start-up reads again while it waits for the first run: no second box.
-  ReadSettingsFile(st, ports);
+  ReadSettingsFile(st, ss, ports);
   EXPECT_EQ(ui.dialogs.size(), 1u);
 }
 
 TEST_F(SettingsFileTest, DamagedFieldsAreNamedAndReplaced) {
   st.settings.SoundOn = true;  // the beep sounds only when the file's own setting says so
   SettingsRecord record = recordOf(PlotState{});
-  setFieldText(record, RecordField::Step, "0");
-  setFieldText(record, RecordField::GridColor, "-5");
-  setFieldText(record, RecordField::Sound, "1");
-  setFieldText(record, RecordField::QuickView, "7");
+  setFieldText(record, Setting::Step, "0");
+  setFieldText(record, Setting::Grid, "-5");
+  setFieldText(record, Setting::Sound, "1");
+  setFieldText(record, Setting::QuickView, "7");
   opened(record);
-  ReadSettingsFile(st, ports);
+  ReadSettingsFile(st, ss, ports);
   EXPECT_EQ(st.settings.SampleStep, 0.1);
   EXPECT_EQ(st.settings.ColorGrid, DefaultColorGrid);
   EXPECT_EQ(st.settings.QuickViewMode, 0);
@@ -139,8 +140,8 @@ TEST_F(SettingsFileTest, DamagedFieldsAreNamedAndReplaced) {
 TEST_F(SettingsFileTest, UnreadableFileGivesDefaultsAndNamesTheReason) {
   st.settings.ColorSum = 1;
   io.content = {SettingsFileContent::Outcome::Refused, 0, std::nullopt, "nem közönséges fájl"};
-  ReadSettingsFile(st, ports);
-  EXPECT_EQ(st.settings.SettingsFileFound, 0);
+  ReadSettingsFile(st, ss, ports);
+  EXPECT_EQ(ss.SettingsFileFound, 0);
   EXPECT_EQ(st.settings.ColorSum, DefaultColorSum);
   ASSERT_EQ(ui.dialogs.size(), 1u);
   EXPECT_NE(ui.dialogs[0].find("„/home/anna/beallit.ini”\nnem közönséges fájl"), std::string::npos);
@@ -149,13 +150,13 @@ TEST_F(SettingsFileTest, UnreadableFileGivesDefaultsAndNamesTheReason) {
 TEST_F(SettingsFileTest, ActivationWithoutChangeOnlyCopiesThePreviewColours) {
   st.settings.ColorLinear = 1, st.settings.ColorQuadratic = 2, st.settings.ColorQuadratic2 = 3, st.settings.ColorAbsolute = 4, st.settings.ColorGrid = 5;
   st.flags.PlotShown = true;
-  MainWindowActivate(st, ports);
-  EXPECT_EQ(st.settings.MainWindowActivated, 1);
-  EXPECT_EQ(st.settings.PreviewColorLinear, 1u);
-  EXPECT_EQ(st.settings.PreviewColorQuadratic, 2u);
-  EXPECT_EQ(st.settings.PreviewColorQuadratic2, 3u);
-  EXPECT_EQ(st.settings.PreviewColorAbsolute, 4u);
-  EXPECT_EQ(st.settings.PreviewColorGrid, 5u);
+  MainWindowActivate(st, ss, ports);
+  EXPECT_EQ(ss.MainWindowActivated, 1);
+  EXPECT_EQ(ss.quickView.PreviewColorLinear, 1u);
+  EXPECT_EQ(ss.quickView.PreviewColorQuadratic, 2u);
+  EXPECT_EQ(ss.quickView.PreviewColorQuadratic2, 3u);
+  EXPECT_EQ(ss.quickView.PreviewColorAbsolute, 4u);
+  EXPECT_EQ(ss.quickView.PreviewColorGrid, 5u);
   EXPECT_TRUE(log.empty());
 }
 
@@ -164,44 +165,44 @@ TEST_F(SettingsFileTest, AcceptedChangeIsAppliedReplottedAndWritten) {
     SCOPED_TRACE(plotShown);
     log.clear();
     io.written.clear();
-    st.settings.SettingsChanged = true;
-    st.settings.SettingsFileFound = false;
+    ss.SettingsChanged = true;
+    ss.SettingsFileFound = false;
     st.flags.PlotShown = plotShown ? 1 : 0;
     st.settings.FunctionWindowOn = plotShown ? 1 : 0;
     st.settings.ColorAbsolute = 255;
-    MainWindowActivate(st, ports);
+    MainWindowActivate(st, ss, ports);
     std::vector<std::string> expected = {plotShown ? "list shown" : "list hidden", "swatches 255 65280 32768 255"};
     if (plotShown) expected.push_back("plot");
     expected.push_back("write");
     EXPECT_EQ(log, expected);
     ASSERT_EQ(io.written.size(), 1u);
-    EXPECT_EQ(fieldText(io.written[0], RecordField::AbsoluteColor), "255");
-    EXPECT_EQ(st.settings.SettingsChanged, 0);
-    EXPECT_EQ(st.settings.SettingsFileFound, 1);
+    EXPECT_EQ(fieldText(io.written[0], Setting::Absolute), "255");
+    EXPECT_EQ(ss.SettingsChanged, 0);
+    EXPECT_EQ(ss.SettingsFileFound, 1);
   }
 }
 
 TEST_F(SettingsFileTest, FailedWriteIsReportedAndRetriedLater) {
-  st.settings.SettingsChanged = true;
+  ss.SettingsChanged = true;
   io.writeError = "Nincs több hely az eszközön";
-  MainWindowActivate(st, ports);
+  MainWindowActivate(st, ss, ports);
   ASSERT_EQ(ui.dialogs.size(), 1u);
   EXPECT_EQ(ui.dialogs[0], "Error: A beállítások nem menthetők ide: „/home/anna/beallit.ini”\nNincs több hely az eszközön");
-  EXPECT_EQ(st.settings.SettingsChanged, 1);
-  EXPECT_EQ(st.settings.SettingsFileFound, 0);
+  EXPECT_EQ(ss.SettingsChanged, 1);
+  EXPECT_EQ(ss.SettingsFileFound, 0);
 
   // Closing the box activates the main window: no second attempt then.
   log.clear();
-  MainWindowActivate(st, ports);
+  MainWindowActivate(st, ss, ports);
   EXPECT_TRUE(log.empty());
   EXPECT_EQ(ui.dialogs.size(), 1u);
 
   // A later activation tries again.
   io.writeError.clear();
-  MainWindowActivate(st, ports);
+  MainWindowActivate(st, ss, ports);
   EXPECT_EQ(io.written.size(), 1u);
-  EXPECT_EQ(st.settings.SettingsChanged, 0);
-  EXPECT_EQ(st.settings.SettingsFileFound, 1);
+  EXPECT_EQ(ss.SettingsChanged, 0);
+  EXPECT_EQ(ss.SettingsFileFound, 1);
 }
 
 // Written and read back: the values and the stored step survive.
@@ -210,18 +211,19 @@ TEST_F(SettingsFileTest, WrittenSettingsReadBack) {
   st.settings.ColorSum = 0xFFFFFF;
   st.settings.OptimizeOn = false;
   st.settings.QuickViewMode = 1;
-  st.settings.SettingsChanged = true;
-  MainWindowActivate(st, ports);
+  ss.SettingsChanged = true;
+  MainWindowActivate(st, ss, ports);
   ASSERT_EQ(io.written.size(), 1u);
 
   PlotState next;
+  SettingsState nextSs;
   next.settings.SampleStep = 0.1;
-  ReadSettingsFile(next, SettingsPorts{io, io, ui});
+  ReadSettingsFile(next, nextSs, SettingsPorts{io, io, ui});
   EXPECT_EQ(next.settings.SampleStep, 0.5);
   EXPECT_EQ(next.settings.ColorSum, 0xFFFFFFu);
   EXPECT_EQ(next.settings.OptimizeOn, 0);
   EXPECT_EQ(next.settings.QuickViewMode, 1);
-  EXPECT_EQ(next.settings.SettingsFileFound, 1);
+  EXPECT_EQ(nextSs.SettingsFileFound, 1);
 }
 
 }  // namespace

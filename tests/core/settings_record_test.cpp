@@ -52,7 +52,7 @@ TEST(SettingsRecord, WhiteIsEightCharactersAndHalfStepReadsBack) {
   fillRecord(st, record);
   EXPECT_EQ(int(record[48]), 8);
   EXPECT_EQ(std::string(record.begin() + 49, record.begin() + 57), "16777215");
-  EXPECT_EQ(fieldText(record, RecordField::Step), "0.5");
+  EXPECT_EQ(fieldText(record, Setting::Step), "0.5");
 
   PlotState back;
   back.settings.SampleStep = 1.0;
@@ -72,7 +72,7 @@ TEST(SettingsRecord, ShorterTextLeavesOldCharactersBehindItsLength) {
   fillRecord(st, record);
   EXPECT_EQ(int(record[37]), 3);
   EXPECT_EQ(std::string(record.begin() + 38, record.begin() + 46), "25511680");
-  EXPECT_EQ(fieldText(record, RecordField::AbsoluteColor), "255");
+  EXPECT_EQ(fieldText(record, Setting::Absolute), "255");
 
   PlotState back;
   EXPECT_TRUE(applyRecord(record, back).empty());
@@ -87,7 +87,7 @@ TEST(SettingsRecord, StepTextIsCutToThreeCharacters) {
 }
 
 // A record of the default texts with one field replaced.
-SettingsRecord recordWith(RecordField field, std::string_view text) {
+SettingsRecord recordWith(Setting field, std::string_view text) {
   PlotState st;
   st.settings.SampleStep = 0.5;
   SettingsRecord record{};
@@ -101,57 +101,57 @@ SettingsRecord recordWith(RecordField field, std::string_view text) {
 // them are read.
 TEST(SettingsRecord, DamagedTextsAreReplaced) {
   struct Case {
-    RecordField field;
+    Setting field;
     std::string text;
     bool replaced;
   };
   const Case cases[] = {
-      {RecordField::Step, "", true},        {RecordField::Step, "0", true},
-      {RecordField::Step, "0.0", true},     {RecordField::Step, "-.5", true},
-      {RecordField::Step, ".05", true},     {RecordField::Step, "2.0", true},
-      {RecordField::Step, "abc", true},     {RecordField::Step, "0,5", true},
-      {RecordField::Step, " .5", false},    {RecordField::Step, "0.2", false},
-      {RecordField::LinearColor, "", true}, {RecordField::LinearColor, "-1", true},
-      {RecordField::LinearColor, "16777216", true}, {RecordField::LinearColor, "9999999999", true},
-      {RecordField::LinearColor, "12a", true},      {RecordField::LinearColor, "0x10", true},
-      {RecordField::LinearColor, "1.5", true},      {RecordField::LinearColor, "  65535", false},
-      {RecordField::LinearColor, "0", false},       {RecordField::SumColor, "-16777215", true},
-      {RecordField::GridColor, "+8", false},        {RecordField::Sound, "2", true},
-      {RecordField::Sound, "a", true},      {RecordField::Sound, "", true},
-      {RecordField::Optimize, "", true},    {RecordField::Optimize, "0", false},
-      {RecordField::QuickView, "3", true},  {RecordField::QuickView, "-", true},
-      {RecordField::QuickView, "2", false},
+      {Setting::Step, "", true},        {Setting::Step, "0", true},
+      {Setting::Step, "0.0", true},     {Setting::Step, "-.5", true},
+      {Setting::Step, ".05", true},     {Setting::Step, "2.0", true},
+      {Setting::Step, "abc", true},     {Setting::Step, "0,5", true},
+      {Setting::Step, " .5", false},    {Setting::Step, "0.2", false},
+      {Setting::Linear, "", true}, {Setting::Linear, "-1", true},
+      {Setting::Linear, "16777216", true}, {Setting::Linear, "9999999999", true},
+      {Setting::Linear, "12a", true},      {Setting::Linear, "0x10", true},
+      {Setting::Linear, "1.5", true},      {Setting::Linear, "  65535", false},
+      {Setting::Linear, "0", false},       {Setting::Sum, "-16777215", true},
+      {Setting::Grid, "+8", false},        {Setting::Grid, "+-8", true},        {Setting::Sound, "2", true},
+      {Setting::Sound, "a", true},      {Setting::Sound, "", true},
+      {Setting::Optimize, "", true},    {Setting::Optimize, "0", false},
+      {Setting::QuickView, "3", true},  {Setting::QuickView, "-", true},
+      {Setting::QuickView, "2", false},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(layoutOf(c.field).name) + " \"" + c.text + "\"");
+    SCOPED_TRACE(std::string(rowOf(c.field).messageName) + " \"" + c.text + "\"");
     PlotState st;
     st.settings.SampleStep = 1.0;  // the step in force
     const auto replaced = applyRecord(recordWith(c.field, c.text), st);
     if (c.replaced) {
-      EXPECT_EQ(replaced, std::vector<RecordField>{c.field});
+      EXPECT_EQ(replaced, std::vector<Setting>{c.field});
     } else {
       EXPECT_TRUE(replaced.empty());
     }
     switch (c.field) {
-      case RecordField::Step:
+      case Setting::Step:
         EXPECT_EQ(st.settings.SampleStep, c.replaced ? 1.0 : (c.text == "0.2" ? 0.2 : 0.5));
         break;
-      case RecordField::LinearColor:
+      case Setting::Linear:
         EXPECT_EQ(st.settings.ColorLinear, c.replaced ? DefaultColorLinear : Color(std::stoi(c.text)));
         break;
-      case RecordField::SumColor:
+      case Setting::Sum:
         EXPECT_EQ(st.settings.ColorSum, DefaultColorSum);
         break;
-      case RecordField::GridColor:
-        EXPECT_EQ(st.settings.ColorGrid, 8u);
+      case Setting::Grid:
+        EXPECT_EQ(st.settings.ColorGrid, c.replaced ? DefaultColorGrid : 8u);
         break;
-      case RecordField::Sound:
+      case Setting::Sound:
         EXPECT_EQ(st.settings.SoundOn, 0);
         break;
-      case RecordField::Optimize:
+      case Setting::Optimize:
         EXPECT_EQ(st.settings.OptimizeOn, c.replaced ? 1 : 0);
         break;
-      case RecordField::QuickView:
+      case Setting::QuickView:
         EXPECT_EQ(st.settings.QuickViewMode, c.replaced ? 0 : 2);
         break;
       default:
@@ -161,14 +161,14 @@ TEST(SettingsRecord, DamagedTextsAreReplaced) {
 }
 
 TEST(SettingsRecord, LengthByteAboveCapacityIsDamage) {
-  SettingsRecord record = recordWith(RecordField::AuxLinesColor, "255");
+  SettingsRecord record = recordWith(Setting::AuxColor, "255");
   record[59] = 11;  // would reach into the sum colour
   record[81] = 2;   // sound: capacity 1
   PlotState st;
   EXPECT_EQ(applyRecord(record, st),
-            (std::vector<RecordField>{RecordField::AuxLinesColor, RecordField::Sound}));
+            (std::vector<Setting>{Setting::AuxColor, Setting::Sound}));
   EXPECT_EQ(st.settings.ColorAuxLines, DefaultColorAuxLines);
-  EXPECT_EQ(fieldText(record, RecordField::AuxLinesColor), std::nullopt);
+  EXPECT_EQ(fieldText(record, Setting::AuxColor), std::nullopt);
 }
 
 // An empty record (a file too short for one) gives every default and keeps the step.

@@ -319,12 +319,13 @@ class ReadingTheFile : public SettingsReader {
  public:
   ReadingTheFile(PlotState& st, SettingsFileOf& file, Notifier& notifier) : st_(st), file_(file), notifier_(notifier) {}
   bool readSettings() override {
-    ReadSettingsFile(st_, SettingsPorts{file_, file_, notifier_});
+    ReadSettingsFile(st_, settingsState_, SettingsPorts{file_, file_, notifier_});
     return true;
   }
 
  private:
   PlotState& st_;
+  SettingsState settingsState_;
   SettingsFileOf& file_;
   Notifier& notifier_;
 };

@@ -55,7 +55,7 @@ class LongUse : public GuiTest {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
     QTest::mouseClick(s.SpeedButton1, Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !st().settings.SettingsChanged; }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !app->settingsState().SettingsChanged; }));
   }
 };
 

@@ -52,7 +52,7 @@ TEST_F(SettingsStore, TheLastWholeRecordWinsAndAWriteLeavesOne) {
   ASSERT_EQ(c.outcome, SettingsFileContent::Outcome::Opened);
   EXPECT_EQ(c.size, 187u);
   ASSERT_TRUE(c.lastRecord.has_value());
-  EXPECT_EQ(fieldText(*c.lastRecord, RecordField::LinearColor), "2");
+  EXPECT_EQ(fieldText(*c.lastRecord, Setting::Linear), "2");
   EXPECT_FALSE(writable()) << "read-only again after reading";
 
   std::string reason;

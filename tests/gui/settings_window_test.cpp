@@ -96,7 +96,7 @@ class SettingsWindowTest : public GuiTest {
     EXPECT_FALSE(s->isVisible());
     EXPECT_TRUE(w->isEnabled());
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !st().settings.SettingsChanged; }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !app->settingsState().SettingsChanged; }));
   }
   QString label(StateLabel l) const { return s->stateLabel(l)->text(); }
 
@@ -296,7 +296,7 @@ TEST_F(SettingsWindowTest, AFailedWriteIsReportedAndRetried) {
   EXPECT_EQ(seen[0].icon, QMessageBox::Critical);
   EXPECT_TRUE(seen[0].text.contains(QDir::current().absoluteFilePath(SettingsFileName))) << seen[0].text.toStdString();
   EXPECT_TRUE(seen[0].text.contains("nem közönséges fájl")) << seen[0].text.toStdString();
-  EXPECT_TRUE(st().settings.SettingsChanged);
+  EXPECT_TRUE(app->settingsState().SettingsChanged);
   EXPECT_EQ(st().settings.ColorLinear, 0xFF0000u);  // in force all the same
   EXPECT_EQ(w->swatchColor(Kind::Linear), 0xFF0000u);
 
@@ -404,7 +404,7 @@ TEST_F(SettingsWindowTest, AWhiteGridIsWarnedAbout) {
   click(warning.Button1);  // "Nem érdekel"
   EXPECT_FALSE(warning.isVisible());
   expectStoredAndBack();
-  EXPECT_EQ(fieldText(st().settings.Record, RecordField::GridColor), "16777215");
+  EXPECT_EQ(fieldText(app->settingsState().Record, Setting::Grid), "16777215");
   EXPECT_EQ(settingsFileBytes().size(), 91);
 }
 

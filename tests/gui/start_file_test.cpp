@@ -187,7 +187,7 @@ TEST_F(MenuStarts, SettingsAndSetsStayInTheProgramsFolderFromOneStartToTheNext) 
   // The first start: a colour accepted in the settings is stored at the main
   // window's next activation, and a set is saved under an automatic name.
   st().settings.ColorQuadratic = 0x808080;
-  st().settings.SettingsChanged = true;
+  app->settingsState().SettingsChanged = true;
   QEvent activate(QEvent::WindowActivate);
   QApplication::sendEvent(w, &activate);
   plot("1", "2");

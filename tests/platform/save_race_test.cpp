@@ -40,10 +40,11 @@ struct Program {
   PlotState st;
   Raster pic;
   FakeUi ui;
-  Commands cmd{st, pic, Ports{ui, ui, ui, ui}};
+  LoadSession session{ui};
+  Commands cmd{st, pic, Ports{ui, ui, ui, session}};
   AutomaticNameWindow window;
   platform::SetFileSystem files;
-  SaveLoad saveLoad{cmd, window, files};
+  SaveLoad saveLoad{cmd, session, window, files};
 
   explicit Program(const std::string& a) {
     cmd.selectKind(Kind::Linear);

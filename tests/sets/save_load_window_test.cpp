@@ -457,7 +457,7 @@ TEST_F(SaveLoadWindow, EveryWayOfClosingEnablesTheMainWindowAndClosesTheProgress
 }
 
 TEST_F(SaveLoadWindow, AsAChildOfTheMainWindowItStaysUsableWhileTheMainWindowIsDisabled) {
-  Ttoltmentablak child(cmd, files, progress, &mainWindow, &mainWindow);
+  Ttoltmentablak child(cmd, session, files, progress, &mainWindow, &mainWindow);
   child.open();
   EXPECT_FALSE(mainWindow.isEnabled());
   EXPECT_TRUE(child.isEnabled());

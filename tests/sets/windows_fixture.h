@@ -57,13 +57,14 @@ class WindowsTest : public ::testing::Test {
   Raster pic;
   FakeUi ui;
   WindowRelay relay;
-  Commands cmd{st, pic, Ports{ui, ui, relay, relay}};
+  LoadSession session{relay};
+  Commands cmd{st, pic, Ports{ui, ui, relay, session}};
 
   QWidget mainWindow;
   Tbetoltesablak progress;
   Tfuggvenyablak listWindow{cmd};
   platform::SetFileSystem files;
-  Ttoltmentablak window{cmd, files, progress, &mainWindow};
+  Ttoltmentablak window{cmd, session, files, progress, &mainWindow};
   LoadWindows loadWindows{window, progress};
 
   // What the file dialogs answer, in order; an empty name is a cancel.

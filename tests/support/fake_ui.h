@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "functionlist/function_row.h"
+#include "functionsets/load_session.h"
 #include "plot/commands.h"
 
 namespace graf::testing {
@@ -136,7 +137,8 @@ class CoreTest : public ::testing::Test {
   PlotState st;
   Raster pic;
   FakeUi ui;
-  Commands cmd{st, pic, Ports{ui, ui, ui, ui}};
+  LoadSession session{ui};
+  Commands cmd{st, pic, Ports{ui, ui, ui, session}};
 
   static constexpr Color kFace = 0xF0F0F0;
   RecordingText text;

@@ -1,12 +1,8 @@
-#include "plot/load_session.h"
+#include "functionsets/load_session.h"
 
 #include <cstdint>
 
 namespace graf {
-
-namespace {
-const char* const kNothingLoaded = "Nincs betöltve semmi";
-}  // namespace
 
 void LoadSession::beginAttempt() {
   p_.ProgressStep = 0;
@@ -49,9 +45,9 @@ void LoadSession::plotRunEnded() {
 
 void LoadSession::closeProgressWindow() { port_.closeProgressWindow(); }
 
-void LoadSession::clear() {
+void LoadSession::cleared() {
   p_.LoadMode = false;
-  port_.setLoadStatus(kNothingLoaded);
+  port_.setLoadStatus(NothingLoadedText);
 }
 
 }  // namespace graf
