@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "functionsets/load_session.h"
 #include "main/no_windows.h"
 #include "plot/commands.h"
 
@@ -31,7 +32,8 @@ std::optional<PictureDrawing> drawingOfShownPicture(const PlotState& st, const R
   NoWindows windows;
   TextRecorder recorder(text);
   painted.setTextRenderer(&recorder);
-  Commands cmd(copy, painted, Ports{windows, windows, windows, windows});
+  LoadSession noLoad(windows);
+  Commands cmd(copy, painted, Ports{windows, windows, windows, noLoad});
   cmd.numberAxes();
   painted.setTextRenderer(nullptr);
   if (!samePixels(painted, shown)) return std::nullopt;

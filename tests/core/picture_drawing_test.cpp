@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "functionsets/load_session.h"
 #include "main/no_windows.h"
 #include "main/shown_drawing.h"
 #include "plot/commands.h"
@@ -35,8 +36,6 @@ PlotState stateWith(const std::vector<Fn>& fns, View v, double step) {
   st.view.ZoomFactor = v.zoom;
   st.view.PanX = v.panX;
   st.view.PanY = v.panY;
-  st.view.OriginX = OriginColumn + v.panX;
-  st.view.OriginY = OriginRow + v.panY;
   st.table.FunctionCount = static_cast<std::uint8_t>(fns.size());
   for (std::size_t i = 0; i < fns.size(); ++i) {
     st.table.FunctionKind[i + 1] = fns[i].kind;
@@ -240,7 +239,8 @@ TEST(ShownDrawing, ThePlotTheNumbersOrNothing) {
   CornerText text;
   Raster pic;
   pic.setTextRenderer(&text);
-  Commands cmd(st, pic, Ports{ui, ui, ui, ui});
+  LoadSession noLoad(ui);
+  Commands cmd(st, pic, Ports{ui, ui, ui, noLoad});
   cmd.setFaceColor(Face);
   EXPECT_FALSE(drawingOfShownPicture(st, pic, Face, &text)) << "no picture yet";
 

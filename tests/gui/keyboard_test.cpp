@@ -119,7 +119,7 @@ TEST_F(Keyboard, ReturnAndEnterPressTheFocusedButtonInEveryWindow) {
       {"notes, OKÉ", [&] { openNotes(); }, [&] { return app->notesWindow().Button1; },
        [&] { return !app->notesWindow().isVisible() && app->helpWindow().isVisible(); }},
       {"settings, Mégse", [&] { openSettings(); }, [&] { return app->settingsWindow().SpeedButton2; },
-       [&] { return !app->settingsWindow().isVisible() && !st().settings.SettingsChanged; }},
+       [&] { return !app->settingsWindow().isVisible() && !app->settingsState().SettingsChanged; }},
       {"settings, OK", [&] { openSettings(); }, [&] { return app->settingsWindow().SpeedButton1; },
        [&] { return !app->settingsWindow().isVisible(); }},
       {"clock override, Felülbírálás",
