@@ -1,5 +1,8 @@
 #include "main/ui/picture_file.h"
 
+#include <array>
+#include <cstring>
+
 #include <QBuffer>
 #include <QDir>
 #include <QImageWriter>
@@ -23,33 +26,41 @@ QImage toQImage(const Raster& picture) {
 
 QImage toIndexedImage(const Raster& picture, int scale) {
   const int n = scale < 1 ? 1 : scale;
-  QList<QRgb> palette;
-  std::vector<uchar> index(static_cast<std::size_t>(Raster::Width) * Raster::Height);
-  const Color* src = picture.data();
-  Color last = 0;
-  int lastIndex = -1;
-  for (std::size_t i = 0; i < index.size(); ++i) {
-    const Color c = src[i];
-    if (lastIndex < 0 || c != last) {
-      const QRgb rgb = toQRgb(c);
-      lastIndex = static_cast<int>(palette.indexOf(rgb));
-      if (lastIndex < 0) {
-        if (palette.size() == 256) return {};
-        lastIndex = static_cast<int>(palette.size());
-        palette.append(rgb);
-      }
-      last = c;
-    }
-    index[i] = static_cast<uchar>(lastIndex);
-  }
   QImage image(Raster::Width * n, Raster::Height * n, QImage::Format_Indexed8);
-  image.setColorTable(palette);
-  for (int y = 0; y < image.height(); ++y) {
-    uchar* line = image.scanLine(y);
-    const uchar* row = index.data() + static_cast<std::size_t>(y / n) * Raster::Width;
-    for (int x = 0; x < Raster::Width; ++x)
-      for (int k = 0; k < n; ++k) *line++ = row[x];
+  if (image.isNull()) return {};
+  // The palette lists the colours in the order they first appear; a picture
+  // holds a handful of them, so a short search beats any map.
+  std::array<Color, 256> colors{};
+  int count = 0;
+  Color last = 0;
+  uchar lastIndex = 0;
+  bool started = false;
+  const Color* src = picture.data();
+  for (int y = 0; y < Raster::Height; ++y) {
+    uchar* line = image.scanLine(y * n);
+    const Color* row = src + static_cast<std::size_t>(y) * Raster::Width;
+    for (int x = 0; x < Raster::Width; ++x) {
+      const Color c = row[x];
+      if (!started || c != last) {
+        int i = 0;
+        while (i < count && colors[static_cast<std::size_t>(i)] != c) ++i;
+        if (i == count) {
+          if (count == 256) return {};
+          colors[static_cast<std::size_t>(count++)] = c;
+        }
+        last = c;
+        lastIndex = static_cast<uchar>(i);
+        started = true;
+      }
+      for (int k = 0; k < n; ++k) *line++ = lastIndex;
+    }
+    for (int k = 1; k < n; ++k)
+      std::memcpy(image.scanLine(y * n + k), image.constScanLine(y * n), static_cast<std::size_t>(image.bytesPerLine()));
   }
+  QList<QRgb> palette;
+  palette.reserve(count);
+  for (int i = 0; i < count; ++i) palette.append(toQRgb(colors[static_cast<std::size_t>(i)]));
+  image.setColorTable(palette);
   return image;
 }
 
