@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds, and starts Grafolin.
 set -euo pipefail
 cd "$(dirname "$0")"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing the picture of a 50-function set as the command line does it, into
 // memory (the disk left out): load, view (4x with the axis numbers, sampling
 // every 0.1), then a PNG at scale 1 and 4, an SVG and a PDF. The SVG and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How long a redraw of the picture takes: our clear and render against
 // QPainter drawing the very same segments, for three tables at every zoom,
 // and a segment whose ends lie half a billion pixels away (near the line's

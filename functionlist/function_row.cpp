@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "functionlist/function_row.h"
 
 #include "plot/numtext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sum of two listed functions and the trace of one.
 #include <algorithm>
 #include <string>

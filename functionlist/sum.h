@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The sum of two listed functions and the trace of one, drawn over the
 // picture in the function list's own colours.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "functionsets/function_set.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Function-set files (".fv"): one record of exactly 1854 bytes and nothing
 // else. Every field is a length byte followed by the field's full capacity in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "functionsets/load_save.h"
 
 namespace graf {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Saving the function table with a comment into a function-set file, and
 // loading one back: every step of "Ment", "Tölt", "Töltés mégsem" and of the

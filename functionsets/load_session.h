@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The progress of loading a function set. The bar of the progress window
 // fills about half while the functions are read from the file and the rest

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Random sequences of what a user can do in the main window and the function
 // list, run on the core: typing, choosing a kind, plotting, clearing,
 // deleting, the pan buttons and their timer, zoom, wheel, centre, read-out,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What every fuzz target shares: silent stand-ins for the windows, a check
 // that stops the run with a message when an invariant breaks, and a reader

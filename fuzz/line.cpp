@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The line with its exact clipping, on any ends: the pixels drawLine sets must
 // be exactly the steps of the whole line, walked from its definition, that
 // fall inside the raster (Bresenham without the end point, ties toward the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The number reader of the coefficient fields against a second reading of
 // its grammar: blanks, an optional sign, digits with an optional point and
 // digits, an optional exponent, nothing after. The second reading walks a

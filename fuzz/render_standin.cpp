@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture's painting, as the set_load and commands targets need it: no
 // check of theirs looks at a pixel, and painting the whole 393 × 321 picture
 // several times per input took nearly all of their time. Everything around

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The function-set record decoder on any bytes, and the load sequence of the
 // save/load window on a file of those bytes, in a program that already holds
 // a function. A refused

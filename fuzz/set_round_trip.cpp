@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saving and loading back: decode(encode(x)) == x for every set the program
 // can hold. Coefficients in hundredths come back exactly; any other value in
 // −100..100 comes back as its two-decimal text reads, within half a

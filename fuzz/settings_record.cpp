@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings record decoder on any 91 bytes: whatever the texts hold, the
 // settings read from them are sound (a step within 0.1..1.0, colours within
 // 0..0xFFFFFF, a quick-view mode 0..2), and the record written from them

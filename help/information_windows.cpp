@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "help/information_windows.h"
 
 namespace graf {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The help window and the notes window behind its hidden dot. The notes are
 // opened by a mouse button on the dot and closed by "OKÉ"; closing the help

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The windows of a program that has none: the main window's fields and kind
 // choice hold what the load puts there, message boxes are collected, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "main/picture_description.h"
 
 #include "functionlist/function_row.h"

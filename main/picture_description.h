@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the picture shows, in words, for a user who cannot see it: the zoom,
 // then every function as its row in the function list reads, or that the

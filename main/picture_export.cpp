@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "main/picture_export.h"
 
 namespace graf {

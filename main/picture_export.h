@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The picture as a file: a Windows bitmap, a PNG, or a drawing of vectors in
 // SVG or PDF, chosen by the name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "main/set_export.h"
 
 #include <algorithm>

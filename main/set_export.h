@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Pictures of function-set files without any window: the set is loaded by the
 // program's own load sequence into a fresh state, as right after start, and

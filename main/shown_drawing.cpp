@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "main/shown_drawing.h"
 
 #include <algorithm>

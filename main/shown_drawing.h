@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The drawing of the picture a window or an export shows, for the vector
 // files: what the state draws (grid, axes, ticks and curves after a plot run,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "main/wheel_notches.h"
 
 namespace graf {

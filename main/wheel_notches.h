@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The turns of a mouse wheel as whole notches. Wheels report their angle in
 // eighths of a degree: a standard wheel sends 120 (15°) per notch, a

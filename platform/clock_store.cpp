@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/clock_store.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The per-user store of the processor clock: QSettings under organisation
 // "Velmora", application "Grafolin" (on Linux the file

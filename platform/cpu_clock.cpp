@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/cpu_clock.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Measures the processor clock with the processor's cycle counter.
 #include <cstdint>

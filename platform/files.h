@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Whole-file reading and writing, for every file the program keeps (function
 // sets, pictures, the settings file).

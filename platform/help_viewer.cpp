@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/help_viewer.h"
 
 #include "platform/files.h"

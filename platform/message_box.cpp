@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/message_box.h"
 
 #include <QApplication>

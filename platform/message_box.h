@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Message boxes and the default beep: the program's way of telling the user
 // something. Every box is modal and has a single OK button.

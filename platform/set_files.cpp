@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/set_files.h"
 
 #include <QDir>

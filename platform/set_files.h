@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Function-set files on the disk: only regular files are read, and a save
 // replaces a file only by a complete one (platform/files.h).

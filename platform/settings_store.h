@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The settings file "beallit.ini" in the process's current folder. Read-only
 // is the file's write permission, taken away after every access and given

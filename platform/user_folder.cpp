@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/user_folder.h"
 
 #include <QDir>

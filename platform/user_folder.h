@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's own folder under the user's data location
 // (~/.local/share/Velmora/Grafolin on Linux, following XDG_DATA_HOME). Started

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Clear all, clear functions and delete the last function. The plot routine
 // takes a refused input back by the deletion of the last function, so the
 // clearing commands live with it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The commands of the program, as the windows trigger them: the plot request,
 // the kind options, rendering, clearing and deletion (a refused input is

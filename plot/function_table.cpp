@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plot/function_table.h"
 
 namespace graf {

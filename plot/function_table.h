@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The stored functions, entries 1..FunctionCount (entry 0 unused). Entries
 // above the count are left-overs and never mean a stored function. The field

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The four kinds of function and everything that depends on the kind alone:
 // the digit that stands for it in function-set files, its Hungarian name, the

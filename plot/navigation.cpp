@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Zoom and pan: the zoom button, the held pan buttons with their repeat
 // timer, the mouse wheel, the centre button and the wheel direction switch.
 #include <string>

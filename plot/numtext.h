@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Number texts, independent of the locale: "." is always the decimal point.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plot/picture_drawing.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The picture as a drawing rather than as pixels: the same grid, axes, ticks,
 // curves and texts that the raster receives, as lines, polylines and texts in

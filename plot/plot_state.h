@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The state that every window reads and the commands write, in parts that
 // say who owns what: the function table, the view, the settings in force and

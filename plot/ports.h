@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the core needs from the windows. The windows implement these; the
 // tests implement them with recording fakes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The picture: a 393 × 321 raster of 0x00BBGGRR colours with a small canvas
 // (pen, brush, current position, move to, line to, rectangle, text out).

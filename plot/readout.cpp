@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The coordinate read-out, point marking and axis numbering.
 #include <string>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Drawing the picture: clearing it, and rendering grid, axes, ticks and
 // curves from the function table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The settings as the program uses them: the sampling step, the seven colours
 // and the switches. The settings window changes them; the main window applies

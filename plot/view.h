@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Zoom and pan, the held pan buttons, the wheel and the coordinate read-out.
 // The origin on the picture and the pan steps follow from the pans, so they

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The matching-colours check run by the settings window's OK: colours equal to
 // the white background of the picture, and the two second-degree families in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/preview.h"
 
 #include <cmath>

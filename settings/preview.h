@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The quick view's picture: 201 × 201 pixels with a square grid, black axes
 // and ticks, and one sample curve of each family (every coefficient 1) in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/setting_names.h"
 
 namespace graf {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The names the settings window's pickers understand, and the names its
 // labels show for the settings in force. Names are compared exactly: whole

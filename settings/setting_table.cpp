@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/setting_table.h"
 
 #include "settings/settings_record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Every setting, declared once. A row holds all that the program knows of a
 // setting: the member of Settings that holds its value (whose initial value

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/settings_editor.h"
 
 #include "settings/color_clash.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the settings window does, apart from showing it: the change flags, the
 // labels of the settings in force, OK, "Mégse", the defaults and closing, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reading the settings file at start-up and writing it when the main window
 // is activated after the settings window has accepted new values. The file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The settings file "beallit.ini": one record of exactly 91 bytes made of
 // thirteen length-prefixed texts (a length byte, then the field's full

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The settings' own state for the whole run, beside the values in force
 // (which the whole program reads, in PlotState): the settings file's record

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The processor clock: its arithmetic, its stored text and the rules that
 // read it, check a clock typed by the user and choose the sampling step.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the start-up and the clock windows need from the rest of the program:
 // the per-user store, the clock measurement, the settings file and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "startup/startup.h"
 
 #include "startup/clock.h"

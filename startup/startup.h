@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The start-up: while the splash is up the main window is inert; at each
 // tick of the splash's timer the settings and the clock are read, a first run

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs each libFuzzer target for SECONDS (default 60), one after the other,
 # starting from its seed corpus in fuzz/corpus/<target>. New inputs are kept
 # in build-san/fuzz/corpus/<target>, findings in build-san/fuzz/findings/;

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what the build, the tests and the Debian package (cpack) need, and
 # nothing when all is there.
 set -euo pipefail

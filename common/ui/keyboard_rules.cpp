@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "common/ui/keyboard_rules.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The keyboard rules that every window of the program follows, kept in one
 // place for the whole application:

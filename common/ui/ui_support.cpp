@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "common/ui/ui_support.h"
 
 #include <QAccessible>

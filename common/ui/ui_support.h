@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Small helpers that every window shares: the program's font and the
 // conversion between the picture's 0x00BBGGRR colours and Qt's colours.

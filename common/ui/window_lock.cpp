@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "common/ui/window_lock.h"
 
 #include <QEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The one rule for a window that the user works in alone (save/load,
 // settings, help, the clock override): while it is shown, the window it locks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "functionlist/ui/tfuggvenyablak.h"
 
 #include "functionlist/function_row.h"

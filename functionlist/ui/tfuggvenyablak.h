@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The function list window ("Függvények"): one fixed-width row per stored
 // function, the sum of two selected functions ("Összegük") and the trace of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The load status label of the save/load window and the progress window, as
 // the commands reach them (graf::LoadPort).

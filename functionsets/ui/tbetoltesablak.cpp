@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "functionsets/ui/tbetoltesablak.h"
 
 #include <QProgressBar>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The progress window of loading a function set: a small tool window without
 // title-bar buttons, centred on the screen, holding one bar from 0 to 100.

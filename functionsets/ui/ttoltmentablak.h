@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The save/load window of function sets ("Függvény(ek) mentése/töltése"):
 // saves the function table with a comment into a ".fv" file and loads one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "help/ui/textraablak.h"
 
 #include <QEvent>

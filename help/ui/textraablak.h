@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The notes window ("Megjegyzések"), reached only through the full stop of
 // the help window's date line: a greeting, a picture, a short note to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "help/ui/tsugoablak.h"
 
 #include <QEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The help window ("Súgó a Grafolin program 5.2-es verziójához"), opened by
 // "Súgó" (F1): two lines of credits, a notebook of five pages (plotting,

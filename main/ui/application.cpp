@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "main/ui/application.h"
 
 #include <QStatusTipEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program as a whole: the shared plot state and picture, the commands,
 // and the twelve windows, created once at start and alive until the main

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "main/ui/command_line.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's command line. It is read before any window exists, so that
 // --help, --version, the picture export and a mistyped line need no display:

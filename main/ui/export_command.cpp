@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "main/ui/export_command.h"
 
 #include <QDir>

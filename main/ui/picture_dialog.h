@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The save dialog of "Függvény(ek) képének mentése".
 #include <QString>

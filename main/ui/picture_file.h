@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The picture as an image and as a file: a 24-bit Windows bitmap or a PNG of
 // exactly its 393 × 321 pixels. Neither needs a display or an application

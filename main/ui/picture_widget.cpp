@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "main/ui/picture_widget.h"
 
 #include <QImage>

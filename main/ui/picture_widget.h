@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The picture control: shows the 393 × 321 raster pixel for pixel, without
 // smoothing or frame (on a high-density screen each pixel as a block of whole

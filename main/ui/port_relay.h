@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Stands in for the windows while they do not exist yet: the commands are
 // made first and talk to this object, which passes every call on to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "main/ui/raster_text.h"
 
 #include <QFontMetrics>

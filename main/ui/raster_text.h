@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Text on the picture: the program's 8-point font in crisp pixels, no
 // smoothing, so that every pixel of a letter is either the text colour or

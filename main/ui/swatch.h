@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A colour swatch: a square filled with one colour inside a black outline.
 #include <QWidget>

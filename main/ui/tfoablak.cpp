@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "main/ui/tfoablak.h"
 
 #include <QAction>

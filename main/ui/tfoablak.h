@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 #include <functional>
 // The main window: the kind options, the coefficient fields, the picture, the

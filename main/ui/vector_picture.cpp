@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "main/ui/vector_picture.h"
 
 #include <QBuffer>

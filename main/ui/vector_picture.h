@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The picture as a drawing in a file: SVG, or a one-page PDF for print. Both
 // hold the same lines, polylines and texts in the picture's own 393 × 321

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The settings window ("Beállítások", F2): pickers for the precision, the
 // seven colours, the four switches and the quick-view mode on four tabs, with

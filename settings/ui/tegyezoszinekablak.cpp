@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/ui/tegyezoszinekablak.h"
 
 #include <QCloseEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The matching-colours warning ("Egyező színek"): names the colours that equal
 // the background or each other, and sends the user back to the settings

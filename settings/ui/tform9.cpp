@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/ui/tform9.h"
 
 #include <QCloseEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The quick view ("Gyorsnézet"): a 201 × 201 sample picture in the colours
 // being chosen in the settings window, which shows, focuses and hides it. It

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "startup/ui/telsofuttatasablak.h"
 
 #include <QCloseEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The first-run window: greets the user on the first start and measures the
 // processor clock when OK is pressed. It has no close button; only OK closes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "startup/ui/tfelulbiralasablak.h"
 
 #include <QHBoxLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The clock-override window, opened by a double-click on the clock in the
 // settings window: the user types a clock of their own. While it is open the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The splash window of the start-up: a picture of 330 × 145 pixels under the
 // caption "Indulás" (pushed to the middle of the title bar by 48 blanks),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "grafolin --export" and "--export-dir" as a user runs them over SSH: no
 // display, no window, real files, pipes and folders; refused sets write
 // nothing and are named with their reason.

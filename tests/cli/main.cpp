@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command-line tests: their own temporary folders, an application object
 // without any windows for the processes they start, then the tests.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's own options as a user types them in a terminal, with no
 // display at all: --help and --version print and end, a mistyped line is
 // named on standard error, and none of them writes a file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "grafolin --export lap.svg" and "lap.pdf" as a user runs them over SSH:
 // the SVG read back as XML holds one polyline per curve piece through the
 // sampled points and the axis numbers as texts; the PDF is one page; a target

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The clock's arithmetic, the reading of its stored text, the check of a
 // typed clock and the step that a clock calls for.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help window and its notes window: opening the notes and closing both.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The line rule: Bresenham's line without its end point, ties rounded toward
 // the start, clipped to the raster without changing a pixel inside it.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every number the program stores or shows is written and read with "." as
 // the decimal point, whatever the user's locale: a Hungarian or German desktop
 // writes "0,5" through printf and reads "0.5" as 0 through strtod.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture as a drawing against the picture as pixels: the drawing's
 // lines, curve points and texts, painted with the raster's own line rule,
 // give exactly the rendered picture, and each curve point is the sample the

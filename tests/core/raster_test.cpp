@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The canvas of the picture: rectangle and line to.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The first renderer of the picture, kept word for word as the reference the
 // present one is compared with: every segment of every curve walked through
 // the line rule, one by one, with nothing shared between curves.

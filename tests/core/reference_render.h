@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The first renderer of the picture, kept as the reference for the present
 // one: the same pixels must come out of both.

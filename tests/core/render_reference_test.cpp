@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The present renderer against the first one, kept in reference_render: the
 // same pixels and the same pen position for random tables at every zoom,
 // pan bound and step.

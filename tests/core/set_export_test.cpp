@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pictures of function-set files without a window: the picture of a loaded
 // set against the picture of the same functions typed and plotted, refused
 // records, picture names and formats, and the two export commands over an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings table: each row's picker texts, stored form and default agree
 // with each other, so that the loops over the table read, write, restore and
 // show every setting alike.

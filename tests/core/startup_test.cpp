@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The start-up sequence at each tick of the splash's timer, and the clock
 // commands of the first-run, override and settings windows, against
 // recording fakes: no window and no waiting.

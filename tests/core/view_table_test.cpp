@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The view and the function table keep their own rules: the origin and the
 // pan steps follow from the pans, the pans stay in bounds, the zoom runs
 // through 1, 2, 4, 8, and the table stores a first-degree function with C 0.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Wheel angles turned into whole notches.
 #include "main/wheel_notches.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a screen reader learns of the windows: every control that can take the
 // keyboard focus has a name, the hints are descriptions, and the picture says
 // what it shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line's pictures against the running program's: sets loaded
 // into the real main window and saved with Ctrl+S give the same pixels as
 // "grafolin --export" and "grafolin --export-dir" on the same files, run

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A function set saved and loaded back through the running program's own
 // windows: the main window's table, fields, picture and the list all return.
 #include <QDir>

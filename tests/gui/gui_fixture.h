@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A fresh program for each test: the application with all its windows, the
 // main window shown and active as after start (a clock of 2400 MHz in the

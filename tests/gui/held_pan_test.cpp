@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A pan button held down while a message box opens, while another window
 // takes over, or while a menu takes the mouse, would never see its release:
 // the hold ends there, and the repeat timer moves nothing afterwards.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the context menus' "Súgó" leads, and hints of the other windows
 // shown in the main window's first status panel.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help window, the notes window behind its dot, and their closing.
 #include <QAccessible>
 #include <QFontMetrics>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program used from the keyboard alone, without a window manager to hand
 // the focus around (as the offscreen platform runs): Return and Enter press
 // the focused button of every window, and whenever a window or a message box

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Long use of the running program: thousands of plots, clearings, loads and
 // settings changes through its windows. The checked build fails this test on
 // any leak the leak checker finds at exit; the resident memory before and

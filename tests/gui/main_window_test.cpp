@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window as the user meets it: its windows at start, its controls,
 // menu and shortcuts, the hints, the kind options, plotting, the refusals
 // with their message boxes, the clearing commands and the windows the menu

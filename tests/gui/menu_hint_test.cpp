@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hint of a menu item under the mouse reaches the first status panel
 // whether the item is enabled or not, as a disabled button's hint does.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/gui/message_boxes.h"
 
 #include <QAbstractButton>

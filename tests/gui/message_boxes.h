@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Answers every message box the program opens, as a user would: it notes the
 // title, text and icon of each box and presses its OK button. Tests take the

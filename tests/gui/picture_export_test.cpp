@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saving the picture (Ctrl+S): the bitmap and the PNG file read back, the
 // name's extension, the dialog's file types, a folder that cannot be written,
 // and nothing before a picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture and what moves it: the painted picture, the held pan buttons
 // with their repeat timer, the wheel over any control, the cursor and the
 // coordinate read-out, and the text drawn on the picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Under a Hungarian locale Qt's own texts (the file and colour dialogs, the
 // fields' context menus) are Hungarian, while every text of the program stays
 // as it is.

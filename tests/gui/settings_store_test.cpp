@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings file on disk: "beallit.ini" in the current folder of the test
 // process, which is a temporary folder of its own.
 #include <gtest/gtest.h>

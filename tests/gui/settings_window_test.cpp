@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings window, the matching-colours warning and the quick view in the
 // running program, with "beallit.ini" in a folder of each test's own.
 #include <QAbstractItemView>

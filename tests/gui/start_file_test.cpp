@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starting the program with a set file (grafolin FILE.fv, or a double click
 // on the file): the set is loaded once the main window is the user's, as
 // "Tölt" loads it, with the same refusals; and the folders a start works in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The start-up as the user meets it: the splash over a disabled main window,
 // the first run with its window, the clock windows, and the per-user store
 // and the measurement underneath. The splash's timer is never waited for:

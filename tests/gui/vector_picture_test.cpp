@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saving the picture as SVG or PDF with Ctrl+S: the drawing of what the
 // window shows, a picture with a marked point refused with the reason, and
 // a full disk or a pipe keep what was there.

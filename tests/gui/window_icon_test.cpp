@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's icon on every window (what a task bar and a window switcher
 // show), drawn from the SVG built into the program.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one rule for windows that the user works in alone: shown, they disable
 // (and may dim) the window they lock; every way of closing them enables it.
 #include <gtest/gtest.h>

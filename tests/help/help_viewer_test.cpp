@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/help_viewer.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window on a high-density screen: this program runs with a scale
 // factor of 2 (QT_SCALE_FACTOR=2, set by its main below). The picture is shown with every pixel as
 // a 2 × 2 block of screen pixels, never smoothed, and the read-out names the

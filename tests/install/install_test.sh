@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The installed program, as `cmake --install BUILD --prefix PREFIX` lays it
 # out in a temporary prefix.
 #   install_test.sh files BUILD     every file in its place; the installed

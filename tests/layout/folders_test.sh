@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The program's folders depend on each other in one direction only: no folder
 # includes a folder that, directly or through others, includes it. A circle
 # is reported with the folders on it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole-file reading and replacing writes: a write that fails at any size
 // keeps the old file byte for byte and names the system's reason; pipes,
 // sockets and folders are refused without blocking and never replaced.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Two programs that press "Ment" with automatic names in one folder at the
 // same moment: each set gets a name of its own, and no set is lost.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Set files whose names are not UTF-8: read and written under the bytes the
 // system has, found again when a dialog or the command line shows them with
 // U+FFFD, and named in messages with those bytes escaped, never as missing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The function list's columns, whatever font the machine gives the list: each
 // value starts under its header, and the widest rows a function can have fit
 // in the list without a horizontal scroll bar. Positions are measured through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The function list window, the save/load window and the progress window,
 // wired to real commands; the main window and the message boxes are the

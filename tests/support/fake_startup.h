@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Recording stand-ins for what the start-up reaches: the per-user store, the
 // clock measurement, the settings file and the start-up's windows.

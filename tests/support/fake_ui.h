@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A recording stand-in for every window the core talks to, and a fixture
 // that owns a fresh PlotState, picture and Commands for each test.

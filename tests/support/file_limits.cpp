@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/file_limits.h"
 
 #include <gtest/gtest.h>

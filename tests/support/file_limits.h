@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Ways to make a write fail without being root, and files that are not
 // regular files, for the tests of bad input.

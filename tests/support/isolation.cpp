@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/support/isolation.h"
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Gives the test process its own temporary current directory and its own
 // per-user settings location, removed again when the process ends.

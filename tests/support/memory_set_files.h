@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Function-set files in memory, for the tests and the fuzz targets: files
 // that exist, files that cannot be read or written (with the reason the

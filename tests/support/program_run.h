@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Runs the built program as a separate process, in the test's current folder
 // and with the test's own per-user locations, and with no display at all:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main of every test program that needs windows: its own temporary
 // folders first, then the application object, then the tests.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Function-set files for tests that run the program on them: one function,
 // one function of each kind, and a full table of fifty.
