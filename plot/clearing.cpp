@@ -31,7 +31,7 @@ void Commands::clearAll() {
   clearFunctions();
   fillFields("", "", "");
   st_.view.reset();
-  ui_.main.setZoomLabel("1x");
+  setZoomText("1x");
 }
 
 // Removes every function from the table, the list and the picture; the
@@ -42,13 +42,13 @@ void Commands::clearFunctions() {
   ui_.list.clearRows();
   st_.flags.ListedCount = 0;
   st_.flags.PictureCleared = true;
-  ui_.main.setCountPanel(countPanelText(0));
+  setCountText(countPanelText(0));
   st_.table.clear();
-  ui_.main.setReadout("", "");
+  setReadout("", "");
   st_.flags.PlotShown = false;
-  ui_.main.setCaption("Függvényválasztás");
+  setCaption("Függvényválasztás");
   clearPicture();
-  ui_.main.setDeleteLastEnabled(false);
+  setDeleteLastEnabled(false);
 }
 
 void Commands::deleteLastFunction() {

@@ -117,10 +117,10 @@ class GrafolinApp : public QObject {
   PlotState state_;
   SettingsState settingsState_;
   Raster picture_;
+  platform::MessageBoxNotifier notifier_;
   PortRelay relay_;
   LoadSession loadSession_{relay_};
   Commands commands_;
-  platform::MessageBoxNotifier notifier_;
   RasterTextRenderer textRenderer_;
   ::platform::SetFileSystem setFiles_;
 

@@ -10,60 +10,10 @@
 
 namespace graf::ui {
 
-class PortRelay : public MainWindowPort, public Notifier, public FunctionListPort, public LoadPort {
+class PortRelay : public FunctionListPort, public LoadPort {
  public:
-  MainWindowPort* main = nullptr;
-  Notifier* notifier = nullptr;
   FunctionListPort* list = nullptr;
   LoadPort* load = nullptr;
-
-  // MainWindowPort
-  std::string fieldText(Field f) const override { return main ? main->fieldText(f) : std::string(); }
-  void setFieldText(Field f, const std::string& text) override {
-    if (main) main->setFieldText(f, text);
-  }
-  Kind selectedKind() const override { return main ? main->selectedKind() : Kind::Linear; }
-  void selectKind(Kind kind) override {
-    if (main) main->selectKind(kind);
-  }
-  void setCFieldEnabled(bool enabled) override {
-    if (main) main->setCFieldEnabled(enabled);
-  }
-  void setCaption(const std::string& text) override {
-    if (main) main->setCaption(text);
-  }
-  void setCountPanel(const std::string& text) override {
-    if (main) main->setCountPanel(text);
-  }
-  void setDeleteLastEnabled(bool enabled) override {
-    if (main) main->setDeleteLastEnabled(enabled);
-  }
-  void setReadout(const std::string& x, const std::string& y) override {
-    if (main) main->setReadout(x, y);
-  }
-  void setZoomLabel(const std::string& text) override {
-    if (main) main->setZoomLabel(text);
-  }
-  void setPictureCursor(PictureCursor c) override {
-    if (main) main->setPictureCursor(c);
-  }
-  void setWheelDirectionVertical(bool vertical) override {
-    if (main) main->setWheelDirectionVertical(vertical);
-  }
-  void setRepeatInterval(int ms) override {
-    if (main) main->setRepeatInterval(ms);
-  }
-  void pictureChanged() override {
-    if (main) main->pictureChanged();
-  }
-
-  // Notifier
-  void beep() override {
-    if (notifier) notifier->beep();
-  }
-  void message(MessageType type, const std::string& text) override {
-    if (notifier) notifier->message(type, text);
-  }
 
   // FunctionListPort
   void appendFunctionRow(int n, Kind kind, double a, double b, double c) override {

@@ -58,7 +58,7 @@ class WindowsTest : public ::testing::Test {
   FakeUi ui;
   WindowRelay relay;
   LoadSession session{relay};
-  Commands cmd{st, pic, Ports{ui, ui, relay, session}};
+  Commands cmd{st, pic, Ports{ui, relay, session}};
 
   QWidget mainWindow;
   Tbetoltesablak progress;
@@ -74,6 +74,7 @@ class WindowsTest : public ::testing::Test {
     QDir::setCurrent(dir.path());
     relay.list = &listWindow;
     relay.load = &loadWindows;
+    ui.attach(cmd);
     cmd.setFaceColor(0xF0F0F0);
     window.saveDialog = [this] { return answer(saveAnswers, "save"); };
     window.openDialog = [this] { return answer(openAnswers, "open"); };
@@ -106,7 +107,7 @@ class WindowsTest : public ::testing::Test {
   void plot(Kind kind, const std::string& a, const std::string& b, const std::string& c = "") {
     cmd.selectKind(kind);
     ui.type(a, b, c);
-    cmd.plotCommand();
+    cmd.plotCommand(ui.fields, ui.kind);
   }
 
   // Saves through "Ment" with the check box as it is; with a name, through the save dialog.
