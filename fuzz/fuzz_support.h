@@ -111,10 +111,11 @@ struct Program {
   Raster& pic = processRaster();
   SilentUi ui;
   LoadSession session{ui};
-  Commands cmd{st, pic, Ports{ui, ui, session}};
+  Commands cmd{st, pic, Ports{ui, session}};
   testing::MemorySetFiles files;
   SaveLoad saveLoad{cmd, session, ui, files};
   Program() {
+    cmd.setFunctionList(&ui);
     pic.setTextRenderer(&ui);
     pic.setPenColor(0);
     pic.setBrushColor(0xFFFFFF);

@@ -51,7 +51,8 @@ SetPicture showSet(const PlotState& start, const std::vector<std::uint8_t>& byte
   NoWindows windows;
   canvas.setTextRenderer(view.text);
   LoadSession session(windows);
-  Commands cmd(state, canvas, Ports{windows, windows, session});
+  Commands cmd(state, canvas, Ports{windows, session});
+  cmd.setFunctionList(&windows);
   SetPicture result;
   session.beginAttempt();
   result.loaded = loadFunctionSet(cmd, session, windows, bytes);

@@ -39,7 +39,8 @@ void Commands::clearAll() {
 void Commands::clearFunctions() {
   showSelection({});
   ui_.load.cleared();
-  ui_.list.clearRows();
+  listRows_ = 0;
+  if (list_) list_->clearRows();
   st_.flags.ListedCount = 0;
   st_.flags.PictureCleared = true;
   setCountText(countPanelText(0));
@@ -56,7 +57,10 @@ void Commands::deleteLastFunction() {
   // With nothing stored there is nothing to take back.
   st_.table.removeLast();
   const int n = st_.table.count();
-  if (ui_.list.rowCount() > n) ui_.list.removeRow(n);
+  if (listRows_ > n) {
+    --listRows_;
+    if (list_) list_->removeRow(n);
+  }
   st_.flags.ListedCount = n;
   if (n == 0) {
     clearAll();

@@ -203,7 +203,8 @@ void Commands::plotCommand(const FieldTexts& texts, Kind kind) {
 
 void Commands::listFunction(int n) {
   const FunctionTable& t = st_.table;
-  ui_.list.appendFunctionRow(n, t.FunctionKind[n], t.CoefA[n], t.CoefB[n], t.CoefC[n]);
+  ++listRows_;
+  if (list_) list_->appendFunctionRow(n, t.FunctionKind[n], t.CoefA[n], t.CoefB[n], t.CoefC[n]);
   st_.flags.ListedCount = n;
 }
 
@@ -222,7 +223,9 @@ void Commands::fillFields(const std::string& a, const std::string& b, const std:
   shownChanged(kShownFieldA | kShownFieldB | kShownFieldC);
 }
 
-void Commands::showSelection(const std::vector<int>& rows) { ui_.list.setSelectionLabel(selectionLabelText(rows)); }
+void Commands::showSelection(const std::vector<int>& rows) {
+  if (list_) list_->setSelectionLabel(selectionLabelText(rows));
+}
 
 void Commands::drawCurveOver(Color pen, const std::function<double(double)>& f) {
   pic_.setPenColor(pen);

@@ -33,7 +33,6 @@ std::string selectionLabelText(const std::vector<int>& rows = {});
 
 struct Ports {
   Notifier& notifier;
-  FunctionListPort& list;
   PlotRunListener& load;  // the load in progress, if any
 };
 
@@ -50,6 +49,9 @@ class Commands {
   // The main window (or a stand-in) hears every change of what it shows from
   // now on; nullptr for none.
   void setMainWindowListener(MainWindowListener* listener) { mainWindow_ = listener; }
+  // The function list window (or a stand-in) receives every change of its
+  // rows and selection label from now on; nullptr for none.
+  void setFunctionList(FunctionListPort* list) { list_ = list; }
 
   // The user changed the text of a field: it is what the window shows now.
   void fieldEdited(Field f, const std::string& text);
@@ -153,6 +155,8 @@ class Commands {
   Ports ui_;
   MainWindowShown shown_;
   MainWindowListener* mainWindow_ = nullptr;
+  FunctionListPort* list_ = nullptr;
+  int listRows_ = 0;  // the rows of the function list
   Color faceColor_ = 0xF0F0F0;
   int runDepth_ = 0;
   bool repeatSlowed_ = false;

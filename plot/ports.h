@@ -90,13 +90,13 @@ class MainWindowListener {
   virtual void shownChanged(const MainWindowShown& shown, unsigned parts) = 0;
 };
 
-// The rows of the function list window and its selection label.
+// The rows of the function list window and its selection label. The rows
+// change only through these calls.
 class FunctionListPort {
  public:
   virtual ~FunctionListPort() = default;
   // Appends the row of function n; the window formats it.
   virtual void appendFunctionRow(int n, Kind kind, double a, double b, double c) = 0;
-  virtual int rowCount() const = 0;
   virtual void removeRow(int index) = 0;
   virtual void clearRows() = 0;
   virtual void setSelectionLabel(const std::string& text) = 0;

@@ -110,7 +110,7 @@ class GrafolinApp::MainSettingsPort : public SettingsMainPort {
 };
 
 GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
-    : commands_(state_, picture_, Ports{notifier_, relay_, loadSession_}) {
+    : commands_(state_, picture_, Ports{notifier_, loadSession_}) {
   // The name the platform shows for the program. The display name is left to
   // follow it: set explicitly, it would be appended to every window caption.
   QApplication::setApplicationName(QStringLiteral("Grafolin"));
@@ -173,8 +173,9 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   mainSettingsPort_ = std::make_unique<MainSettingsPort>(*foablak_, *fuggvenyablak_);
   // Every activation of the main window applies and stores accepted settings.
   connect(foablak_.get(), &Tfoablak::activated, this, [this] { MainWindowActivate(state_, settingsState_, settingsPorts()); });
-  relay_.list = fuggvenyablak_.get();
-  relay_.load = loadWindows_.get();
+  // The windows exist after the core and subscribe to what it shows.
+  commands_.setFunctionList(fuggvenyablak_.get());
+  loadSession_.setWindows(loadWindows_.get());
 
   foablak_->setFunctionListWindow(fuggvenyablak_.get());
   foablak_->setSettingsWindow(beallitasablak_.get());
@@ -238,10 +239,10 @@ void GrafolinApp::mainWindowHandedOver() {
 GrafolinApp::~GrafolinApp() {
   // No focus moves between windows that are going.
   keyboardRules_.reset();
-  // The commands may still be reached while the windows go: point the relay
-  // nowhere first.
-  relay_.list = nullptr;
-  relay_.load = nullptr;
+  // The commands may still be reached while the windows go: they tell the
+  // list and the load windows nothing more.
+  commands_.setFunctionList(nullptr);
+  loadSession_.setWindows(nullptr);
   // The help window reports its closing while the windows go.
   sugoablak_->setInformationWindows(nullptr);
   extraablak_->setInformationWindows(nullptr);

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "main/ui/port_relay.h"
+#include "functionsets/load_session.h"
 #include "main/ui/raster_text.h"
 #include "platform/message_box.h"
 #include "platform/set_files.h"
@@ -118,8 +118,7 @@ class GrafolinApp : public QObject {
   SettingsState settingsState_;
   Raster picture_;
   platform::MessageBoxNotifier notifier_;
-  PortRelay relay_;
-  LoadSession loadSession_{relay_};
+  LoadSession loadSession_;
   Commands commands_;
   RasterTextRenderer textRenderer_;
   ::platform::SetFileSystem setFiles_;

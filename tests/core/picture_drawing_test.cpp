@@ -240,7 +240,7 @@ TEST(ShownDrawing, ThePlotTheNumbersOrNothing) {
   Raster pic;
   pic.setTextRenderer(&text);
   LoadSession noLoad(ui);
-  Commands cmd(st, pic, Ports{ui, ui, noLoad});
+  Commands cmd(st, pic, Ports{ui, noLoad});
   cmd.setFaceColor(Face);
   EXPECT_FALSE(drawingOfShownPicture(st, pic, Face, &text)) << "no picture yet";
 

@@ -83,7 +83,7 @@ TEST_F(SetPictureTest, ALoadedSetShowsWhatTheSameFunctionsPlottedByHandShow) {
       Raster typedPicture;
       FakeUi typedUi;
       LoadSession typedSession(typedUi);
-      Commands typing(typed, typedPicture, Ports{typedUi, typedUi, typedSession});
+      Commands typing(typed, typedPicture, Ports{typedUi, typedSession});
       typedUi.attach(typing);
       for (const Fn& f : fns) {
         typing.selectKind(f.kind);
@@ -458,7 +458,8 @@ TEST_F(SetPictureTest, AViewShowsWhatTheButtonsShowAfterTheSameLoad) {
     handPicture.setTextRenderer(&handText);
     NoWindows handUi;
     LoadSession handSession(handUi);
-    Commands hand(byHand, handPicture, Ports{handUi, handUi, handSession});
+    Commands hand(byHand, handPicture, Ports{handUi, handSession});
+    hand.setFunctionList(&handUi);
     handSession.beginAttempt();
     ASSERT_TRUE(loadFunctionSet(hand, handSession, handUi, set));
     for (int presses = 0; byHand.view.ZoomFactor != c.zoom; ++presses) {

@@ -41,7 +41,7 @@ struct Program {
   Raster pic;
   FakeUi ui;
   LoadSession session{ui};
-  Commands cmd{st, pic, Ports{ui, ui, session}};
+  Commands cmd{st, pic, Ports{ui, session}};
   AutomaticNameWindow window;
   platform::SetFileSystem files;
   SaveLoad saveLoad{cmd, session, window, files};

@@ -42,11 +42,12 @@ class FakeUi : public MainWindowListener, public Notifier, public FunctionListPo
   // Runs at every move of the progress bar, when set.
   std::function<void(int)> onProgress;
 
-  // Becomes the main window of `commands`: hears what it shows, and tells
-  // it what the user types.
+  // Becomes the main window and the function list of `commands`: hears what
+  // they show, and tells it what the user types.
   void attach(Commands& commands) {
     commands_ = &commands;
     commands.setMainWindowListener(this);
+    commands.setFunctionList(this);
   }
 
   // The user types the three fields, as into the main window.
@@ -105,7 +106,6 @@ class FakeUi : public MainWindowListener, public Notifier, public FunctionListPo
   void appendFunctionRow(int n, Kind k, double a, double b, double c) override {
     rows.push_back(FunctionRow(n, k, a, b, c));
   }
-  int rowCount() const override { return static_cast<int>(rows.size()); }
   void removeRow(int i) override { rows.erase(rows.begin() + i); }
   void clearRows() override { rows.clear(); }
   void setSelectionLabel(const std::string& t) override { selectionLabel = t; }
@@ -153,7 +153,7 @@ class CoreTest : public ::testing::Test {
   Raster pic;
   FakeUi ui;
   LoadSession session{ui};
-  Commands cmd{st, pic, Ports{ui, ui, session}};
+  Commands cmd{st, pic, Ports{ui, session}};
 
   static constexpr Color kFace = 0xF0F0F0;
   RecordingText text;
