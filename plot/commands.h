@@ -3,7 +3,8 @@
 // the kind options, rendering, clearing and deletion (a refused input is
 // taken back by the deletion of the last function), navigation, and the
 // coordinate read-out and axis numbering. They work on one PlotState and one
-// picture and reach the windows only through the ports.
+// picture, write what the main window shows (MainWindowShown) and reach the
+// other windows only through the ports.
 #include <functional>
 #include <string>
 #include <vector>
