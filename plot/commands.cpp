@@ -180,10 +180,7 @@ void Commands::plotCommand(const FieldTexts& texts, Kind kind) {
     changed |= kShownFieldA << i;
   }
   if (changed) shownChanged(changed);
-  if (shown_.kind != kind) {
-    shown_.kind = kind;
-    shownChanged(kShownKind);
-  }
+  selectKind(kind);
   st_.flags.PictureCleared = false;
   st_.flags.PlotShown = true;
   clearPicture();

@@ -69,11 +69,12 @@ TEST_F(MainWindowShownTest, ThePlotCommandShowsTheTextsAndTheKindItIsGiven) {
 
   // Texts and a kind the window does not show yet are shown before the run.
   ui.log.clear();
-  cmd.plotCommand({"4", "", "1"}, Kind::AbsoluteValue);
-  EXPECT_EQ(ui.log, (std::vector<std::string>{"field 0=4", "field 1=", "field 2=1", "select 4", "caption Íme a függvény"}));
+  cmd.plotCommand({"4", "", "1"}, Kind::Linear);
+  EXPECT_EQ(ui.log, (std::vector<std::string>{"field 0=4", "field 1=", "field 2=1", "select 1", "caption Íme a függvény"}));
   EXPECT_EQ(cmd.shown().fields, (FieldTexts{"4", "", "1"}));
-  EXPECT_EQ(cmd.shown().kind, Kind::AbsoluteValue);
-  EXPECT_EQ(table(), (std::vector<std::string>{"2:1:2:3", "4:4:0:1"}));
+  EXPECT_EQ(cmd.shown().kind, Kind::Linear);
+  EXPECT_FALSE(ui.cEnabled) << "the option's reaction ran";
+  EXPECT_EQ(table(), (std::vector<std::string>{"2:1:2:3", "1:4:0:0"}));
 }
 
 TEST_F(MainWindowShownTest, TypingChangesTheRecordSilentlyAndTheRedrawsPlotIt) {
