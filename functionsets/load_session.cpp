@@ -11,27 +11,28 @@ void LoadSession::beginAttempt() {
 }
 
 void LoadSession::openProgressWindow() {
-  port_.showProgressWindow();
-  port_.setProgressCaption("Betöltés...");
+  if (!port_) return;
+  port_->showProgressWindow();
+  port_->setProgressCaption("Betöltés...");
 }
 
 void LoadSession::start(int count, const std::string& countText) {
   p_.LoadMode = true;
-  port_.setLoadStatus("Betöltött függvények: " + countText);
+  if (port_) port_->setLoadStatus("Betöltött függvények: " + countText);
   if (count > 0) p_.ProgressStep = static_cast<std::uint8_t>(50 / count);
   p_.LoadPlotCount = 0;
 }
 
 void LoadSession::advance() {
   p_.ProgressPosition = static_cast<std::uint8_t>(p_.ProgressPosition + p_.ProgressStep);
-  port_.setProgressPosition(p_.ProgressPosition);
+  if (port_) port_->setProgressPosition(p_.ProgressPosition);
 }
 
 void LoadSession::functionRead() { advance(); }
 
 void LoadSession::plotRunStarted(int functionCount) {
   if (!p_.LoadMode) return;
-  port_.setProgressCaption("Számolás...");
+  if (port_) port_->setProgressCaption("Számolás...");
   if (functionCount > 0) p_.ProgressStep = static_cast<std::uint8_t>((100 - p_.ProgressPosition) / functionCount);
   if (p_.LoadPlotCount < 2) ++p_.LoadPlotCount;
 }
@@ -44,11 +45,13 @@ void LoadSession::plotRunEnded() {
   if (p_.LoadPlotCount > 1) p_.LoadMode = false;
 }
 
-void LoadSession::closeProgressWindow() { port_.closeProgressWindow(); }
+void LoadSession::closeProgressWindow() {
+  if (port_) port_->closeProgressWindow();
+}
 
 void LoadSession::cleared() {
   p_.LoadMode = false;
-  port_.setLoadStatus(NothingLoadedText);
+  if (port_) port_->setLoadStatus(NothingLoadedText);
 }
 
 }  // namespace graf

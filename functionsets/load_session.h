@@ -39,7 +39,11 @@ struct LoadProgress {
 
 class LoadSession : public PlotRunListener {
  public:
-  explicit LoadSession(LoadPort& port) : port_(port) {}
+  // With the windows it shows the progress in, or none yet.
+  LoadSession() = default;
+  explicit LoadSession(LoadPort& windows) : port_(&windows) {}
+  // The windows that show the progress from now on; nullptr for none.
+  void setWindows(LoadPort* windows) { port_ = windows; }
 
   LoadProgress& progress() { return p_; }
   const LoadProgress& progress() const { return p_; }
@@ -71,7 +75,7 @@ class LoadSession : public PlotRunListener {
   void advance();
 
   LoadProgress p_;
-  LoadPort& port_;
+  LoadPort* port_ = nullptr;
 };
 
 }  // namespace graf

@@ -69,7 +69,7 @@ struct Session {
       if (t.FunctionKind[i] == graf::Kind::Linear) require(t.CoefC[i] == 0, "a first-degree function with a C");
     }
     require(p.ui.rows <= t.FunctionCount, "more list rows than functions");
-    require(!p.ui.deleteLastEnabled || t.FunctionCount > 0, "delete-last enabled with nothing stored");
+    require(!p.cmd.shown().deleteLastEnabled || t.FunctionCount > 0, "delete-last enabled with nothing stored");
   }
 
   void step() {
@@ -78,17 +78,17 @@ struct Session {
     const auto direction = [&] { return static_cast<graf::PanDirection>(in.below(4)); };
     switch (in.below(20)) {
       case 0:
-        p.ui.fields[0] = typed();
-        p.ui.fields[1] = typed();
-        p.ui.fields[2] = typed();
+        cmd.fieldEdited(graf::Field::A, typed());
+        cmd.fieldEdited(graf::Field::B, typed());
+        cmd.fieldEdited(graf::Field::C, typed());
         break;
       case 1: cmd.selectKind(*graf::kindOfNumber(1 + in.below(4))); break;
-      case 2: cmd.plotCommand(); break;
+      case 2: cmd.plotCommand(cmd.shown().fields, cmd.shown().kind); break;
       case 3: cmd.clearAll(); break;
       case 4: cmd.clearFunctions(); break;
       case 5:
         // The button and its action are disabled with nothing to delete.
-        if (p.ui.deleteLastEnabled) cmd.deleteLastFunction();
+        if (p.cmd.shown().deleteLastEnabled) cmd.deleteLastFunction();
         break;
       case 6: cmd.setPanHeld(direction(), in.below(2) == 0); break;
       case 7: cmd.repeatTick(); break;

@@ -65,10 +65,8 @@ class SilentUi : public NoWindows, public TextRenderer {
   // Runs while a message box is "open", as timer ticks and other events do.
   void (*onMessage)(void*) = nullptr;
   void* onMessageContext = nullptr;
-  bool deleteLastEnabled = false;
   bool progressOpen = false;
 
-  void setDeleteLastEnabled(bool e) override { deleteLastEnabled = e; }
   void message(MessageType type, const std::string& text) override {
     NoWindows::message(type, text);
     if (onMessage) onMessage(onMessageContext);
@@ -114,10 +112,11 @@ struct Program {
   Raster& pic = processRaster();
   SilentUi ui;
   LoadSession session{ui};
-  Commands cmd{st, pic, Ports{ui, ui, ui, session}};
+  Commands cmd{st, pic, Ports{ui, session}};
   testing::MemorySetFiles files;
   SaveLoad saveLoad{cmd, session, ui, files};
   Program() {
+    cmd.setFunctionList(&ui);
     pic.setTextRenderer(&ui);
     pic.setPenColor(0);
     pic.setBrushColor(0xFFFFFF);

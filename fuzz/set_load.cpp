@@ -34,10 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   graf::fuzzing::Program p;
   p.cmd.selectKind(graf::Kind::Quadratic);
-  p.ui.fields[0] = "1";
-  p.ui.fields[1] = "2";
-  p.ui.fields[2] = "3";
-  p.cmd.plotCommand();
+  p.cmd.plotCommand({"1", "2", "3"}, graf::Kind::Quadratic);
   const graf::FunctionTable& t = p.st.table;
   require(t.FunctionCount == 1, "the program did not start with one function");
   const std::size_t messagesBefore = p.ui.messages.size();
@@ -62,6 +59,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(t.CoefA[i] == set.a[i] && t.CoefB[i] == set.b[i], "a loaded coefficient differs");
     require(t.CoefC[i] == (set.kind[i] == graf::Kind::Linear ? 0.0 : set.c[i]), "a loaded C differs");
   }
-  require(p.ui.kind == set.kind[set.count], "the kind choice is not the last function's");
+  require(p.cmd.shown().kind == set.kind[set.count], "the kind choice is not the last function's");
   return 0;
 }

@@ -33,13 +33,12 @@ class NoSettingsWindows : public SettingsMainPort, public Notifier {
   void message(MessageType, const std::string& text) override { messages.push_back(text); }
 };
 
-// The load's message boxes, as one note: "Information: text" shows as "text".
+// The texts of the load's message boxes, as one note.
 std::string notesOf(const SetPicture& shown) {
   std::string notes;
-  for (const std::string& m : shown.messages) {
-    const std::size_t colon = m.find(": ");
+  for (const ShownMessage& m : shown.messages) {
     if (!notes.empty()) notes += "; ";
-    notes += colon == std::string::npos ? m : m.substr(colon + 2);
+    notes += m.text;
   }
   return notes;
 }
@@ -53,7 +52,8 @@ SetPicture showSet(const PlotState& start, const std::vector<std::uint8_t>& byte
   NoWindows windows;
   canvas.setTextRenderer(view.text);
   LoadSession session(windows);
-  Commands cmd(state, canvas, Ports{windows, windows, windows, session});
+  Commands cmd(state, canvas, Ports{windows, session});
+  cmd.setFunctionList(&windows);
   SetPicture result;
   session.beginAttempt();
   result.loaded = loadFunctionSet(cmd, session, windows, bytes);

@@ -70,13 +70,13 @@ std::string viewProblem(const ExportView& view);
 // loaded into a copy of it, so zoom is 1x and the origin at rest. On success
 // `picture` receives the 393 × 321 picture of the loaded set; a refused set
 // leaves it untouched. `messages` are the message boxes that the load showed,
-// in order, as "Title: text". When `drawing` is given it receives the same
+// in order. When `drawing` is given it receives the same
 // picture as a drawing (with the axis numbers as texts); `drawn` says whether
 // there is one (see drawingOfShownPicture).
 struct SetPicture {
   bool loaded = false;
   bool drawn = false;
-  std::vector<std::string> messages;
+  std::vector<ShownMessage> messages;
 };
 SetPicture pictureOfSet(const PlotState& start, const std::vector<std::uint8_t>& bytes, Raster& picture,
                         const ExportView& view = {}, PictureDrawing* drawing = nullptr);

@@ -34,7 +34,7 @@ std::optional<PictureDrawing> drawingOfShownPicture(const PlotState& st, const R
   TextRecorder recorder(text);
   painted.setTextRenderer(&recorder);
   LoadSession noLoad(windows);
-  Commands cmd(copy, painted, Ports{windows, windows, windows, noLoad});
+  Commands cmd(copy, painted, Ports{windows, noLoad});
   cmd.numberAxes();
   painted.setTextRenderer(nullptr);
   if (!samePixels(painted, shown)) return std::nullopt;

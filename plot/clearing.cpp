@@ -32,7 +32,7 @@ void Commands::clearAll() {
   clearFunctions();
   fillFields("", "", "");
   st_.view.reset();
-  ui_.main.setZoomLabel("1x");
+  setZoomText("1x");
 }
 
 // Removes every function from the table, the list and the picture; the
@@ -40,16 +40,17 @@ void Commands::clearAll() {
 void Commands::clearFunctions() {
   showSelection({});
   ui_.load.cleared();
-  ui_.list.clearRows();
+  listRows_ = 0;
+  if (list_) list_->clearRows();
   st_.flags.ListedCount = 0;
   st_.flags.PictureCleared = true;
-  ui_.main.setCountPanel(countPanelText(0));
+  setCountText(countPanelText(0));
   st_.table.clear();
-  ui_.main.setReadout("", "");
+  setReadout("", "");
   st_.flags.PlotShown = false;
-  ui_.main.setCaption("Függvényválasztás");
+  setCaption("Függvényválasztás");
   clearPicture();
-  ui_.main.setDeleteLastEnabled(false);
+  setDeleteLastEnabled(false);
 }
 
 void Commands::deleteLastFunction() {
@@ -57,7 +58,10 @@ void Commands::deleteLastFunction() {
   // With nothing stored there is nothing to take back.
   st_.table.removeLast();
   const int n = st_.table.count();
-  if (ui_.list.rowCount() > n) ui_.list.removeRow(n);
+  if (listRows_ > n) {
+    --listRows_;
+    if (list_) list_->removeRow(n);
+  }
   st_.flags.ListedCount = n;
   if (n == 0) {
     clearAll();

@@ -26,6 +26,50 @@ std::string selectionLabelText(const std::vector<int>& rows) {
   return label;
 }
 
+void Commands::shownChanged(unsigned parts) {
+  if (mainWindow_) mainWindow_->shownChanged(shown_, parts);
+}
+
+void Commands::setCaption(const std::string& text) {
+  shown_.caption = text;
+  shownChanged(kShownCaption);
+}
+
+void Commands::setCountText(const std::string& text) {
+  shown_.countText = text;
+  shownChanged(kShownCount);
+}
+
+void Commands::setDeleteLastEnabled(bool enabled) {
+  shown_.deleteLastEnabled = enabled;
+  shownChanged(kShownDeleteLast);
+}
+
+void Commands::setReadout(const std::string& x, const std::string& y) {
+  shown_.readoutX = x;
+  shown_.readoutY = y;
+  shownChanged(kShownReadout);
+}
+
+void Commands::setZoomText(const std::string& text) {
+  shown_.zoomText = text;
+  shownChanged(kShownZoom);
+}
+
+void Commands::setPictureCursor(PictureCursor cursor) {
+  shown_.cursor = cursor;
+  shownChanged(kShownCursor);
+}
+
+void Commands::pictureChanged() {
+  ++shown_.pictureVersion;
+  shownChanged(kShownPicture);
+}
+
+void Commands::fieldEdited(Field f, const std::string& text) {
+  shown_.fields[static_cast<std::size_t>(f)] = text;
+}
+
 void Commands::showMessage(MessageType type, const std::string& text) {
   releasePanButtons();
   ui_.notifier.message(type, text);
@@ -40,13 +84,13 @@ void Commands::recomputeViewCentre() { st_.view.recomputeCentre(); }
 
 void Commands::clearPicture() {
   graf::clearPicture(st_, pic_, faceColor_);
-  ui_.main.pictureChanged();
+  pictureChanged();
 }
 
 void Commands::render() {
   // In load mode the progress bar moves on once before every function drawn.
   graf::render(st_, pic_, [this] { ui_.load.functionDrawn(); });
-  ui_.main.pictureChanged();
+  pictureChanged();
 }
 
 // A refused input: the function counted at the start of the run is taken
@@ -57,7 +101,7 @@ void Commands::refuse(MessageType type, const char* text) {
   alert(type, text);
 }
 
-void Commands::plotRoutine() {
+void Commands::plotRoutine(const FieldTexts& texts, Kind kind) {
   RunScope scope(runDepth_);
   const auto endOfRun = [this] { ui_.load.plotRunEnded(); };
   const auto loadProgressStep = [this] { ui_.load.plotRunStarted(st_.table.FunctionCount); };
@@ -71,7 +115,7 @@ void Commands::plotRoutine() {
     showMessage(MessageType::Information, "Függvényábrázolási maximum elérve!");
     recomputeViewCentre();
     loadProgressStep();
-    ui_.main.setCaption("Íme a függvény");
+    setCaption("Íme a függvény");
     render();
     endOfRun();
     return;
@@ -79,9 +123,9 @@ void Commands::plotRoutine() {
   int s = table.countNew();
   recomputeViewCentre();
 
-  const std::string textA = ui_.main.fieldText(Field::A);
-  const std::string textB = ui_.main.fieldText(Field::B);
-  std::string textC = ui_.main.fieldText(Field::C);
+  const std::string& textA = texts[0];
+  const std::string& textB = texts[1];
+  std::string textC = texts[2];
   double a = 0, b = 0, c = 0;
   const bool okA = parseNumber(textA, a);
   const bool okB = parseNumber(textB, b);
@@ -94,7 +138,6 @@ void Commands::plotRoutine() {
 
   loadProgressStep();
 
-  const Kind kind = ui_.main.selectedKind();
   table.setKind(s, kind);
   if (!FunctionTable::hasC(kind)) textC.clear();
 
@@ -116,19 +159,37 @@ void Commands::plotRoutine() {
   if (outOfRange(table.CoefA[s]) || outOfRange(table.CoefB[s]) || outOfRange(table.CoefC[s])) {
     refuse(MessageType::Information, "Ezt még át kéne egyszer gondolni!");
   } else {
-    ui_.main.setCaption("Íme a függvény");
+    setCaption("Íme a függvény");
     render();
   }
   endOfRun();
 }
 
-void Commands::plotCommand() {
+void Commands::plotRoutine() {
+  // A copy: a refusal refills the fields while the run reads them.
+  const FieldTexts texts = shown_.fields;
+  plotRoutine(texts, shown_.kind);
+}
+
+void Commands::plotCommand(const FieldTexts& texts, Kind kind) {
+  // What the caller passes is what the window shows: the user's fields and
+  // option, or what the commands put there.
+  unsigned changed = 0;
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    if (shown_.fields[i] == texts[i]) continue;
+    shown_.fields[i] = texts[i];
+    changed |= kShownFieldA << i;
+  }
+  if (changed) shownChanged(changed);
+  selectKind(kind);
   st_.flags.PictureCleared = false;
   st_.flags.PlotShown = true;
   clearPicture();
-  plotRoutine();
-  ui_.main.setCountPanel(countPanelText(st_.table.FunctionCount));
-  if (st_.table.FunctionCount > 0) ui_.main.setDeleteLastEnabled(true);
+  // The run works on its own copy: a refusal refills the fields while it runs.
+  const FieldTexts run = texts;
+  plotRoutine(run, kind);
+  setCountText(countPanelText(st_.table.FunctionCount));
+  if (st_.table.FunctionCount > 0) setDeleteLastEnabled(true);
   const int n = st_.table.count();
   if (n != st_.flags.ListedCount) {
     if (n > 0)
@@ -140,7 +201,8 @@ void Commands::plotCommand() {
 
 void Commands::listFunction(int n) {
   const FunctionTable& t = st_.table;
-  ui_.list.appendFunctionRow(n, t.FunctionKind[n], t.CoefA[n], t.CoefB[n], t.CoefC[n]);
+  ++listRows_;
+  if (list_) list_->appendFunctionRow(n, t.FunctionKind[n], t.CoefA[n], t.CoefB[n], t.CoefC[n]);
   st_.flags.ListedCount = n;
 }
 
@@ -155,32 +217,34 @@ void Commands::finishLoad(int n, Kind lastKind) {
 }
 
 void Commands::fillFields(const std::string& a, const std::string& b, const std::string& c) {
-  ui_.main.setFieldText(Field::A, a);
-  ui_.main.setFieldText(Field::B, b);
-  ui_.main.setFieldText(Field::C, c);
+  shown_.fields = {a, b, c};
+  shownChanged(kShownFieldA | kShownFieldB | kShownFieldC);
 }
 
-void Commands::showSelection(const std::vector<int>& rows) { ui_.list.setSelectionLabel(selectionLabelText(rows)); }
+void Commands::showSelection(const std::vector<int>& rows) {
+  if (list_) list_->setSelectionLabel(selectionLabelText(rows));
+}
 
 void Commands::drawCurveOver(Color pen, const std::function<double(double)>& f) {
   pic_.setPenColor(pen);
   sampleCurve(st_, pic_, f);
-  ui_.main.pictureChanged();
+  pictureChanged();
 }
 
 void Commands::kindOption(Kind kind) {
-  if (kind == Kind::Linear) {
-    if (!st_.flags.LinearSelected) ui_.main.setCFieldEnabled(false);
-    st_.flags.LinearSelected = true;
-  } else {
-    if (st_.flags.LinearSelected) ui_.main.setCFieldEnabled(true);
-    st_.flags.LinearSelected = false;
+  shown_.kind = kind;
+  const bool linear = kind == Kind::Linear;
+  if (linear != st_.flags.LinearSelected) {
+    shown_.cEnabled = !linear;
+    shownChanged(kShownCEnabled);
   }
+  st_.flags.LinearSelected = linear;
 }
 
 void Commands::selectKind(Kind kind) {
-  if (ui_.main.selectedKind() == kind) return;
-  ui_.main.selectKind(kind);
+  if (shown_.kind == kind) return;
+  shown_.kind = kind;
+  shownChanged(kShownKind);
   kindOption(kind);
 }
 

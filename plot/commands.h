@@ -4,7 +4,8 @@
 // the kind options, rendering, clearing and deletion (a refused input is
 // taken back by the deletion of the last function), navigation, and the
 // coordinate read-out and axis numbering. They work on one PlotState and one
-// picture and reach the windows only through the ports.
+// picture, write what the main window shows (MainWindowShown) and reach the
+// other windows only through the ports.
 #include <functional>
 #include <string>
 #include <vector>
@@ -33,9 +34,7 @@ std::string countPanelText(int count);
 std::string selectionLabelText(const std::vector<int>& rows = {});
 
 struct Ports {
-  MainWindowPort& main;
   Notifier& notifier;
-  FunctionListPort& list;
   PlotRunListener& load;  // the load in progress, if any
 };
 
@@ -47,20 +46,37 @@ class Commands {
   // The commands are the only writer of the state; everyone else reads it.
   const PlotState& state() const { return st_; }
   const Raster& picture() const { return pic_; }
+  // What the main window shows.
+  const MainWindowShown& shown() const { return shown_; }
+  // The main window (or a stand-in) hears every change of what it shows from
+  // now on; nullptr for none.
+  void setMainWindowListener(MainWindowListener* listener) { mainWindow_ = listener; }
+  // The function list window (or a stand-in) receives every change of its
+  // rows and selection label from now on; nullptr for none.
+  void setFunctionList(FunctionListPort* list) { list_ = list; }
+
+  // The user changed the text of a field: it is what the window shows now.
+  void fieldEdited(Field f, const std::string& text);
 
   // The platform's window face colour, the colour of a cleared picture.
   void setFaceColor(Color c) { faceColor_ = c; }
   Color faceColor() const { return faceColor_; }
 
   // --- Plot request ---
-  // Counts, reads, checks and registers the function in the fields, then
-  // renders the picture; a refused input runs the deletion of the last
+  // Counts, reads, checks and registers the function in `texts` of `kind`,
+  // then renders the picture; a refused input runs the deletion of the last
   // function and is reported.
+  void plotRoutine(const FieldTexts& texts, Kind kind);
+  // The plot routine with what the main window shows: the redraws of zoom
+  // and pan.
   void plotRoutine();
-  // "Mutasd a függvényt!" (F5): clear, plot routine, count panel, delete-last
-  // enabled, list row.
-  void plotCommand();
-  // The reaction of a kind option that has just become selected.
+  // "Mutasd a függvényt!" (F5) with the fields' texts and the selected kind:
+  // clear, plot routine, count panel, delete-last enabled, list row.
+  void plotCommand(const FieldTexts& texts, Kind kind);
+  // The plot command with what the main window shows.
+  void plotCommand() { plotCommand(shown_.fields, shown_.kind); }
+  // The reaction of a kind option that has just become selected (by the
+  // user, or by selectKind).
   void kindOption(Kind kind);
   // Selects a kind option as the user would: runs its reaction only when the
   // selection changes.
@@ -123,6 +139,15 @@ class Commands {
 
  private:
   void refuse(MessageType type, const char* text);
+  // Tells the main window which parts of what it shows have changed.
+  void shownChanged(unsigned parts);
+  void setCaption(const std::string& text);
+  void setCountText(const std::string& text);
+  void setDeleteLastEnabled(bool enabled);
+  void setReadout(const std::string& x, const std::string& y);
+  void setZoomText(const std::string& text);
+  void setPictureCursor(PictureCursor cursor);
+  void pictureChanged();
   void redraw();
   // Appends the list row of function n and marks it listed.
   void listFunction(int n);
@@ -130,6 +155,10 @@ class Commands {
   PlotState& st_;
   Raster& pic_;
   Ports ui_;
+  MainWindowShown shown_;
+  MainWindowListener* mainWindow_ = nullptr;
+  FunctionListPort* list_ = nullptr;
+  int listRows_ = 0;  // the rows of the function list
   Color faceColor_ = 0xF0F0F0;
   int runDepth_ = 0;
   bool repeatSlowed_ = false;

@@ -19,7 +19,7 @@ void Commands::redraw() {
 void Commands::panStep(PanDirection d) {
   if (!st_.view.pan(d)) return;
   clearPicture();
-  ui_.main.setCaption("Íme a függvény");
+  setCaption("Íme a függvény");
   plotRoutine();
 }
 
@@ -33,7 +33,8 @@ void Commands::repeatTick() {
   if (busy()) return;
   if (st_.table.FunctionCount == 0) return;
   if (!repeatSlowed_) {
-    ui_.main.setRepeatInterval(200);
+    shown_.repeatInterval = 200;
+    shownChanged(kShownRepeat);
     repeatSlowed_ = true;
   }
   for (PanDirection d : {PanDirection::Up, PanDirection::Down, PanDirection::Left, PanDirection::Right})
@@ -47,7 +48,7 @@ void Commands::zoomStep() {
   }
   clearPicture();
   st_.view.zoomStep();
-  ui_.main.setZoomLabel(zoomText(st_.view.ZoomFactor));
+  setZoomText(zoomText(st_.view.ZoomFactor));
   plotRoutine();
 }
 
@@ -62,7 +63,7 @@ void Commands::wheelTurn(bool up, WheelModifiers mods) {
       st_.view.zoomIn();
     else
       st_.view.zoomOut();
-    ui_.main.setZoomLabel(zoomText(st_.view.ZoomFactor));
+    setZoomText(zoomText(st_.view.ZoomFactor));
     redraw();
   }
   if (st_.view.WheelScrolls) {
@@ -82,7 +83,8 @@ void Commands::centre() {
 
 void Commands::directionSwitch() {
   st_.view.WheelVertical = !st_.view.WheelVertical;
-  ui_.main.setWheelDirectionVertical(st_.view.WheelVertical);
+  shown_.wheelVertical = st_.view.WheelVertical;
+  shownChanged(kShownWheel);
 }
 
 }  // namespace graf

@@ -9,18 +9,18 @@ namespace graf {
 
 void Commands::mouseMove(int x, int y) {
   if (!st_.flags.PlotShown) {
-    ui_.main.setPictureCursor(PictureCursor::Arrow);
+    setPictureCursor(PictureCursor::Arrow);
     return;
   }
   st_.view.CursorX = x;
   st_.view.CursorY = y;
-  ui_.main.setPictureCursor(PictureCursor::Cross);
+  setPictureCursor(PictureCursor::Cross);
   const double u = pixelsPerUnit(st_.view.ZoomFactor);
   const double px = (x - OriginColumn) / u + st_.view.ViewCentreX;
   const double py = (y - OriginRow) / -u + st_.view.ViewCentreY;
   st_.view.CursorYText = twoDecimals(py);
   st_.view.CursorXText = twoDecimals(px);
-  ui_.main.setReadout(st_.view.CursorXText, st_.view.CursorYText);
+  setReadout(st_.view.CursorXText, st_.view.CursorYText);
 }
 
 void Commands::pictureClick() {
@@ -32,7 +32,7 @@ void Commands::pictureClick() {
   pic_.lineTo(st_.view.CursorX, st_.view.CursorY);
   pic_.setPenColor(0);
   pic_.textOut(st_.view.CursorX + 1, st_.view.CursorY + 1, "(" + st_.view.CursorXText + ";" + st_.view.CursorYText + ")");
-  ui_.main.pictureChanged();
+  pictureChanged();
 }
 
 void Commands::numberAxes() {
@@ -68,7 +68,7 @@ void Commands::numberAxes() {
     k += 1;
     write(k, v - 3, st_.view.originY() + 2);
   } while (v < 365);
-  ui_.main.pictureChanged();
+  pictureChanged();
 }
 
 }  // namespace graf

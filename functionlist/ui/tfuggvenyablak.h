@@ -23,7 +23,7 @@ class Tfuggvenyablak : public QWidget, public graf::FunctionListPort {
 
   // graf::FunctionListPort
   void appendFunctionRow(int n, graf::Kind kind, double a, double b, double c) override;
-  int rowCount() const override;
+  int rowCount() const;
   void removeRow(int index) override;
   void clearRows() override;
   void setSelectionLabel(const std::string& text) override;

@@ -87,8 +87,7 @@ class StartupWindows : public StartupWindowsPort {
 // What the settings need of the main window and the function list window.
 class GrafolinApp::MainSettingsPort : public SettingsMainPort {
  public:
-  MainSettingsPort(Tfoablak& main, Tfuggvenyablak& list, Commands& commands)
-      : main_(main), list_(list), commands_(commands) {}
+  MainSettingsPort(Tfoablak& main, Tfuggvenyablak& list) : main_(main), list_(list) {}
   void setSwatchColors(Color linear, Color quadratic, Color quadratic2, Color absolute) override {
     main_.setSwatchColor(Kind::Linear, linear);
     main_.setSwatchColor(Kind::Quadratic, quadratic);
@@ -104,16 +103,15 @@ class GrafolinApp::MainSettingsPort : public SettingsMainPort {
     }
   }
   // As "Ábrázol" and a click of "M&utasd a függvényt!" do.
-  void runPlotCommand() override { commands_.plotCommand(); }
+  void runPlotCommand() override { main_.plot(); }
 
  private:
   Tfoablak& main_;
   Tfuggvenyablak& list_;
-  Commands& commands_;
 };
 
 GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
-    : commands_(state_, picture_, Ports{relay_, relay_, relay_, loadSession_}) {
+    : commands_(state_, picture_, Ports{notifier_, loadSession_}) {
   // The name the platform shows for the program. The display name is left to
   // follow it: set explicitly, it would be appended to every window caption.
   QApplication::setApplicationName(QStringLiteral("Grafolin"));
@@ -132,11 +130,9 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
     QCoreApplication::installTranslator(qtTranslator_.get());
 
   picture_.setTextRenderer(&textRenderer_);
-  relay_.notifier = &notifier_;
 
   // The windows, in the order of their creation.
   foablak_ = std::make_unique<Tfoablak>(commands_);
-  relay_.main = foablak_.get();
   notifier_.setParentWindow(foablak_.get());
   commands_.setFaceColor(toColor(foablak_->palette().color(QPalette::Window)));
   sugoablak_ = std::make_unique<Tsugoablak>();
@@ -175,11 +171,12 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   beallitasablak_->setQuickViewWindow(form9_.get());
   beallitasablak_->setColorClashWindow(egyezoszinekablak_.get());
   settingsFile_ = std::make_unique<::platform::SettingsFileStore>();
-  mainSettingsPort_ = std::make_unique<MainSettingsPort>(*foablak_, *fuggvenyablak_, commands_);
+  mainSettingsPort_ = std::make_unique<MainSettingsPort>(*foablak_, *fuggvenyablak_);
   // Every activation of the main window applies and stores accepted settings.
   connect(foablak_.get(), &Tfoablak::activated, this, [this] { MainWindowActivate(state_, settingsState_, settingsPorts()); });
-  relay_.list = fuggvenyablak_.get();
-  relay_.load = loadWindows_.get();
+  // The windows exist after the core and subscribe to what it shows.
+  commands_.setFunctionList(fuggvenyablak_.get());
+  loadSession_.setWindows(loadWindows_.get());
 
   foablak_->setFunctionListWindow(fuggvenyablak_.get());
   foablak_->setSettingsWindow(beallitasablak_.get());
@@ -243,11 +240,10 @@ void GrafolinApp::mainWindowHandedOver() {
 GrafolinApp::~GrafolinApp() {
   // No focus moves between windows that are going.
   keyboardRules_.reset();
-  // The commands may still be reached while the windows go: point the relay
-  // nowhere first.
-  relay_.main = nullptr;
-  relay_.list = nullptr;
-  relay_.load = nullptr;
+  // The commands may still be reached while the windows go: they tell the
+  // list and the load windows nothing more.
+  commands_.setFunctionList(nullptr);
+  loadSession_.setWindows(nullptr);
   // The help window reports its closing while the windows go.
   sugoablak_->setInformationWindows(nullptr);
   extraablak_->setInformationWindows(nullptr);

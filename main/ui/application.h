@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "main/ui/port_relay.h"
+#include "functionsets/load_session.h"
 #include "main/ui/raster_text.h"
 #include "platform/message_box.h"
 #include "platform/set_files.h"
@@ -118,10 +118,9 @@ class GrafolinApp : public QObject {
   PlotState state_;
   SettingsState settingsState_;
   Raster picture_;
-  PortRelay relay_;
-  LoadSession loadSession_{relay_};
-  Commands commands_;
   platform::MessageBoxNotifier notifier_;
+  LoadSession loadSession_;
+  Commands commands_;
   RasterTextRenderer textRenderer_;
   ::platform::SetFileSystem setFiles_;
 

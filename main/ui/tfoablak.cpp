@@ -121,6 +121,7 @@ Tfoablak::Tfoablak(graf::Commands& cmd, QWidget* parent)
   createMenu();
 
   setCountPanel(graf::countPanelText(cmd_.state().table.FunctionCount));
+  cmd_.setMainWindowListener(this);
 
   // Wheel turns over any control of the window reach the window; a pop-up
   // of the window that opens ends the hold of the pan buttons.
@@ -130,7 +131,7 @@ Tfoablak::Tfoablak(graf::Commands& cmd, QWidget* parent)
   });
 }
 
-Tfoablak::~Tfoablak() = default;
+Tfoablak::~Tfoablak() { cmd_.setMainWindowListener(nullptr); }
 
 void Tfoablak::createControls() {
   ActionMainMenuBar1 = new QMenuBar(this);
@@ -211,6 +212,10 @@ void Tfoablak::createControls() {
     label->setBuddy(edit);
     edit->setAccessibleName(label->text());
   }
+  // What the user types is what the window shows, for every later replot.
+  for (graf::Field f : {graf::Field::A, graf::Field::B, graf::Field::C})
+    connect(field(f), &QLineEdit::textChanged, this,
+            [this, f](const QString& text) { cmd_.fieldEdited(f, text.toStdString()); });
 
   // Numbering, the pan cross, the zoom button and its label.
   Button11 = makeButton(this, "Button11", QStringLiteral("123"), {88, 104, 25, 25}, QStringLiteral("Tengelyek számozása"));
@@ -452,7 +457,7 @@ graf::Color Tfoablak::swatchColor(graf::Kind kind) const { return swatch(kind)->
 
 QAction* Tfoablak::action(const QString& name) const { return findChild<QAction*>(name); }
 
-// --- graf::MainWindowPort ---
+// --- What the window shows ---
 
 QLineEdit* Tfoablak::field(graf::Field f) const {
   switch (f) {
@@ -463,7 +468,27 @@ QLineEdit* Tfoablak::field(graf::Field f) const {
   return Edit1;
 }
 
-std::string Tfoablak::fieldText(graf::Field f) const { return field(f)->text().toStdString(); }
+graf::FieldTexts Tfoablak::fieldTexts() const {
+  return {Edit1->text().toStdString(), Edit2->text().toStdString(), Edit3->text().toStdString()};
+}
+
+void Tfoablak::plot() { cmd_.plotCommand(fieldTexts(), selectedKind()); }
+
+void Tfoablak::shownChanged(const graf::MainWindowShown& s, unsigned parts) {
+  for (graf::Field f : {graf::Field::A, graf::Field::B, graf::Field::C})
+    if (parts & graf::shownFieldPart(f)) setFieldText(f, s.field(f));
+  if (parts & graf::kShownKind) selectKind(s.kind);
+  if (parts & graf::kShownCEnabled) setCFieldEnabled(s.cEnabled);
+  if (parts & graf::kShownCaption) setCaption(s.caption);
+  if (parts & graf::kShownCount) setCountPanel(s.countText);
+  if (parts & graf::kShownDeleteLast) setDeleteLastEnabled(s.deleteLastEnabled);
+  if (parts & graf::kShownReadout) setReadout(s.readoutX, s.readoutY);
+  if (parts & graf::kShownZoom) setZoomLabel(s.zoomText);
+  if (parts & graf::kShownCursor) setPictureCursor(s.cursor);
+  if (parts & graf::kShownWheel) setWheelDirectionVertical(s.wheelVertical);
+  if (parts & graf::kShownRepeat) setRepeatInterval(s.repeatInterval);
+  if (parts & graf::kShownPicture) pictureChanged();
+}
 
 // A text the program puts into a field is shown from its start: the field is
 // narrower than "-100.00", and its sign must not scroll out of sight.
@@ -536,7 +561,7 @@ void Tfoablak::RadioButton2Click() { cmd_.kindOption(graf::Kind::Quadratic); }
 void Tfoablak::RadioButton3Click() { cmd_.kindOption(graf::Kind::Quadratic2); }
 void Tfoablak::RadioButton4Click() { cmd_.kindOption(graf::Kind::AbsoluteValue); }
 
-void Tfoablak::Button1Click() { cmd_.plotCommand(); }
+void Tfoablak::Button1Click() { plot(); }
 void Tfoablak::Button3Click() { cmd_.clearAll(); }
 void Tfoablak::Button4Click() { cmd_.clearFunctions(); }
 void Tfoablak::Button9Click() { cmd_.deleteLastFunction(); }

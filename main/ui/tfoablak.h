@@ -31,7 +31,7 @@ class PictureWidget;
 class Swatch;
 }  // namespace graf::ui
 
-class Tfoablak : public QWidget, public graf::MainWindowPort {
+class Tfoablak : public QWidget, public graf::MainWindowListener {
   Q_OBJECT
  public:
   static constexpr int ClientWidth = 513;
@@ -66,21 +66,16 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   // "Függvényablak mutatása" checked or not, without showing or hiding the list.
   void setFunctionListChecked(bool checked);
 
-  // graf::MainWindowPort
-  std::string fieldText(graf::Field f) const override;
-  void setFieldText(graf::Field f, const std::string& text) override;
-  graf::Kind selectedKind() const override;
-  void selectKind(graf::Kind kind) override;
-  void setCFieldEnabled(bool enabled) override;
-  void setCaption(const std::string& text) override;
-  void setCountPanel(const std::string& text) override;
-  void setDeleteLastEnabled(bool enabled) override;
-  void setReadout(const std::string& x, const std::string& y) override;
-  void setZoomLabel(const std::string& text) override;
-  void setPictureCursor(graf::PictureCursor c) override;
-  void setWheelDirectionVertical(bool vertical) override;
-  void setRepeatInterval(int ms) override;
-  void pictureChanged() override;
+  // The texts of the fields A, B and C, as typed.
+  graf::FieldTexts fieldTexts() const;
+  // The kind of the selected option.
+  graf::Kind selectedKind() const;
+  // "Mutasd a függvényt!" with the fields and the option as they are now: the
+  // button, "Ábrázol" (F5) and the settings' replot.
+  void plot();
+
+  // graf::MainWindowListener: shows the parts of what the commands changed.
+  void shownChanged(const graf::MainWindowShown& shown, unsigned parts) override;
 
   // Asks for the name (and size) of the picture file; an empty name when the
   // user cancels. Tests replace it; by default it is the save dialog
@@ -158,6 +153,24 @@ class Tfoablak : public QWidget, public graf::MainWindowPort {
   QLabel* statusPanel(int index) const;
   graf::ui::Swatch* swatch(graf::Kind kind) const;
   QLineEdit* field(graf::Field f) const;
+  void setFieldText(graf::Field f, const std::string& text);
+  // Selects the option of a kind without running its reaction.
+  void selectKind(graf::Kind kind);
+  // The C field and its label.
+  void setCFieldEnabled(bool enabled);
+  void setCaption(const std::string& text);
+  // Status bar panel 1: the count.
+  void setCountPanel(const std::string& text);
+  // "Utolsó fv törlése": the button and its action together.
+  void setDeleteLastEnabled(bool enabled);
+  void setReadout(const std::string& x, const std::string& y);
+  void setZoomLabel(const std::string& text);
+  void setPictureCursor(graf::PictureCursor c);
+  void setWheelDirectionVertical(bool vertical);
+  // The repeat timer of the pan buttons.
+  void setRepeatInterval(int ms);
+  // The picture's pixels changed and must be shown.
+  void pictureChanged();
   // A pan button pressed (down) or let go, by a mouse button or the space bar.
   bool panButtonDown(QObject* watched, bool down);
   bool isPanButton(QObject* watched) const;

@@ -241,7 +241,7 @@ TEST(ShownDrawing, ThePlotTheNumbersOrNothing) {
   Raster pic;
   pic.setTextRenderer(&text);
   LoadSession noLoad(ui);
-  Commands cmd(st, pic, Ports{ui, ui, ui, noLoad});
+  Commands cmd(st, pic, Ports{ui, noLoad});
   cmd.setFaceColor(Face);
   EXPECT_FALSE(drawingOfShownPicture(st, pic, Face, &text)) << "no picture yet";
 

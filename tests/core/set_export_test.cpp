@@ -84,7 +84,8 @@ TEST_F(SetPictureTest, ALoadedSetShowsWhatTheSameFunctionsPlottedByHandShow) {
       Raster typedPicture;
       FakeUi typedUi;
       LoadSession typedSession(typedUi);
-      Commands typing(typed, typedPicture, Ports{typedUi, typedUi, typedUi, typedSession});
+      Commands typing(typed, typedPicture, Ports{typedUi, typedSession});
+      typedUi.attach(typing);
       for (const Fn& f : fns) {
         typing.selectKind(f.kind);
         typedUi.type(f.a, f.b, f.c);
@@ -98,9 +99,10 @@ TEST_F(SetPictureTest, ALoadedSetShowsWhatTheSameFunctionsPlottedByHandShow) {
       ASSERT_TRUE(result.loaded);
       EXPECT_EQ(pixelsOf(shown), pixelsOf(typedPicture));
       // Only the full table brings a message: the load's replot meets the maximum.
-      const std::vector<std::string> expected =
-          fns.size() == 50 ? std::vector<std::string>{"Information: Függvényábrázolási maximum elérve!"}
-                           : std::vector<std::string>{};
+      const std::vector<ShownMessage> expected =
+          fns.size() == 50
+              ? std::vector<ShownMessage>{{MessageType::Information, "Information", "Függvényábrázolási maximum elérve!"}}
+              : std::vector<ShownMessage>{};
       EXPECT_EQ(result.messages, expected);
     }
   }
@@ -143,7 +145,8 @@ TEST_F(SetPictureTest, ARefusedRecordLeavesThePictureAsItWas) {
     Raster picture = before;
     const SetPicture result = pictureOfSet(PlotState{}, bytes, picture);
     EXPECT_FALSE(result.loaded);
-    EXPECT_EQ(result.messages, std::vector<std::string>{"Error: A függvényeket tartalmazó fájl hibás!"});
+    EXPECT_EQ(result.messages,
+              (std::vector<ShownMessage>{{MessageType::Error, "Error", "A függvényeket tartalmazó fájl hibás!"}}));
     EXPECT_EQ(pixelsOf(picture), pixelsOf(before));
   }
 }
@@ -456,7 +459,8 @@ TEST_F(SetPictureTest, AViewShowsWhatTheButtonsShowAfterTheSameLoad) {
     handPicture.setTextRenderer(&handText);
     NoWindows handUi;
     LoadSession handSession(handUi);
-    Commands hand(byHand, handPicture, Ports{handUi, handUi, handUi, handSession});
+    Commands hand(byHand, handPicture, Ports{handUi, handSession});
+    hand.setFunctionList(&handUi);
     handSession.beginAttempt();
     ASSERT_TRUE(loadFunctionSet(hand, handSession, handUi, set));
     for (int presses = 0; byHand.view.ZoomFactor != c.zoom; ++presses) {

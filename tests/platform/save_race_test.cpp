@@ -42,12 +42,13 @@ struct Program {
   Raster pic;
   FakeUi ui;
   LoadSession session{ui};
-  Commands cmd{st, pic, Ports{ui, ui, ui, session}};
+  Commands cmd{st, pic, Ports{ui, session}};
   AutomaticNameWindow window;
   platform::SetFileSystem files;
   SaveLoad saveLoad{cmd, session, window, files};
 
   explicit Program(const std::string& a) {
+    ui.attach(cmd);
     cmd.selectKind(Kind::Linear);
     ui.type(a, "1", "");
     cmd.plotCommand();

@@ -28,27 +28,6 @@
 
 namespace graf::testing {
 
-// The commands exist before the windows that serve them, so they reach the
-// list window and the load windows through this relay.
-class WindowRelay : public FunctionListPort, public LoadPort {
- public:
-  FunctionListPort* list = nullptr;
-  LoadPort* load = nullptr;
-
-  void appendFunctionRow(int n, Kind k, double a, double b, double c) override {
-    list->appendFunctionRow(n, k, a, b, c);
-  }
-  int rowCount() const override { return list->rowCount(); }
-  void removeRow(int i) override { list->removeRow(i); }
-  void clearRows() override { list->clearRows(); }
-  void setSelectionLabel(const std::string& t) override { list->setSelectionLabel(t); }
-  void setLoadStatus(const std::string& t) override { load->setLoadStatus(t); }
-  void showProgressWindow() override { load->showProgressWindow(); }
-  void closeProgressWindow() override { load->closeProgressWindow(); }
-  void setProgressCaption(const std::string& t) override { load->setProgressCaption(t); }
-  void setProgressPosition(int p) override { load->setProgressPosition(p); }
-};
-
 class WindowsTest : public ::testing::Test {
  protected:
   QTemporaryDir dir;
@@ -57,9 +36,8 @@ class WindowsTest : public ::testing::Test {
   PlotState st;
   Raster pic;
   FakeUi ui;
-  WindowRelay relay;
-  LoadSession session{relay};
-  Commands cmd{st, pic, Ports{ui, ui, relay, session}};
+  LoadSession session;
+  Commands cmd{st, pic, Ports{ui, session}};
 
   QWidget mainWindow;
   Tbetoltesablak progress;
@@ -73,8 +51,10 @@ class WindowsTest : public ::testing::Test {
 
   WindowsTest() {
     QDir::setCurrent(dir.path());
-    relay.list = &listWindow;
-    relay.load = &loadWindows;
+    // The windows exist after the commands and subscribe to them.
+    ui.attach(cmd);
+    cmd.setFunctionList(&listWindow);
+    session.setWindows(&loadWindows);
     cmd.setFaceColor(0xF0F0F0);
     window.saveDialog = [this] { return answer(saveAnswers, "save"); };
     window.openDialog = [this] { return answer(openAnswers, "open"); };
@@ -107,7 +87,7 @@ class WindowsTest : public ::testing::Test {
   void plot(Kind kind, const std::string& a, const std::string& b, const std::string& c = "") {
     cmd.selectKind(kind);
     ui.type(a, b, c);
-    cmd.plotCommand();
+    cmd.plotCommand(ui.fields, ui.kind);
   }
 
   // Saves through "Ment" with the check box as it is; with a name, through the save dialog.

@@ -14,14 +14,15 @@
 
 namespace graf::testing {
 
-class FakeUi : public MainWindowPort, public Notifier, public FunctionListPort, public LoadPort {
+class FakeUi : public MainWindowListener, public Notifier, public FunctionListPort, public LoadPort {
  public:
   // Everything the core said to the windows, in order.
   std::vector<std::string> log;
   // Only the message boxes and beeps, in order ("beep", "Warning: text").
   std::vector<std::string> dialogs;
 
-  std::string fields[3];
+  // What the main window shows, as the core's changes leave it.
+  FieldTexts fields;
   Kind kind = Kind::Linear;
   bool cEnabled = false;
   std::string caption = "Grafolin 5.2";
@@ -42,39 +43,51 @@ class FakeUi : public MainWindowPort, public Notifier, public FunctionListPort, 
   // Runs at every move of the progress bar, when set.
   std::function<void(int)> onProgress;
 
-  void type(const std::string& a, const std::string& b, const std::string& c = "") {
-    fields[0] = a;
-    fields[1] = b;
-    fields[2] = c;
+  // Becomes the main window and the function list of `commands`: hears what
+  // they show, and tells it what the user types.
+  void attach(Commands& commands) {
+    commands_ = &commands;
+    commands.setMainWindowListener(this);
+    commands.setFunctionList(this);
   }
 
-  // MainWindowPort
-  std::string fieldText(Field f) const override { return fields[static_cast<int>(f)]; }
-  void setFieldText(Field f, const std::string& t) override {
-    fields[static_cast<int>(f)] = t;
-    log.push_back("field " + std::to_string(static_cast<int>(f)) + "=" + t);
+  // The user types the three fields, as into the main window.
+  void type(const std::string& a, const std::string& b, const std::string& c = "") {
+    fields = {a, b, c};
+    if (!commands_) return;
+    commands_->fieldEdited(Field::A, a);
+    commands_->fieldEdited(Field::B, b);
+    commands_->fieldEdited(Field::C, c);
   }
-  Kind selectedKind() const override { return kind; }
-  void selectKind(Kind k) override {
-    kind = k;
-    log.push_back("select " + std::to_string(kindNumber(k)));
+
+  // MainWindowListener
+  void shownChanged(const MainWindowShown& s, unsigned parts) override {
+    for (int i = 0; i < 3; ++i) {
+      if (!(parts & shownFieldPart(static_cast<Field>(i)))) continue;
+      fields[static_cast<std::size_t>(i)] = s.fields[static_cast<std::size_t>(i)];
+      log.push_back("field " + std::to_string(i) + "=" + fields[static_cast<std::size_t>(i)]);
+    }
+    if (parts & kShownKind) {
+      kind = s.kind;
+      log.push_back("select " + std::to_string(kindNumber(kind)));
+    }
+    if (parts & kShownCEnabled) cEnabled = s.cEnabled;
+    if (parts & kShownCaption) {
+      caption = s.caption;
+      log.push_back("caption " + caption);
+    }
+    if (parts & kShownCount) countPanel = s.countText;
+    if (parts & kShownDeleteLast) deleteLastEnabled = s.deleteLastEnabled;
+    if (parts & kShownReadout) {
+      readoutX = s.readoutX;
+      readoutY = s.readoutY;
+    }
+    if (parts & kShownZoom) zoomLabel = s.zoomText;
+    if (parts & kShownCursor) cursor = s.cursor;
+    if (parts & kShownWheel) wheelVertical = s.wheelVertical;
+    if (parts & kShownRepeat) repeatInterval = s.repeatInterval;
+    if (parts & kShownPicture) ++pictureChanges;
   }
-  void setCFieldEnabled(bool e) override { cEnabled = e; }
-  void setCaption(const std::string& t) override {
-    caption = t;
-    log.push_back("caption " + t);
-  }
-  void setCountPanel(const std::string& t) override { countPanel = t; }
-  void setDeleteLastEnabled(bool e) override { deleteLastEnabled = e; }
-  void setReadout(const std::string& x, const std::string& y) override {
-    readoutX = x;
-    readoutY = y;
-  }
-  void setZoomLabel(const std::string& t) override { zoomLabel = t; }
-  void setPictureCursor(PictureCursor c) override { cursor = c; }
-  void setWheelDirectionVertical(bool v) override { wheelVertical = v; }
-  void setRepeatInterval(int ms) override { repeatInterval = ms; }
-  void pictureChanged() override { ++pictureChanges; }
 
   // Notifier
   void beep() override {
@@ -94,7 +107,6 @@ class FakeUi : public MainWindowPort, public Notifier, public FunctionListPort, 
   void appendFunctionRow(int n, Kind k, double a, double b, double c) override {
     rows.push_back(FunctionRow(n, k, a, b, c));
   }
-  int rowCount() const override { return static_cast<int>(rows.size()); }
   void removeRow(int i) override { rows.erase(rows.begin() + i); }
   void clearRows() override { rows.clear(); }
   void setSelectionLabel(const std::string& t) override { selectionLabel = t; }
@@ -114,6 +126,9 @@ class FakeUi : public MainWindowPort, public Notifier, public FunctionListPort, 
     progress.push_back(p);
     if (onProgress) onProgress(p);
   }
+
+ private:
+  Commands* commands_ = nullptr;
 };
 
 // Records the texts written on the picture instead of drawing glyphs.
@@ -139,11 +154,12 @@ class CoreTest : public ::testing::Test {
   Raster pic;
   FakeUi ui;
   LoadSession session{ui};
-  Commands cmd{st, pic, Ports{ui, ui, ui, session}};
+  Commands cmd{st, pic, Ports{ui, session}};
 
   static constexpr Color kFace = 0xF0F0F0;
   RecordingText text;
   CoreTest() {
+    ui.attach(cmd);
     cmd.setFaceColor(kFace);
     pic.setTextRenderer(&text);
   }
@@ -154,7 +170,7 @@ class CoreTest : public ::testing::Test {
   void plot(Kind kind, const std::string& a, const std::string& b, const std::string& c = "") {
     choose(kind);
     ui.type(a, b, c);
-    cmd.plotCommand();
+    cmd.plotCommand(ui.fields, ui.kind);
   }
   // The table as "kind:a:b:c" strings, entries 1..table.FunctionCount.
   std::vector<std::string> table() const {
