@@ -9,10 +9,10 @@
 #include <QByteArray>
 #include <QGuiApplication>
 
-#include "main/set_export.h"
-#include "main/ui/picture_file.h"
-#include "main/ui/raster_text.h"
-#include "main/ui/vector_picture.h"
+#include "export/set_export.h"
+#include "picture/ui/picture_file.h"
+#include "picture/ui/raster_text.h"
+#include "picture/ui/vector_picture.h"
 #include "tests/support/sample_sets.h"
 
 namespace {

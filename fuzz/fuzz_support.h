@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "functionsets/load_save.h"
-#include "main/no_windows.h"
+#include "export/no_windows.h"
 #include "plot/commands.h"
 #include "tests/support/memory_set_files.h"
 

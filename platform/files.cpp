@@ -16,7 +16,7 @@
 #include <unistd.h>
 #endif
 
-namespace platform {
+namespace graf::platform {
 
 namespace {
 
@@ -324,4 +324,4 @@ bool readWholeFile(const QString& path, qint64 maxBytes, QByteArray* data, QStri
 
 bool fileExists(const QString& path) { return QFileInfo::exists(path); }
 
-}  // namespace platform
+}  // namespace graf::platform

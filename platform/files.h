@@ -21,7 +21,7 @@
 #include <QFile>
 #include <QString>
 
-namespace platform {
+namespace graf::platform {
 
 // Writes `data` to `path`, replacing an existing file only when all of it was
 // written. On failure returns false and the reason in `error`.
@@ -62,4 +62,4 @@ bool readWholeFileNative(const QByteArray& name, qint64 maxBytes, QByteArray* da
 // The reason text of a system error number (errno).
 QString systemErrorReason(int error);
 
-}  // namespace platform
+}  // namespace graf::platform

@@ -156,7 +156,7 @@ void HelpViewer::openTopic(const QString& topic) {
   } else {
     QByteArray bytes;
     QString why;
-    if (::platform::readWholeFile(path, kHelpFileLimit, &bytes, &why) && bytes.size() <= kHelpFileLimit) {
+    if (graf::platform::readWholeFile(path, kHelpFileLimit, &bytes, &why) && bytes.size() <= kHelpFileLimit) {
       html = QString::fromUtf8(bytes);
     } else {
       if (why.isEmpty()) why = QStringLiteral("nagyobb %1 MiB-nál").arg(kHelpFileLimit >> 20);

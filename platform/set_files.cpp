@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 #endif
 
-namespace platform {
+namespace graf::platform {
 
 namespace {
 
@@ -140,4 +140,4 @@ std::string SetFileSystem::displayPath(const std::string& path) const {
   return escapedFileName(QDir::currentPath().toStdString() + "/" + name);
 }
 
-}  // namespace platform
+}  // namespace graf::platform

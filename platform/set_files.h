@@ -13,7 +13,7 @@
 
 #include "functionsets/load_save.h"
 
-namespace platform {
+namespace graf::platform {
 
 // `name` with every byte that is not part of valid UTF-8 written as \xNN.
 std::string escapedFileName(const std::string& name);
@@ -35,4 +35,4 @@ class SetFileSystem : public graf::SetFilePort {
   Native native(const std::string& path) const;
 };
 
-}  // namespace platform
+}  // namespace graf::platform

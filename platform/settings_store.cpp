@@ -7,7 +7,7 @@
 
 #include "platform/files.h"
 
-namespace platform {
+namespace graf::platform {
 
 namespace {
 
@@ -89,4 +89,4 @@ bool SettingsFileStore::write(const graf::SettingsRecord& record, std::string& r
   return true;
 }
 
-}  // namespace platform
+}  // namespace graf::platform

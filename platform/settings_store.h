@@ -5,7 +5,7 @@
 // back before the next; hidden has no counterpart and is dropped.
 #include "settings/settings_file.h"
 
-namespace platform {
+namespace graf::platform {
 
 class SettingsFileStore : public graf::SettingsFilePort {
  public:
@@ -14,4 +14,4 @@ class SettingsFileStore : public graf::SettingsFilePort {
   bool write(const graf::SettingsRecord& record, std::string& reason) override;
 };
 
-}  // namespace platform
+}  // namespace graf::platform

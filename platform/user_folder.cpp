@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
-namespace platform {
+namespace graf::platform {
 
 QString userFolder() {
   return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
@@ -31,4 +31,4 @@ bool enterUserFolder(QString* error) {
   return true;
 }
 
-}  // namespace platform
+}  // namespace graf::platform

@@ -7,7 +7,7 @@
 // littering the home folder.
 #include <QString>
 
-namespace platform {
+namespace graf::platform {
 
 QString userFolder();
 
@@ -16,4 +16,4 @@ QString userFolder();
 // comes back with a Hungarian reason that names the folder.
 bool enterUserFolder(QString* error);
 
-}  // namespace platform
+}  // namespace graf::platform

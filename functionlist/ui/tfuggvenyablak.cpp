@@ -19,6 +19,8 @@
 #include <cmath>
 #include <vector>
 
+namespace graf::ui {
+
 namespace {
 
 // The list font: the rows line up in columns, so every character they hold
@@ -210,3 +212,5 @@ bool Tfuggvenyablak::eventFilter(QObject* watched, QEvent* event) {
   }
   return QWidget::eventFilter(watched, event);
 }
+
+}  // namespace graf::ui

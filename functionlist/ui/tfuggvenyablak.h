@@ -16,6 +16,8 @@ class QListWidget;
 class QMenu;
 class QPushButton;
 
+namespace graf::ui {
+
 class Tfuggvenyablak : public QWidget, public graf::FunctionListPort {
   Q_OBJECT
  public:
@@ -60,3 +62,5 @@ class Tfuggvenyablak : public QWidget, public graf::FunctionListPort {
   QMenu* PopupMenu1;
   int reportedVisible_ = -1;
 };
+
+}  // namespace graf::ui

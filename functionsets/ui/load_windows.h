@@ -8,6 +8,8 @@
 #include "functionsets/ui/ttoltmentablak.h"
 #include "functionsets/load_session.h"
 
+namespace graf::ui {
+
 class LoadWindows : public graf::LoadPort {
  public:
   LoadWindows(Ttoltmentablak& saveLoad, Tbetoltesablak& progress) : saveLoad_(saveLoad), progress_(progress) {}
@@ -28,3 +30,5 @@ class LoadWindows : public graf::LoadPort {
   Ttoltmentablak& saveLoad_;
   Tbetoltesablak& progress_;
 };
+
+}  // namespace graf::ui

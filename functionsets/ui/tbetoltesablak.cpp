@@ -6,6 +6,8 @@
 
 #include "common/ui/ui_support.h"
 
+namespace graf::ui {
+
 Tbetoltesablak::Tbetoltesablak(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName("Tbetoltesablak");
@@ -34,3 +36,5 @@ void Tbetoltesablak::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) graf::ui::centreOnScreen(this);
   QWidget::showEvent(event);
 }
+
+}  // namespace graf::ui

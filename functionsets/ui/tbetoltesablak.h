@@ -6,6 +6,8 @@
 
 class QProgressBar;
 
+namespace graf::ui {
+
 class Tbetoltesablak : public QWidget {
   Q_OBJECT
  public:
@@ -21,3 +23,5 @@ class Tbetoltesablak : public QWidget {
  private:
   QProgressBar* ProgressBar1;
 };
+
+}  // namespace graf::ui

@@ -18,6 +18,8 @@
 #include "functionsets/function_set.h"
 #include "functionsets/ui/tbetoltesablak.h"
 
+namespace graf::ui {
+
 namespace {
 
 const QString kFilter = QStringLiteral("Függvények (*.fv)");
@@ -268,3 +270,5 @@ void Ttoltmentablak::setAckAndDiscardEnabled() {
 }
 
 void Ttoltmentablak::closeWindow() { close(); }
+
+}  // namespace graf::ui

@@ -22,6 +22,9 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+
+namespace graf::ui {
+
 class Tbetoltesablak;
 
 class Ttoltmentablak : public QWidget, public graf::SaveLoadPort {
@@ -101,3 +104,5 @@ class Ttoltmentablak : public QWidget, public graf::SaveLoadPort {
   QPushButton* Button3;
   QMenu* PopupMenu1;
 };
+
+}  // namespace graf::ui

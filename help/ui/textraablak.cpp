@@ -11,6 +11,8 @@
 
 #include "common/ui/ui_support.h"
 
+namespace graf::ui {
+
 namespace {
 
 QLabel* centredLine(QWidget* parent, const char* objectName, const QString& text, int top, int height) {
@@ -156,3 +158,5 @@ bool Textraablak::event(QEvent* event) {
   }
   return QWidget::event(event);
 }
+
+}  // namespace graf::ui

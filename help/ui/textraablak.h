@@ -13,6 +13,8 @@ class QLabel;
 class QPixmap;
 class QPushButton;
 
+namespace graf::ui {
+
 class Textraablak : public QWidget, public graf::NotesWindowPort {
   Q_OBJECT
  public:
@@ -54,3 +56,5 @@ class Textraablak : public QWidget, public graf::NotesWindowPort {
   graf::InformationWindows* info_ = nullptr;
   QPointer<QWidget> owner_;
 };
+
+}  // namespace graf::ui

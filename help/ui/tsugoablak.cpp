@@ -13,6 +13,8 @@
 
 #include "common/ui/ui_support.h"
 
+namespace graf::ui {
+
 namespace {
 
 // Left edge and width of the text on the pages.
@@ -314,3 +316,5 @@ bool Tsugoablak::eventFilter(QObject* watched, QEvent* event) {
     Label17MouseDown();
   return QWidget::eventFilter(watched, event);
 }
+
+}  // namespace graf::ui

@@ -17,6 +17,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 
+namespace graf::ui {
+
 class Tsugoablak : public QWidget, public graf::HelpWindowPort {
   Q_OBJECT
  public:
@@ -93,3 +95,5 @@ class Tsugoablak : public QWidget, public graf::HelpWindowPort {
   std::vector<Mark> marks_;
   bool arranging_ = false;
 };
+
+}  // namespace graf::ui

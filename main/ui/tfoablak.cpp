@@ -29,14 +29,17 @@
 #include "common/ui/window_lock.h"
 #include "functionlist/ui/tfuggvenyablak.h"
 #include "functionsets/ui/ttoltmentablak.h"
-#include "main/picture_description.h"
-#include "main/shown_drawing.h"
-#include "main/ui/raster_text.h"
-#include "main/ui/picture_widget.h"
+#include "picture/picture_description.h"
+#include "export/shown_drawing.h"
+#include "picture/ui/raster_text.h"
+#include "picture/ui/picture_widget.h"
+#include "main/ui/pan_button_hold.h"
 #include "main/ui/swatch.h"
-#include "main/ui/picture_dialog.h"
-#include "main/ui/picture_file.h"
+#include "picture/ui/picture_dialog.h"
+#include "picture/ui/picture_file.h"
 #include "common/ui/ui_support.h"
+
+namespace graf::ui {
 
 namespace {
 
@@ -224,7 +227,8 @@ void Tfoablak::createControls() {
   Button8 = makeButton(this, "Button8", QString::fromUtf8(kCentre), {88, 152, 17, 17}, QStringLiteral("Középre"));
   Button5 = makeButton(this, "Button5", QStringLiteral(">"), {104, 152, 17, 17}, QStringLiteral("Jobbra"));
   Button7 = makeButton(this, "Button7", QStringLiteral("\\/"), {88, 168, 17, 17}, QStringLiteral("Le"));
-  for (QPushButton* b : {Button2, Button6, Button5, Button7}) b->installEventFilter(this);
+  panHold_ = new PanButtonHold({Button2, Button6, Button5, Button7},
+                               [this](QPushButton* button, bool down) { panButtonDown(button, down); }, this);
   BitBtn2 = makeButton(this, "BitBtn2", QString(), {88, 192, 25, 25}, QStringLiteral("Nagyítás"));
   BitBtn2->setIcon(magnifierIcon());
   BitBtn2->setIconSize(QSize(16, 16));
@@ -667,8 +671,7 @@ bool Tfoablak::event(QEvent* event) {
   return QWidget::event(event);
 }
 
-// The presses and releases of the pan buttons, and the width of the status
-// bar.
+// The width of the status bar, and the hints of a menu's disabled items.
 bool Tfoablak::eventFilter(QObject* watched, QEvent* event) {
   if (auto* menu = qobject_cast<QMenu*>(watched)) {
     if (event->type() == QEvent::MouseMove)
@@ -676,54 +679,15 @@ bool Tfoablak::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Hide) disabledItemUnderMouse_ = nullptr;
     return false;
   }
-  switch (event->type()) {
-    case QEvent::Resize:
-      if (watched == StatusBar1) placeLastPanel();
-      return false;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseButtonRelease:
-      panButtonDown(watched, event->type() != QEvent::MouseButtonRelease);
-      return false;
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease: {
-      // The space bar holds a pan button that has the keyboard focus, as a
-      // mouse button does; the key's own repeats change nothing.
-      auto* key = static_cast<QKeyEvent*>(event);
-      if (key->key() != Qt::Key_Space || key->modifiers() != Qt::NoModifier || !isPanButton(watched)) return false;
-      if (key->isAutoRepeat()) return true;
-      auto* button = static_cast<QPushButton*>(watched);
-      const bool down = event->type() == QEvent::KeyPress;
-      button->setDown(down);
-      keyHeldButton_ = down ? button : nullptr;
-      panButtonDown(button, down);
-      return true;
-    }
-    case QEvent::FocusOut:
-      // The release of a key held on a button that loses the focus would
-      // never reach the button.
-      if (keyHeldButton_ && watched == keyHeldButton_) {
-        keyHeldButton_->setDown(false);
-        panButtonDown(keyHeldButton_, false);
-        keyHeldButton_ = nullptr;
-      }
-      return false;
-    default:
-      return false;
-  }
+  if (event->type() == QEvent::Resize && watched == StatusBar1) placeLastPanel();
+  return false;
 }
 
-bool Tfoablak::isPanButton(QObject* watched) const {
-  return watched == Button2 || watched == Button7 || watched == Button6 || watched == Button5;
-}
-
-bool Tfoablak::panButtonDown(QObject* watched, bool down) {
+void Tfoablak::panButtonDown(QObject* watched, bool down) {
   if (watched == Button2) down ? Button2MouseDown() : Button2MouseUp();
   else if (watched == Button7) down ? Button7MouseDown() : Button7MouseUp();
   else if (watched == Button6) down ? Button6MouseDown() : Button6MouseUp();
   else if (watched == Button5) down ? Button5MouseDown() : Button5MouseUp();
-  else return false;
-  return true;
 }
 
 // Every notch of the wheel over the window or any of its controls turns into
@@ -775,3 +739,4 @@ void Tfoablak::closeEvent(QCloseEvent* event) {
   emit closed();
 }
 
+}  // namespace graf::ui

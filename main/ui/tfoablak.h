@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "main/ui/picture_dialog.h"
+#include "picture/ui/picture_dialog.h"
 #include "main/wheel_notches.h"
 #include "plot/commands.h"
 #include "plot/ports.h"
@@ -23,13 +23,14 @@ class QPushButton;
 class QRadioButton;
 class QStatusBar;
 class QTimer;
-class Tfuggvenyablak;
-class Ttoltmentablak;
 
 namespace graf::ui {
+
+class PanButtonHold;
 class PictureWidget;
 class Swatch;
-}  // namespace graf::ui
+class Tfuggvenyablak;
+class Ttoltmentablak;
 
 class Tfoablak : public QWidget, public graf::MainWindowListener {
   Q_OBJECT
@@ -172,8 +173,7 @@ class Tfoablak : public QWidget, public graf::MainWindowListener {
   // The picture's pixels changed and must be shown.
   void pictureChanged();
   // A pan button pressed (down) or let go, by a mouse button or the space bar.
-  bool panButtonDown(QObject* watched, bool down);
-  bool isPanButton(QObject* watched) const;
+  void panButtonDown(QObject* watched, bool down);
   bool wheelOverWindow(QObject* watched, QEvent* event);
   void popupOpening(QObject* watched);
   // The mouse over a menu of the window: a disabled item shows its hint too,
@@ -254,5 +254,7 @@ class Tfoablak : public QWidget, public graf::MainWindowListener {
   // The disabled menu item under the mouse, if any.
   QPointer<QAction> disabledItemUnderMouse_;
   // The pan button held down by the space bar, if any.
-  QPointer<QPushButton> keyHeldButton_;
+  PanButtonHold* panHold_ = nullptr;  // the four pan buttons held by mouse or space bar
 };
+
+}  // namespace graf::ui

@@ -22,6 +22,8 @@
 #include "settings/ui/tegyezoszinekablak.h"
 #include "settings/ui/tform9.h"
 
+namespace graf::ui {
+
 using graf::Setting;
 using graf::StateLabel;
 
@@ -440,3 +442,5 @@ bool Tbeallitasablak::eventFilter(QObject* watched, QEvent* event) {
   }
   return QWidget::eventFilter(watched, event);
 }
+
+}  // namespace graf::ui

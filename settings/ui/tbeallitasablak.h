@@ -20,6 +20,9 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTabWidget;
+
+namespace graf::ui {
+
 class TForm9;
 class Tegyezoszinekablak;
 
@@ -118,3 +121,5 @@ class Tbeallitasablak : public QWidget, public graf::SettingsWindowPort {
   std::array<QColorDialog*, graf::SettingCount> colorDialogs_{};
   std::array<QLabel*, graf::StateLabelCount> stateLabels_{};
 };
+
+}  // namespace graf::ui

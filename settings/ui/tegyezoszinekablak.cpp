@@ -7,6 +7,8 @@
 
 #include "common/ui/ui_support.h"
 
+namespace graf::ui {
+
 Tegyezoszinekablak::Tegyezoszinekablak(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("Tegyezoszinekablak"));
@@ -54,3 +56,4 @@ void Tegyezoszinekablak::closeEvent(QCloseEvent* event) {
   emit revisitRequested();
 }
 
+}  // namespace graf::ui

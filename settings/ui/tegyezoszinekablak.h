@@ -9,6 +9,8 @@
 class QLabel;
 class QPushButton;
 
+namespace graf::ui {
+
 class Tegyezoszinekablak : public QWidget {
   Q_OBJECT
  public:
@@ -32,3 +34,5 @@ class Tegyezoszinekablak : public QWidget {
 
  private:
 };
+
+}  // namespace graf::ui

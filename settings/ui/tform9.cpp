@@ -8,6 +8,8 @@
 
 #include "common/ui/ui_support.h"
 
+namespace graf::ui {
+
 TForm9::TForm9(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName(QStringLiteral("TForm9"));
@@ -41,3 +43,5 @@ void TForm9::closeEvent(QCloseEvent* event) {
   // Only the settings window puts the quick view away (by hiding it).
   event->ignore();
 }
+
+}  // namespace graf::ui

@@ -9,6 +9,8 @@
 
 class QLabel;
 
+namespace graf::ui {
+
 class TForm9 : public QWidget {
   Q_OBJECT
  public:
@@ -29,3 +31,5 @@ class TForm9 : public QWidget {
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 };
+
+}  // namespace graf::ui

@@ -9,6 +9,8 @@
 #include "common/ui/ui_support.h"
 #include "startup/startup.h"
 
+namespace graf::ui {
+
 Telsofuttatasablak::Telsofuttatasablak(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName(QStringLiteral("Telsofuttatasablak"));
@@ -78,3 +80,5 @@ void Telsofuttatasablak::closeEvent(QCloseEvent* event) {
   else
     event->ignore();
 }
+
+}  // namespace graf::ui

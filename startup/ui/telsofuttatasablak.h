@@ -12,6 +12,8 @@ namespace graf {
 class ClockCommands;
 }
 
+namespace graf::ui {
+
 class Telsofuttatasablak : public QWidget {
   Q_OBJECT
  public:
@@ -39,3 +41,5 @@ class Telsofuttatasablak : public QWidget {
   graf::ClockCommands* commands_ = nullptr;
   bool closing_ = false;
 };
+
+}  // namespace graf::ui

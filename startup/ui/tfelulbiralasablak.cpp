@@ -12,6 +12,8 @@
 #include "common/ui/ui_support.h"
 #include "startup/startup.h"
 
+namespace graf::ui {
+
 Tfelulbiralasablak::Tfelulbiralasablak(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("Tfelulbiralasablak"));
@@ -95,3 +97,5 @@ void Tfelulbiralasablak::showEvent(QShowEvent* event) {
   Edit1->selectAll();
   Edit1->setFocus();
 }
+
+}  // namespace graf::ui

@@ -14,6 +14,8 @@ namespace graf {
 class ClockCommands;
 }
 
+namespace graf::ui {
+
 class Tfelulbiralasablak : public QWidget {
   Q_OBJECT
  public:
@@ -51,3 +53,5 @@ class Tfelulbiralasablak : public QWidget {
   graf::ClockCommands* commands_ = nullptr;
   std::function<bool()> soundOn_;
 };
+
+}  // namespace graf::ui

@@ -13,6 +13,8 @@
 #include "common/ui/ui_support.h"
 #include "startup/startup.h"
 
+namespace graf::ui {
+
 namespace {
 
 // The splash picture: a square grid with the axes and one curve of each
@@ -108,3 +110,5 @@ void Tinduloablak::showEvent(QShowEvent* event) {
 
 // The splash has no close button; only the start-up takes it away.
 void Tinduloablak::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+}  // namespace graf::ui

@@ -13,6 +13,8 @@ namespace graf {
 class Startup;
 }
 
+namespace graf::ui {
+
 class Tinduloablak : public QWidget {
   Q_OBJECT
  public:
@@ -49,3 +51,5 @@ class Tinduloablak : public QWidget {
   graf::Startup* startup_ = nullptr;
   bool finished_ = false;
 };
+
+}  // namespace graf::ui

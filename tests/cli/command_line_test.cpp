@@ -103,8 +103,8 @@ TEST_F(CommandLine, TheSettingsFileOfTheStartingFolderGivesTheColours) {
   fillRecord(stored, record);
   const std::vector<std::uint8_t> settings(record.begin(), record.end());
   // The program's own folder holds a settings file; the current folder none.
-  ASSERT_TRUE(QDir().mkpath(::platform::userFolder()));
-  ASSERT_TRUE(writeFile(QDir(::platform::userFolder()).filePath("beallit.ini"), settings));
+  ASSERT_TRUE(QDir().mkpath(graf::platform::userFolder()));
+  ASSERT_TRUE(writeFile(QDir(graf::platform::userFolder()).filePath("beallit.ini"), settings));
   ASSERT_TRUE(runGrafolin({"--export", "itt.png", "jo.fv"}).finished);
   const ProgramRun own = runGrafolin({"--user-folder", "--export", "sajat.png", "jo.fv"});
   ASSERT_TRUE(own.finished);
@@ -115,7 +115,7 @@ TEST_F(CommandLine, TheSettingsFileOfTheStartingFolderGivesTheColours) {
   ASSERT_TRUE(runGrafolin({"--export", "itt-is.png", "jo.fv"}).finished);
   QFile::setPermissions("beallit.ini", QFile::permissions("beallit.ini") | QFileDevice::WriteOwner);
   QFile::remove("beallit.ini");
-  QFile::remove(QDir(::platform::userFolder()).filePath("beallit.ini"));
+  QFile::remove(QDir(graf::platform::userFolder()).filePath("beallit.ini"));
 
   EXPECT_EQ(pixelDifferences(pictureFile("sajat.png"), pictureFile("itt-is.png")), 0);
   EXPECT_GT(pixelDifferences(pictureFile("sajat.png"), pictureFile("itt.png")), 0);

@@ -18,7 +18,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "main/set_export.h"
+#include "export/set_export.h"
 #include "tests/support/file_limits.h"
 #include "tests/support/program_run.h"
 #include "tests/support/sample_sets.h"

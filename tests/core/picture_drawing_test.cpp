@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "functionsets/load_session.h"
-#include "main/no_windows.h"
-#include "main/shown_drawing.h"
+#include "export/no_windows.h"
+#include "export/shown_drawing.h"
 #include "plot/commands.h"
 #include "plot/picture_drawing.h"
 #include "plot/render.h"

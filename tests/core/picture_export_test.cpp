@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "main/picture_export.h"
+#include "picture/picture_export.h"
 #include "plot/render.h"
 
 namespace graf {

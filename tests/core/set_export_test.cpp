@@ -10,8 +10,8 @@
 #include <sstream>
 
 #include "functionsets/function_set.h"
-#include "main/no_windows.h"
-#include "main/set_export.h"
+#include "export/no_windows.h"
+#include "export/set_export.h"
 #include "plot/commands.h"
 #include "plot/numtext.h"
 #include "settings/settings_file.h"

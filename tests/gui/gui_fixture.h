@@ -18,8 +18,8 @@
 #include <memory>
 #include <string>
 
-#include "main/ui/application.h"
-#include "main/ui/picture_widget.h"
+#include "app/ui/application.h"
+#include "picture/ui/picture_widget.h"
 #include "main/ui/tfoablak.h"
 #include "common/ui/ui_support.h"
 #include "startup/clock.h"
@@ -28,6 +28,20 @@
 #include "tests/support/fake_startup.h"
 
 namespace graf::testing {
+
+// The program's windows, by their own names.
+using graf::ui::TForm9;
+using graf::ui::Tbeallitasablak;
+using graf::ui::Tbetoltesablak;
+using graf::ui::Tegyezoszinekablak;
+using graf::ui::Telsofuttatasablak;
+using graf::ui::Textraablak;
+using graf::ui::Tfelulbiralasablak;
+using graf::ui::Tfoablak;
+using graf::ui::Tfuggvenyablak;
+using graf::ui::Tinduloablak;
+using graf::ui::Tsugoablak;
+using graf::ui::Ttoltmentablak;
 
 // A running timer whose ticks come only from the test: its own ticks are
 // held back, so that a busy machine cannot slip one in between two checks.

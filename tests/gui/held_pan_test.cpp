@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "functionlist/ui/tfuggvenyablak.h"
-#include "main/ui/picture_file.h"
+#include "picture/ui/picture_file.h"
 #include "tests/gui/gui_fixture.h"
 
 namespace graf::testing {

@@ -14,7 +14,7 @@
 #include "functionsets/ui/ttoltmentablak.h"
 #include "help/ui/textraablak.h"
 #include "help/ui/tsugoablak.h"
-#include "main/ui/picture_dialog.h"
+#include "picture/ui/picture_dialog.h"
 #include "settings/ui/tbeallitasablak.h"
 #include "settings/ui/tegyezoszinekablak.h"
 #include "startup/clock.h"

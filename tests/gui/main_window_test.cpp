@@ -49,7 +49,7 @@ TEST_F(MainWindow, StartsWithTwelveWindowsOfWhichOnlyTheMainWindowShows) {
   ASSERT_EQ(windows.size(), expected.size());
   for (std::size_t i = 0; i < windows.size(); ++i) {
     SCOPED_TRACE(expected[i].first);
-    EXPECT_STREQ(windows[i]->metaObject()->className(), expected[i].first);
+    EXPECT_EQ(windows[i]->metaObject()->className(), std::string("graf::ui::") + expected[i].first);
     EXPECT_EQ(windows[i]->windowTitle(), expected[i].second);
     EXPECT_TRUE(windows[i]->isWindow());
     EXPECT_EQ(windows[i]->isVisible(), i == 0);

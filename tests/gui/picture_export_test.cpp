@@ -14,7 +14,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "main/ui/picture_dialog.h"
+#include "picture/ui/picture_dialog.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/support/file_limits.h"
 #include "tests/support/program_run.h"

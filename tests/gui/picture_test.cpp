@@ -8,7 +8,7 @@
 #include <QTimerEvent>
 #include <QWheelEvent>
 
-#include "main/ui/raster_text.h"
+#include "picture/ui/raster_text.h"
 #include "tests/gui/gui_fixture.h"
 
 namespace graf::testing {

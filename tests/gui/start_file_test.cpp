@@ -13,7 +13,7 @@
 #include "functionlist/ui/tfuggvenyablak.h"
 #include "functionsets/ui/tbetoltesablak.h"
 #include "functionsets/ui/ttoltmentablak.h"
-#include "main/ui/command_line.h"
+#include "app/ui/command_line.h"
 #include "platform/user_folder.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/support/program_run.h"
@@ -52,12 +52,12 @@ TEST(StartRequest, TheUserFolderIsMadeOnceAndEnteredAtEveryStart) {
   const QString expected =
       QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Velmora/Grafolin";
   ASSERT_TRUE(expected.startsWith(QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")))) << "isolated";
-  EXPECT_EQ(::platform::userFolder(), expected);
+  EXPECT_EQ(graf::platform::userFolder(), expected);
   for (int start = 1; start <= 2; ++start) {
     SCOPED_TRACE(start);
     ASSERT_TRUE(QDir::setCurrent(home));
     QString error;
-    ASSERT_TRUE(::platform::enterUserFolder(&error)) << error.toStdString();
+    ASSERT_TRUE(graf::platform::enterUserFolder(&error)) << error.toStdString();
     EXPECT_EQ(QDir::currentPath(), expected);
     EXPECT_TRUE(error.isEmpty());
     // What the first start left there is there for the second.
@@ -82,7 +82,7 @@ TEST(StartRequest, AFolderThatCannotBeMadeIsNamedAndTheCurrentFolderStays) {
   blocker.close();
   qputenv("XDG_DATA_HOME", (home + "/adatok").toLocal8Bit());
   QString error;
-  EXPECT_FALSE(::platform::enterUserFolder(&error));
+  EXPECT_FALSE(graf::platform::enterUserFolder(&error));
   EXPECT_TRUE(error.contains(home + "/adatok/Velmora/Grafolin")) << error.toStdString();
   EXPECT_EQ(QDir::currentPath(), home);
   qputenv("XDG_DATA_HOME", oldData);
@@ -168,7 +168,7 @@ class MenuStarts : public GuiTest {
     ASSERT_TRUE(QDir().mkpath(QString::fromLatin1(currentFolder)));
     ASSERT_TRUE(QDir::setCurrent(QString::fromLatin1(currentFolder)));
     QString error;
-    ASSERT_TRUE(::platform::enterUserFolder(&error)) << error.toStdString();
+    ASSERT_TRUE(graf::platform::enterUserFolder(&error)) << error.toStdString();
     GuiTest::SetUp();
   }
   void saveSetAutomatically() {
@@ -200,7 +200,7 @@ TEST_F(MenuStarts, SettingsAndSetsStayInTheProgramsFolderFromOneStartToTheNext) 
   plot("3", "4");
   saveSetAutomatically();  // the automatic names go on where the first start left them
 
-  EXPECT_EQ(entries(::platform::userFolder()), (QStringList{"beallit.ini", "fuggvenyek1.fv", "fuggvenyek2.fv"}));
+  EXPECT_EQ(entries(graf::platform::userFolder()), (QStringList{"beallit.ini", "fuggvenyek1.fv", "fuggvenyek2.fv"}));
   EXPECT_EQ(entries(home_ + "/terminal1"), QStringList());
   EXPECT_EQ(entries(home_ + "/terminal2"), QStringList());
 }

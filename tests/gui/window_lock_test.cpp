@@ -13,7 +13,7 @@
 #include <string>
 
 #include "common/ui/window_lock.h"
-#include "main/ui/application.h"
+#include "app/ui/application.h"
 #include "main/ui/tfoablak.h"
 #include "tests/gui/gui_fixture.h"
 

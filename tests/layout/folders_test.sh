@@ -2,12 +2,13 @@
 # SPDX-License-Identifier: MIT
 # The program's folders depend on each other in one direction only: no folder
 # includes a folder that, directly or through others, includes it. A circle
-# is reported with the folders on it.
+# is reported with the folders on it. Code at the top of a folder includes no
+# Qt, and a ui/ folder holds Qt code only.
 #
 #   folders_test.sh SOURCE_DIR
 set -euo pipefail
 cd "$1"
-folders=(common plot main functionlist settings startup functionsets help platform)
+folders=(common plot picture main functionlist settings startup functionsets help export app platform)
 
 # "a b" for every folder a that includes a header of folder b.
 edges=$(
@@ -23,5 +24,24 @@ if ! loops=$(printf '%s\n' "$edges" | tsort 2>&1 >/dev/null); then
   echo "$loops"
   exit 1
 fi
+# Top-level code is the program's behaviour, built without Qt; a ui/ file
+# includes Qt or the Qt code of another ui/ folder.
+misplaced=""
+for f in "${folders[@]}"; do
+  [ "$f" = platform ] && continue
+  for file in "$f"/*.h "$f"/*.cpp; do
+    [ -e "$file" ] || continue
+    grep -qE '^#include <Q' "$file" && misplaced+="  $file includes Qt outside ui/"$'\n'
+  done
+  for file in "$f"/ui/*.h "$f"/ui/*.cpp; do
+    [ -e "$file" ] || continue
+    grep -qE '^#include (<Q|"[a-z_]+/ui/)' "$file" || misplaced+="  $file in ui/ holds no Qt code"$'\n'
+  done
+done
+if [ -n "$misplaced" ]; then
+  printf 'code in the wrong layer:\n%s' "$misplaced"
+  exit 1
+fi
+
 echo "folder includes:"
 echo "$edges" | sed 's/^/  /'

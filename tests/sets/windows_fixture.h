@@ -28,6 +28,12 @@
 
 namespace graf::testing {
 
+// The program's windows, by their own names.
+using graf::ui::LoadWindows;
+using graf::ui::Tbetoltesablak;
+using graf::ui::Tfuggvenyablak;
+using graf::ui::Ttoltmentablak;
+
 class WindowsTest : public ::testing::Test {
  protected:
   QTemporaryDir dir;

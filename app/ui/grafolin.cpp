@@ -7,9 +7,9 @@
 #include <memory>
 #include <optional>
 
-#include "main/picture_export.h"
-#include "main/ui/application.h"
-#include "main/ui/command_line.h"
+#include "picture/picture_export.h"
+#include "app/ui/application.h"
+#include "app/ui/command_line.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/user_folder.h"
@@ -48,12 +48,12 @@ int main(int argc, char** argv) {
   // or writes a file in the current folder. Where that fails, the user is
   // told, and the program works in the current folder.
   QString problem;
-  if (start.userFolder && !platform::enterUserFolder(&problem)) {
+  if (start.userFolder && !graf::platform::enterUserFolder(&problem)) {
     graf::platform::MessageBoxNotifier notifier;
     notifier.message(graf::MessageType::Error, problem.toStdString());
   }
   // What a run killed in the middle of a save left in the working folder.
-  platform::removeStrayTemporaryFiles(QDir::currentPath());
+  graf::platform::removeStrayTemporaryFiles(QDir::currentPath());
   graf::ui::GrafolinApp grafolin;
   grafolin.setStartFile(start.setFile);
   return app.exec();

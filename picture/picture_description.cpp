@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "main/picture_description.h"
+#include "picture/picture_description.h"
 
 #include "functionlist/function_row.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "main/ui/raster_text.h"
+#include "picture/ui/raster_text.h"
 
 #include <QFontMetrics>
 #include <QImage>

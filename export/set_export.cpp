@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "main/set_export.h"
+#include "export/set_export.h"
 
 #include <algorithm>
 #include <atomic>
@@ -9,8 +9,8 @@
 #include <thread>
 
 #include "functionsets/load_save.h"
-#include "main/no_windows.h"
-#include "main/shown_drawing.h"
+#include "export/no_windows.h"
+#include "export/shown_drawing.h"
 #include "plot/commands.h"
 #include "settings/settings_file.h"
 #include "startup/clock.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "main/ui/picture_dialog.h"
+#include "picture/ui/picture_dialog.h"
 
 #include <QComboBox>
 #include <QFileDialog>

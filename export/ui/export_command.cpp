@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "main/ui/export_command.h"
+#include "export/ui/export_command.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <iostream>
 #include <memory>
 
-#include "main/set_export.h"
-#include "main/ui/picture_file.h"
-#include "main/ui/raster_text.h"
+#include "export/set_export.h"
+#include "picture/ui/picture_file.h"
+#include "picture/ui/raster_text.h"
 #include "platform/clock_store.h"
 #include "platform/set_files.h"
 #include "platform/settings_store.h"
@@ -64,7 +64,7 @@ class ExportFileSystem : public ExportFiles {
   }
 
  private:
-  ::platform::SetFileSystem sets_;
+  graf::platform::SetFileSystem sets_;
 };
 
 // The state of the program right after its start in the current folder: the
@@ -78,9 +78,9 @@ class ExportFileSystem : public ExportFiles {
 PlotState startState(bool inUserFolder) {
   const QString here = QDir::currentPath();
   QString problem;
-  if (inUserFolder && !::platform::enterUserFolder(&problem))
+  if (inUserFolder && !graf::platform::enterUserFolder(&problem))
     std::cerr << problem.toStdString() << '\n';  // as the windows do, the current folder serves
-  ::platform::SettingsFileStore settingsFile;
+  graf::platform::SettingsFileStore settingsFile;
   std::vector<std::string> notes;
   const PlotState st = pictureStartState(settingsFile, platform::SettingsClockStore(), notes);
   for (const std::string& note : notes) std::cerr << note << '\n';

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "main/ui/picture_file.h"
+#include "picture/ui/picture_file.h"
 
 #include <array>
 #include <cstring>
@@ -8,8 +8,8 @@
 #include <QDir>
 #include <QImageWriter>
 
-#include "main/picture_export.h"
-#include "main/ui/vector_picture.h"
+#include "picture/picture_export.h"
+#include "picture/ui/vector_picture.h"
 #include "common/ui/ui_support.h"
 #include "platform/files.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "main/ui/application.h"
+#include "app/ui/application.h"
 
 #include <QStatusTipEvent>
 
@@ -170,7 +170,7 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   beallitasablak_->setMainWindow(foablak_.get());
   beallitasablak_->setQuickViewWindow(form9_.get());
   beallitasablak_->setColorClashWindow(egyezoszinekablak_.get());
-  settingsFile_ = std::make_unique<::platform::SettingsFileStore>();
+  settingsFile_ = std::make_unique<graf::platform::SettingsFileStore>();
   mainSettingsPort_ = std::make_unique<MainSettingsPort>(*foablak_, *fuggvenyablak_);
   // Every activation of the main window applies and stores accepted settings.
   connect(foablak_.get(), &Tfoablak::activated, this, [this] { MainWindowActivate(state_, settingsState_, settingsPorts()); });

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "main/shown_drawing.h"
+#include "export/shown_drawing.h"
 
 #include <algorithm>
 
 #include "functionsets/load_session.h"
-#include "main/no_windows.h"
+#include "export/no_windows.h"
 #include "plot/commands.h"
 
 namespace graf {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "main/ui/command_line.h"
+#include "app/ui/command_line.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,7 +7,7 @@
 #include <QTranslator>
 #include <iostream>
 
-#include "main/ui/export_command.h"
+#include "export/ui/export_command.h"
 
 namespace graf::ui {
 

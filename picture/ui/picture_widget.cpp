@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "main/ui/picture_widget.h"
+#include "picture/ui/picture_widget.h"
 
 #include <QImage>
 #include <QMouseEvent>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "main/ui/picture_file.h"
+#include "picture/ui/picture_file.h"
 
 namespace graf::ui {
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "functionsets/load_save.h"
-#include "main/picture_export.h"
+#include "picture/picture_export.h"
 #include "plot/picture_drawing.h"
 #include "plot/plot_state.h"
 #include "plot/raster.h"

@@ -8,7 +8,7 @@
 #include <QByteArray>
 #include <QFont>
 
-#include "main/picture_export.h"
+#include "picture/picture_export.h"
 #include "plot/picture_drawing.h"
 
 class QPainter;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "main/picture_export.h"
+#include "picture/picture_export.h"
 
 namespace graf {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "main/ui/vector_picture.h"
+#include "picture/ui/vector_picture.h"
 
 #include <QBuffer>
 #include <QFontInfo>

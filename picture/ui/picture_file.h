@@ -8,7 +8,8 @@
 #include <QString>
 #include <optional>
 
-#include "main/set_export.h"
+#include "picture/picture_export.h"
+#include "plot/picture_drawing.h"
 #include "plot/raster.h"
 
 namespace graf::ui {

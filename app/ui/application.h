@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "functionsets/load_session.h"
-#include "main/ui/raster_text.h"
+#include "picture/ui/raster_text.h"
 #include "platform/message_box.h"
 #include "platform/set_files.h"
 #include "plot/commands.h"
@@ -21,31 +21,32 @@
 #include "settings/settings_file.h"
 
 class QWidget;
-class Tfoablak;
-class Tsugoablak;
-class Textraablak;
-class Tinduloablak;
-class Tbeallitasablak;
-class Ttoltmentablak;
-class Tbetoltesablak;
-class Tfuggvenyablak;
-class TForm9;
-class Telsofuttatasablak;
-class Tfelulbiralasablak;
-class Tegyezoszinekablak;
-class LoadWindows;
-namespace platform {
-class SettingsFileStore;
-}
 
 namespace graf {
 class InformationWindows;
 }
 
+namespace graf::platform {
+class SettingsFileStore;
+}
+
 namespace graf::ui {
 
-class StartupWindows;
 class KeyboardRules;
+class LoadWindows;
+class StartupWindows;
+class TForm9;
+class Tbeallitasablak;
+class Tbetoltesablak;
+class Tegyezoszinekablak;
+class Telsofuttatasablak;
+class Textraablak;
+class Tfelulbiralasablak;
+class Tfoablak;
+class Tfuggvenyablak;
+class Tinduloablak;
+class Tsugoablak;
+class Ttoltmentablak;
 
 // Where the clock is kept and how it is measured; the program's own store
 // and cycle counter where a test gives none.
@@ -122,7 +123,7 @@ class GrafolinApp : public QObject {
   LoadSession loadSession_;
   Commands commands_;
   RasterTextRenderer textRenderer_;
-  ::platform::SetFileSystem setFiles_;
+  graf::platform::SetFileSystem setFiles_;
 
   // The start-up and the processor clock.
   ClockState clock_;
@@ -151,7 +152,7 @@ class GrafolinApp : public QObject {
   std::unique_ptr<LoadWindows> loadWindows_;
   // The help window and its notes window together.
   std::unique_ptr<graf::InformationWindows> information_;
-  std::unique_ptr<::platform::SettingsFileStore> settingsFile_;
+  std::unique_ptr<graf::platform::SettingsFileStore> settingsFile_;
   std::unique_ptr<MainSettingsPort> mainSettingsPort_;
   QString startFile_;
 };
