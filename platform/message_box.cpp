@@ -2,7 +2,6 @@
 #include "platform/message_box.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 
@@ -33,15 +32,9 @@ void MessageBoxNotifier::message(MessageType type, const std::string& text) {
   box.setDefaultButton(QMessageBox::Ok);
   // The program's own caption, whatever language Qt's texts are in.
   box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
-  // Where the user was working: without a window manager nobody gives the
-  // focus back when the box closes, and the next keys would go nowhere.
-  const QPointer<QWidget> window = QApplication::activeWindow();
-  const QPointer<QWidget> focus = QApplication::focusWidget();
+  // The focus goes back to the window beneath by the application's keyboard
+  // rules when the box closes.
   box.exec();
-  if (window && window->isVisible() && window->isEnabled()) {
-    window->activateWindow();
-    if (focus && focus->isVisible() && focus->isEnabled()) focus->setFocus(Qt::OtherFocusReason);
-  }
 }
 
 }  // namespace graf::platform

@@ -25,9 +25,9 @@ bool parseNumber(std::string_view text, double& value);
 std::string twoDecimals(double value);
 
 // A whole number in 32-bit signed range, the one grammar of every whole
-// number the program reads (the settings file, the typed clock): leading blanks (code 32) are
-// skipped, then an optional "+" or "-" and at least one decimal digit, with
-// nothing after them. Anything else, an overflow included, gives nothing.
+// number the program reads (the settings file, the typed clock, the command
+// line's view): leading blanks (code 32) are skipped, then an optional "+" or
+// "-" and at least one decimal digit, with nothing after them. Anything else, an overflow included, gives nothing.
 std::optional<std::int32_t> parseWholeNumber(std::string_view text);
 
 }  // namespace graf

@@ -13,6 +13,7 @@
 #include "platform/set_files.h"
 #include "platform/settings_store.h"
 #include "platform/user_folder.h"
+#include "plot/numtext.h"
 
 namespace graf::ui {
 
@@ -99,12 +100,10 @@ std::vector<std::string> toStrings(const QStringList& list) {
   return out;
 }
 
-// A whole number written as the command line gives it, or nothing.
+// A whole number on the command line, read as every whole number the
+// program reads, or nothing.
 std::optional<int> wholeNumber(const QString& text) {
-  bool ok = false;
-  const int v = text.trimmed().toInt(&ok, 10);
-  if (!ok || text.trimmed() != text) return std::nullopt;
-  return v;
+  return parseWholeNumber(text.toStdString());
 }
 
 // The view asked for on the line, or the usage error that refuses it.

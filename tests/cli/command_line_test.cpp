@@ -189,6 +189,47 @@ TEST_F(CommandLine, AMistakenCommandLineSaysSoAndWritesNothing) {
   EXPECT_EQ(files(), before);
 }
 
+// The view's whole numbers follow the grammar of every whole number the
+// program reads: blanks may lead, a sign may come first, nothing may follow.
+TEST_F(CommandLine, TheViewsWholeNumbersAreReadAsEveryWholeNumber) {
+  ASSERT_TRUE(runGrafolin({"--export", "alap.bmp", "jo.fv"}).finished);
+  struct Spelling {
+    const char* option;
+    const char* plain;
+    const char* spelled;
+  };
+  const std::vector<Spelling> accepted = {
+      {"--zoom", "2", " 2"},      {"--zoom", "2", "   +2"}, {"--zoom", "2", "0002"},
+      {"--pan", "1,-1", " 1, -1"}, {"--pan", "0,2", "-0,+2"}, {"--scale", "2", " 2"},
+  };
+  for (const Spelling& c : accepted) {
+    const ProgramRun plain = runGrafolin({"--export", "egyszeru.bmp", c.option, c.plain, "jo.fv"});
+    const ProgramRun spelled = runGrafolin({"--export", "irott.bmp", c.option, c.spelled, "jo.fv"});
+    ASSERT_TRUE(plain.finished && spelled.finished) << c.option << " " << c.spelled;
+    EXPECT_EQ(plain.exitCode, 0) << plain.err.toStdString();
+    EXPECT_EQ(spelled.exitCode, 0) << c.option << " „" << c.spelled << "”: " << spelled.err.toStdString();
+    EXPECT_EQ(read("irott.bmp"), read("egyszeru.bmp")) << c.option << " „" << c.spelled << "”";
+    if (std::string(c.option) != "--scale")
+      EXPECT_NE(read("irott.bmp"), read("alap.bmp")) << c.option << " " << c.plain << " moves the picture";
+  }
+  const std::vector<std::pair<QStringList, const char*>> refused = {
+      {{"--zoom", "2 "}, "grafolin: --zoom: a nagyítás 1, 2, 4 vagy 8 lehet, nem „2 ”"},
+      {{"--zoom", "\t2"}, "grafolin: --zoom: a nagyítás 1, 2, 4 vagy 8 lehet, nem „\t2”"},
+      {{"--zoom", "+-2"}, "grafolin: --zoom: a nagyítás 1, 2, 4 vagy 8 lehet, nem „+-2”"},
+      {{"--zoom", "+"}, "grafolin: --zoom: a nagyítás 1, 2, 4 vagy 8 lehet, nem „+”"},
+      {{"--zoom", "4294967298"}, "grafolin: --zoom: a nagyítás 1, 2, 4 vagy 8 lehet, nem „4294967298”"},
+      {{"--pan", "1 ,0"}, "grafolin: --pan: JOBBRA,FEL alakú két egész kell (például 2,-1), nem „1 ,0”"},
+      {{"--scale", "2.0"}, "grafolin: --scale: a méretezés 1 és 8 közötti egész lehet, nem „2.0”"},
+  };
+  for (const auto& [view, message] : refused) {
+    const ProgramRun run = runGrafolin(QStringList({"--export", "rossz.bmp"}) + view + QStringList({"jo.fv"}));
+    ASSERT_TRUE(run.finished) << view.join(' ').toStdString();
+    EXPECT_EQ(run.exitCode, 2) << view.join(' ').toStdString();
+    EXPECT_EQ(run.err, QString::fromUtf8(message) + "\n");
+    EXPECT_FALSE(QFileInfo::exists("rossz.bmp")) << view.join(' ').toStdString();
+  }
+}
+
 TEST_F(CommandLine, AFolderOfPicturesWithOneLinePerSet) {
   ASSERT_TRUE(writeFile("otven.fv", setRecord(fiftyFunctions())));
   const ProgramRun run = runGrafolin({"--export-dir", "kepek", "jo.fv", "rovid.fv", "cso.fv", "otven.fv"});

@@ -70,7 +70,7 @@ TEST_F(Clearing, ClearFunctionsKeepsTheViewAndTheFields) {
   EXPECT_EQ(pic.pixel(205, 192), kFace);
   // The zoom button refuses until the next plot.
   cmd.zoomStep();
-  EXPECT_EQ(ui.dialogs, std::vector<std::string>{"Confirm: Mit nagyítsak?"});
+  EXPECT_EQ(ui.dialogs, std::vector<Dialog>{confirmation("Mit nagyítsak?")});
   plot(Kind::Linear, "1", "0");
   EXPECT_EQ(pic.pixel(205, 300), 0u);  // the y axis on a white picture
   EXPECT_EQ(pic.pixel(200, 192), 0u);  // the x axis, still 32 pixels down

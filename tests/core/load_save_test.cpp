@@ -142,7 +142,7 @@ TEST_F(LoadSave, FiftyFunctionsLoadWithOneMaximumMessage) {
   const auto before = table();
   cmd.clearAll();
   ASSERT_TRUE(load(bytes));
-  EXPECT_EQ(ui.dialogs, std::vector<std::string>{"Information: Függvényábrázolási maximum elérve!"});
+  EXPECT_EQ(ui.dialogs, std::vector<Dialog>{information("Függvényábrázolási maximum elérve!")});
   EXPECT_EQ(table(), before);
   EXPECT_EQ(ui.rows.size(), 50u);
   EXPECT_EQ(ui.rows[49], FunctionRow(50, Kind::Quadratic, 50, 1, 2));
@@ -156,8 +156,8 @@ TEST_F(LoadSave, ADamagedFileChangesNothing) {
   const auto before = table();
   EXPECT_FALSE(load(bytes));
   EXPECT_FALSE(load(std::vector<std::uint8_t>(1853, 0)));
-  EXPECT_EQ(ui.dialogs, (std::vector<std::string>{"beep", "Error: A függvényeket tartalmazó fájl hibás!", "beep",
-                                                  "Error: A függvényeket tartalmazó fájl hibás!"}));
+  EXPECT_EQ(ui.dialogs, (std::vector<Dialog>{kBeep, error("A függvényeket tartalmazó fájl hibás!"), kBeep,
+                                                  error("A függvényeket tartalmazó fájl hibás!")}));
   EXPECT_EQ(table(), before);
   EXPECT_EQ(ui.rows.size(), 1u);
   EXPECT_TRUE(st.flags.PlotShown);
@@ -194,7 +194,7 @@ TEST_F(LoadSave, CoefficientsOutsideTheRangeAreRefusedBeforeAnythingChanges) {
     ui.log.clear();
     const auto before = table();
     EXPECT_FALSE(load(bytes));
-    EXPECT_EQ(ui.dialogs, std::vector<std::string>{"Error: A függvényeket tartalmazó fájl hibás!"});
+    EXPECT_EQ(ui.dialogs, std::vector<Dialog>{error("A függvényeket tartalmazó fájl hibás!")});
     EXPECT_EQ(table(), before);
     EXPECT_EQ(ui.rows.size(), 1u);
     EXPECT_EQ(st.view.ZoomFactor, 2);
@@ -260,8 +260,8 @@ TEST_F(LoadSave, AnUnwritableFileIsReportedAndKeptAsItWas) {
   files.files["regi.fv"] = {1, 2, 3};
   files.unwritable["regi.fv"] = "nincs elég hely a lemezen (No space left on device)";
   saveLoad.save();
-  EXPECT_EQ(ui.dialogs, std::vector<std::string>{"Error: A(z) „/munka/regi.fv” fájl nem menthető: nincs elég hely a "
-                                                 "lemezen (No space left on device)."});
+  EXPECT_EQ(ui.dialogs, std::vector<Dialog>{error("A(z) „/munka/regi.fv” fájl nem menthető: nincs elég hely a "
+                                                 "lemezen (No space left on device).")});
   EXPECT_EQ(files.files.at("regi.fv"), (std::vector<std::uint8_t>{1, 2, 3}));
   EXPECT_EQ(window.closes, 0);
 }
@@ -272,8 +272,8 @@ TEST_F(LoadSave, ACommentCharacterThatTheFileCannotHoldIsToldBeforeTheSave) {
   window.saveAnswer = "jel.fv";
   window.typedComment = "Görbe ∞ és €";
   saveLoad.save();
-  EXPECT_EQ(ui.dialogs, std::vector<std::string>{"Information: A megjegyzés e karaktereit a függvényfájl nem tudja "
-                                                 "tárolni: ∞\nHelyettük „?” kerül a fájlba."});
+  EXPECT_EQ(ui.dialogs, std::vector<Dialog>{information("A megjegyzés e karaktereit a függvényfájl nem tudja "
+                                                 "tárolni: ∞\nHelyettük „?” kerül a fájlba.")});
   EXPECT_EQ(window.asked, std::vector<std::string>{"save"}) << "the message comes before the dialog";
   ASSERT_TRUE(load(files.files.at("jel.fv")));
   EXPECT_EQ(window.loadedComment, "Görbe ? és €");
@@ -286,8 +286,8 @@ TEST_F(LoadSave, AnUnreadableFileOrACancelledDialogChangesNothing) {
   files.unreadable["cso.fv"] = "nem közönséges fájl (például cső vagy eszköz)";
   const auto before = table();
   EXPECT_FALSE(saveLoad.loadFile("cso.fv"));
-  EXPECT_EQ(ui.dialogs, std::vector<std::string>{"Error: A(z) „/munka/cso.fv” fájl nem olvasható: nem közönséges "
-                                                 "fájl (például cső vagy eszköz)."});
+  EXPECT_EQ(ui.dialogs, std::vector<Dialog>{error("A(z) „/munka/cso.fv” fájl nem olvasható: nem közönséges "
+                                                 "fájl (például cső vagy eszköz).")});
   window.openAnswer = std::nullopt;
   window.saveEnabled = false;
   saveLoad.load();

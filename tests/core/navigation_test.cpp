@@ -56,7 +56,7 @@ TEST_F(Navigation, ViewCentreFollowsTheStepsAndTheZoom) {
 
 TEST_F(Navigation, ZoomButtonCyclesAndRefusesWithoutAPlot) {
   cmd.zoomStep();
-  EXPECT_EQ(ui.dialogs, std::vector<std::string>{"Confirm: Mit nagyítsak?"});
+  EXPECT_EQ(ui.dialogs, std::vector<Dialog>{confirmation("Mit nagyítsak?")});
   EXPECT_EQ(st.view.ZoomFactor, 1);
   plot(Kind::Linear, "1", "0");
   std::vector<int> seen;
@@ -115,11 +115,11 @@ TEST_F(Navigation, AMessageBoxEndsEveryHold) {
     const char* name;
     int stored;            // functions stored before the hold
     const char* fieldA;    // what the fields hold while the view moves
-    const char* expected;  // the one box the hold brings
+    Dialog expected;        // the one box the hold brings
   } cases[] = {
-      {"at the maximum", 50, "50", "Information: Függvényábrázolási maximum elérve!"},
-      {"letters in a field", 3, "x", "Warning: Betűkből nem lehet függvényt ábrázolni!"},
-      {"out of range", 3, "101", "Information: Ezt még át kéne egyszer gondolni!"},
+      {"at the maximum", 50, "50", information("Függvényábrázolási maximum elérve!")},
+      {"letters in a field", 3, "x", warning("Betűkből nem lehet függvényt ábrázolni!")},
+      {"out of range", 3, "101", information("Ezt még át kéne egyszer gondolni!")},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -140,7 +140,7 @@ TEST_F(Navigation, AMessageBoxEndsEveryHold) {
     for (int tick = 0; tick < 8; ++tick) cmd.repeatTick();  // 1.6 s of a lost release
     EXPECT_EQ(st.view.PanY, panY);
     EXPECT_EQ(st.view.PanX, panX);
-    EXPECT_EQ(ui.dialogs, std::vector<std::string>{c.expected});
+    EXPECT_EQ(ui.dialogs, std::vector<Dialog>{c.expected});
     expectViewInStep();
   }
 }

@@ -7,10 +7,10 @@
 namespace graf::testing {
 namespace {
 
-const char* const kLetters = "Warning: Betűkből nem lehet függvényt ábrázolni!";
-const char* const kNothing = "Warning: A semmiből nem lehet függvényt ábrázolni!";
-const char* const kRange = "Information: Ezt még át kéne egyszer gondolni!";
-const char* const kMaximum = "Information: Függvényábrázolási maximum elérve!";
+const Dialog kLetters = warning("Betűkből nem lehet függvényt ábrázolni!");
+const Dialog kNothing = warning("A semmiből nem lehet függvényt ábrázolni!");
+const Dialog kRange = information("Ezt még át kéne egyszer gondolni!");
+const Dialog kMaximum = information("Függvényábrázolási maximum elérve!");
 
 using PlotRequest = CoreTest;
 
@@ -48,10 +48,10 @@ TEST_F(PlotRequest, LinearIgnoresCButChecksItsLetters) {
   plot(Kind::Linear, "1", "2", "7");
   EXPECT_EQ(table(), std::vector<std::string>{"1:1:2:0"});
   plot(Kind::Linear, "", "", "7");
-  EXPECT_EQ(ui.dialogs, std::vector<std::string>{kNothing});
+  EXPECT_EQ(ui.dialogs, std::vector<Dialog>{kNothing});
   ui.dialogs.clear();
   plot(Kind::Linear, "1", "5", "x");
-  EXPECT_EQ(ui.dialogs, std::vector<std::string>{kLetters});
+  EXPECT_EQ(ui.dialogs, std::vector<Dialog>{kLetters});
   EXPECT_EQ(table(), std::vector<std::string>{"1:1:2:0"});
 }
 
@@ -74,7 +74,7 @@ struct Refusal {
   const char* a;
   const char* b;
   const char* c;
-  const char* message;
+  Dialog message;
 };
 
 void PrintTo(const Refusal& r, std::ostream* os) { *os << r.name; }
@@ -87,7 +87,7 @@ TEST_P(Refusals, TakeTheFunctionBackAndSayWhy) {
   choose(r.kind);
   ui.type(r.a, r.b, r.c);
   cmd.plotCommand();
-  EXPECT_EQ(ui.dialogs, std::vector<std::string>{r.message});
+  EXPECT_EQ(ui.dialogs, std::vector<Dialog>{r.message});
   EXPECT_EQ(table(), std::vector<std::string>{"2:1.5:-2:0.25"});
   EXPECT_EQ(ui.kind, Kind::Quadratic);
   EXPECT_EQ(ui.fields[0], "1.50");
@@ -122,24 +122,24 @@ TEST_F(PlotRequest, TheNestedRedrawHappensBeforeTheMessage) {
   // the caption) before the outer run beeps and shows its message.
   const std::vector<std::string> expected = {"field 0=2.00", "field 1=0.00", "field 2=0.00",
                                              "caption Íme a függvény", "beep",
-                                             "message " + std::string(kLetters)};
+                                             "message " + kLetters.title + ": " + kLetters.text};
   EXPECT_EQ(ui.log, expected);
   EXPECT_EQ(table(), (std::vector<std::string>{"1:1:0:0", "1:2:0:0"}));
 }
 
 TEST_F(PlotRequest, BeepOnlyWithSoundOnAndNeverForTheMaximum) {
   plot(Kind::Linear, "x", "1");  // first refusal: sound off
-  EXPECT_EQ(ui.dialogs, std::vector<std::string>{kLetters});
+  EXPECT_EQ(ui.dialogs, std::vector<Dialog>{kLetters});
   st.settings.SoundOn = true;
   ui.dialogs.clear();
   plot(Kind::Linear, "", "");
-  EXPECT_EQ(ui.dialogs, (std::vector<std::string>{"beep", kNothing}));
+  EXPECT_EQ(ui.dialogs, (std::vector<Dialog>{kBeep, kNothing}));
 }
 
 TEST_F(PlotRequest, ARefusedFirstFunctionEndsInClearAll) {
   cmd.wheelTurn(true, {});  // nothing stored: the wheel does nothing
   plot(Kind::Quadratic, "2", "1", "500");
-  EXPECT_EQ(ui.dialogs, std::vector<std::string>{kRange});
+  EXPECT_EQ(ui.dialogs, std::vector<Dialog>{kRange});
   EXPECT_EQ(st.table.FunctionCount, 0);
   EXPECT_FALSE(st.flags.PlotShown);
   EXPECT_EQ(ui.fields[0], "");
@@ -182,13 +182,13 @@ TEST_F(PlotRequest, AtTheMaximumTheTablePictureAndListStayInStep) {
 
   // A redraw whose fields describe function 50: one message, nothing changes.
   cmd.panStep(PanDirection::Up);
-  EXPECT_EQ(ui.dialogs, std::vector<std::string>{kMaximum});
+  EXPECT_EQ(ui.dialogs, std::vector<Dialog>{kMaximum});
   EXPECT_EQ(table(), before);
 
   // A new function at the maximum is not stored and no row is added.
   ui.dialogs.clear();
   plot(Kind::Linear, "0", "-7");
-  EXPECT_EQ(ui.dialogs, std::vector<std::string>{kMaximum});
+  EXPECT_EQ(ui.dialogs, std::vector<Dialog>{kMaximum});
   EXPECT_EQ(table(), before);
   EXPECT_EQ(ui.rows.size(), 50u);
   EXPECT_EQ(st.flags.ListedCount, 50);
@@ -197,7 +197,7 @@ TEST_F(PlotRequest, AtTheMaximumTheTablePictureAndListStayInStep) {
   // Even letters in the fields only bring the maximum message.
   ui.dialogs.clear();
   plot(Kind::Linear, "abc", "");
-  EXPECT_EQ(ui.dialogs, std::vector<std::string>{kMaximum});
+  EXPECT_EQ(ui.dialogs, std::vector<Dialog>{kMaximum});
   EXPECT_EQ(table(), before);
 
   // The picture shows the functions, moved 32 pixels down by the pan step:

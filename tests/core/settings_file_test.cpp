@@ -11,6 +11,9 @@
 namespace graf {
 namespace {
 
+using testing::error;
+using testing::kBeep;
+
 // An in-memory settings file and main window that record what happens.
 class FakeSettingsIo : public SettingsFilePort, public SettingsMainPort {
  public:
@@ -111,9 +114,10 @@ TEST_F(SettingsFileTest, ShortFileIsReportedOnceAndGivesDefaults) {
   EXPECT_EQ(st.settings.ColorGrid, DefaultColorGrid);
   EXPECT_EQ(st.settings.OptimizeOn, 1);
   ASSERT_EQ(ui.dialogs.size(), 1u);
-  EXPECT_NE(ui.dialogs[0].find("Warning: "), std::string::npos);
-  EXPECT_NE(ui.dialogs[0].find("/home/anna/beallit.ini"), std::string::npos);
-  EXPECT_NE(ui.dialogs[0].find("45 bájt"), std::string::npos);
+  EXPECT_EQ(ui.dialogs[0].type, MessageType::Warning);
+  EXPECT_EQ(ui.dialogs[0].title, "Warning");
+  EXPECT_NE(ui.dialogs[0].text.find("/home/anna/beallit.ini"), std::string::npos);
+  EXPECT_NE(ui.dialogs[0].text.find("45 bájt"), std::string::npos);
 
   // The start-up reads again while it waits for the first run: no second box.
   ReadSettingsFile(st, ss, ports);
@@ -133,9 +137,10 @@ TEST_F(SettingsFileTest, DamagedFieldsAreNamedAndReplaced) {
   EXPECT_EQ(st.settings.ColorGrid, DefaultColorGrid);
   EXPECT_EQ(st.settings.QuickViewMode, 0);
   ASSERT_EQ(ui.dialogs.size(), 2u);
-  EXPECT_EQ(ui.dialogs[0], "beep");
-  EXPECT_NE(ui.dialogs[1].find("Hibás érték: pontosság, négyzetháló színe, gyorsnézet."), std::string::npos)
-      << ui.dialogs[1];
+  EXPECT_EQ(ui.dialogs[0], kBeep);
+  EXPECT_EQ(ui.dialogs[1].type, MessageType::Warning);
+  EXPECT_NE(ui.dialogs[1].text.find("Hibás érték: pontosság, négyzetháló színe, gyorsnézet."), std::string::npos)
+      << ui.dialogs[1].text;
 }
 
 TEST_F(SettingsFileTest, UnreadableFileGivesDefaultsAndNamesTheReason) {
@@ -145,7 +150,8 @@ TEST_F(SettingsFileTest, UnreadableFileGivesDefaultsAndNamesTheReason) {
   EXPECT_EQ(ss.SettingsFileFound, 0);
   EXPECT_EQ(st.settings.ColorSum, DefaultColorSum);
   ASSERT_EQ(ui.dialogs.size(), 1u);
-  EXPECT_NE(ui.dialogs[0].find("„/home/anna/beallit.ini”\nnem közönséges fájl"), std::string::npos);
+  EXPECT_EQ(ui.dialogs[0].type, MessageType::Warning);
+  EXPECT_NE(ui.dialogs[0].text.find("„/home/anna/beallit.ini”\nnem közönséges fájl"), std::string::npos);
 }
 
 TEST_F(SettingsFileTest, ActivationWithoutChangeOnlyCopiesThePreviewColours) {
@@ -188,7 +194,7 @@ TEST_F(SettingsFileTest, FailedWriteIsReportedAndRetriedLater) {
   io.writeError = "Nincs több hely az eszközön";
   MainWindowActivate(st, ss, ports);
   ASSERT_EQ(ui.dialogs.size(), 1u);
-  EXPECT_EQ(ui.dialogs[0], "Error: A beállítások nem menthetők ide: „/home/anna/beallit.ini”\nNincs több hely az eszközön");
+  EXPECT_EQ(ui.dialogs[0], error("A beállítások nem menthetők ide: „/home/anna/beallit.ini”\nNincs több hely az eszközön"));
   EXPECT_EQ(ss.SettingsChanged, 1);
   EXPECT_EQ(ss.SettingsFileFound, 0);
 

@@ -20,6 +20,7 @@ namespace graf::testing {
 namespace {
 
 using Log = std::vector<std::string>;
+using Dialogs = std::vector<Dialog>;
 
 class StartupTest : public ::testing::Test {
  protected:
@@ -66,7 +67,7 @@ TEST_F(StartupTest, KnownClockCompletesInOrderAtTheFirstTick) {
   EXPECT_EQ(st.settings.SampleStep, 0.1);
   EXPECT_EQ(windows.opacities, fullFade());
   EXPECT_TRUE(windows.mainEnabled);
-  EXPECT_EQ(ui.dialogs, Log());
+  EXPECT_EQ(ui.dialogs, Dialogs());
 }
 
 struct ClockRuleCase {
@@ -138,7 +139,7 @@ TEST_F(StartupTest, FirstRunWaitsSilentlyAndRetriesEveryTick) {
   }
   EXPECT_EQ(st.settings.SampleStep, 0.5);
   EXPECT_EQ(windows.clockNote, "");
-  EXPECT_EQ(ui.dialogs, Log());
+  EXPECT_EQ(ui.dialogs, Dialogs());
   EXPECT_EQ(meter.measurements, 0);
 }
 
@@ -159,7 +160,7 @@ TEST_F(StartupTest, FirstRunOkMeasuresStoresAndTheNextTickCompletes) {
   EXPECT_EQ(clock.CpuMhz, 2400);
   EXPECT_EQ(store.values[kClockValueName], "2400");
   EXPECT_EQ(store.values[kInfoValueName], kInfoText);
-  EXPECT_EQ(ui.dialogs, Log());
+  EXPECT_EQ(ui.dialogs, Dialogs());
 
   windows.log.clear();
   EXPECT_TRUE(startup.tick());
@@ -175,9 +176,9 @@ TEST_F(StartupTest, UnwritableStoreStillLetsThisRunStartWithTheMeasuredClock) {
   store.failure = "„/home/u/.config/Velmora/Grafolin.conf”: a fájl írásvédett.";
   meter.clocks = {1200};
   EXPECT_FALSE(clockCommands.firstRunMeasure());  // the window stays open
-  EXPECT_EQ(ui.dialogs, Log({"Error: A(z) „Proci sebessége (MHz)” érték nem menthető.\n"
+  EXPECT_EQ(ui.dialogs, Dialogs({error("A(z) „Proci sebessége (MHz)” érték nem menthető.\n"
                              "„/home/u/.config/Velmora/Grafolin.conf”: a fájl írásvédett.\n"
-                             "A program most a mért órajellel (1200 MHz) indul, a következő indításkor újra mér."}));
+                             "A program most a mért órajellel (1200 MHz) indul, a következő indításkor újra mér.")}));
   EXPECT_TRUE(store.values.empty());
 
   EXPECT_TRUE(startup.tick());
@@ -268,12 +269,12 @@ TEST_F(StartupTest, OverrideStoresAcceptedTextAsTypedAndRefusesTheRest) {
       EXPECT_EQ(clock.CpuMhz, 2400);
       if (c.accepted) {
         EXPECT_EQ(store.values[kClockValueName], c.text);
-        EXPECT_EQ(ui.dialogs, Log());
+        EXPECT_EQ(ui.dialogs, Dialogs());
       } else {
         EXPECT_EQ(store.values[kClockValueName], "2400");
-        Log expected;
-        if (sound) expected.push_back("beep");
-        expected.push_back(std::string("Error: Érvénytelen érték: ") + c.text + "!");
+        Dialogs expected;
+        if (sound) expected.push_back(kBeep);
+        expected.push_back(error(std::string("Érvénytelen érték: ") + c.text + "!"));
         EXPECT_EQ(ui.dialogs, expected);
       }
     }
@@ -283,7 +284,7 @@ TEST_F(StartupTest, OverrideStoresAcceptedTextAsTypedAndRefusesTheRest) {
 TEST_F(StartupTest, OverrideThatCannotBeStoredKeepsTheWindowOpen) {
   store.failure = "„x.conf”: a fájl írásvédett.";
   EXPECT_FALSE(clockCommands.overrideClock("800", true));
-  EXPECT_EQ(ui.dialogs, Log({"Error: A(z) „Proci sebessége (MHz)” érték nem menthető.\n„x.conf”: a fájl írásvédett."}));
+  EXPECT_EQ(ui.dialogs, Dialogs({error("A(z) „Proci sebessége (MHz)” érték nem menthető.\n„x.conf”: a fájl írásvédett.")}));
 }
 
 TEST_F(StartupTest, RemeasureStoresTheNewClockAndLeavesTheClockOfThisRun) {
@@ -297,7 +298,7 @@ TEST_F(StartupTest, RemeasureStoresTheNewClockAndLeavesTheClockOfThisRun) {
 
   store.failure = "„x.conf”: a fájl írásvédett.";
   EXPECT_EQ(clockCommands.remeasure(), 3100);
-  EXPECT_EQ(ui.dialogs, Log({"Error: A(z) „Proci sebessége (MHz)” érték nem menthető.\n„x.conf”: a fájl írásvédett."}));
+  EXPECT_EQ(ui.dialogs, Dialogs({error("A(z) „Proci sebessége (MHz)” érték nem menthető.\n„x.conf”: a fájl írásvédett.")}));
   EXPECT_EQ(store.values[kClockValueName], "3100");
 }
 
@@ -361,7 +362,7 @@ TEST_F(StartupWithSettingsFile, FileWithoutOptimisationKeepsItsStepAndOpensTheFu
   EXPECT_EQ(windows.clockNote, "");
   EXPECT_EQ(windows.opacities, fullFade());
   EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "show function list"), 1);
-  EXPECT_EQ(ui.dialogs, Log());
+  EXPECT_EQ(ui.dialogs, Dialogs());
 }
 
 }  // namespace

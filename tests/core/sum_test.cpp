@@ -9,7 +9,7 @@ namespace {
 
 using Sum = CoreTest;
 
-const char* const kOnlyTwo = "Information: Sajnos csak 2 függvény összegét tudom kiszámolni!";
+const Dialog kOnlyTwo = information("Sajnos csak 2 függvény összegét tudom kiszámolni!");
 
 TEST_F(Sum, AnyCountButTwoIsRefused) {
   plot(Kind::Linear, "1", "0");
@@ -20,7 +20,7 @@ TEST_F(Sum, AnyCountButTwoIsRefused) {
     ui.dialogs.clear();
     const int changes = ui.pictureChanges;
     sumOfRows(cmd, rows);
-    EXPECT_EQ(ui.dialogs, (std::vector<std::string>{"beep", kOnlyTwo}));
+    EXPECT_EQ(ui.dialogs, (std::vector<Dialog>{kBeep, kOnlyTwo}));
     EXPECT_EQ(ui.pictureChanges, changes);
     EXPECT_EQ(ui.selectionLabel, "Kiválasztott függvények:");
   }

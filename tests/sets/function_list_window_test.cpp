@@ -106,8 +106,8 @@ TEST_F(FunctionListWindow, TheSumButtonDrawsExactlyTwoSelectedFunctions) {
     ASSERT_EQ(list()->selectedItems().size(), static_cast<qsizetype>(selected.size()));
     ui.dialogs.clear();
     child<QPushButton>(listWindow, "Button1")->click();
-    EXPECT_EQ(ui.dialogs, (std::vector<std::string>{
-                              "beep", "Information: Sajnos csak 2 függvény összegét tudom kiszámolni!"}))
+    EXPECT_EQ(ui.dialogs, (std::vector<Dialog>{
+                              kBeep, information("Sajnos csak 2 függvény összegét tudom kiszámolni!")}))
         << selected.size() << " rows";
     EXPECT_EQ(pixels(), pictureBefore);
     EXPECT_EQ(listWindow.selectionLabel(), QStringLiteral("Kiválasztott függvények:"));

@@ -22,7 +22,7 @@ namespace {
 
 using SaveLoadWindow = WindowsTest;
 
-const char* const kDamaged = "Error: A függvényeket tartalmazó fájl hibás!";
+const Dialog kDamaged = error("A függvényeket tartalmazó fájl hibás!");
 
 QString text(QWidget* w) {
   if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
@@ -198,7 +198,7 @@ TEST_F(SaveLoadWindow, DamagedFilesAreRefusedAndChangeNothing) {
     writeFile(name, bytes);
     ui.dialogs.clear();
     load(name);
-    EXPECT_EQ(ui.dialogs, (std::vector<std::string>{"beep", kDamaged})) << name;
+    EXPECT_EQ(ui.dialogs, (std::vector<Dialog>{kBeep, kDamaged})) << name;
     EXPECT_EQ(table(), tableBefore) << name;
     EXPECT_EQ(rows(), rowsBefore) << name;
     EXPECT_EQ(pixels(), pictureBefore) << name;
@@ -220,10 +220,11 @@ TEST_F(SaveLoadWindow, AFileThatCannotBeReadIsNamedAndChangesNothing) {
     ui.dialogs.clear();
     load(name);
     ASSERT_EQ(ui.dialogs.size(), 1u) << name;
-    const QString message = QString::fromStdString(ui.dialogs[0]);
-    EXPECT_TRUE(message.startsWith("Error: ")) << ui.dialogs[0];
-    EXPECT_TRUE(message.contains(QFileInfo(name).absoluteFilePath())) << ui.dialogs[0];
-    EXPECT_TRUE(message.contains("nem olvasható")) << ui.dialogs[0];
+    EXPECT_EQ(ui.dialogs[0].type, MessageType::Error);
+    EXPECT_EQ(ui.dialogs[0].title, "Error");
+    const QString message = QString::fromStdString(ui.dialogs[0].text);
+    EXPECT_TRUE(message.contains(QFileInfo(name).absoluteFilePath())) << ui.dialogs[0].text;
+    EXPECT_TRUE(message.contains("nem olvasható")) << ui.dialogs[0].text;
     EXPECT_EQ(table(), tableBefore) << name;
     EXPECT_EQ(rows(), rowsBefore) << name;
     EXPECT_EQ(window.loadStatus(), QStringLiteral("Nincs betöltve semmi")) << name;
@@ -240,10 +241,11 @@ TEST_F(SaveLoadWindow, AFailedSaveNamesTheFileAndKeepsEverything) {
     ui.dialogs.clear();
     save(path);
     ASSERT_EQ(ui.dialogs.size(), 1u) << path.toStdString();
-    const QString message = QString::fromStdString(ui.dialogs[0]);
-    EXPECT_TRUE(message.startsWith("Error: ")) << ui.dialogs[0];
-    EXPECT_TRUE(message.contains(QFileInfo(path).absoluteFilePath())) << ui.dialogs[0];
-    EXPECT_TRUE(message.contains("nem menthető")) << ui.dialogs[0];
+    EXPECT_EQ(ui.dialogs[0].type, MessageType::Error);
+    EXPECT_EQ(ui.dialogs[0].title, "Error");
+    const QString message = QString::fromStdString(ui.dialogs[0].text);
+    EXPECT_TRUE(message.contains(QFileInfo(path).absoluteFilePath())) << ui.dialogs[0].text;
+    EXPECT_TRUE(message.contains("nem menthető")) << ui.dialogs[0].text;
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(mainWindow.isEnabled());
     EXPECT_TRUE(button("Button1")->isEnabled());
@@ -278,11 +280,12 @@ TEST_F(SaveLoadWindow, PipesAndSocketsAreRefusedWithoutWaiting) {
       else
         load(QString::fromUtf8(name));
       ASSERT_EQ(ui.dialogs.size(), 1u);
-      const QString message = QString::fromStdString(ui.dialogs[0]);
-      EXPECT_TRUE(message.startsWith("Error: ")) << ui.dialogs[0];
-      EXPECT_TRUE(message.contains(QFileInfo(name).absoluteFilePath())) << ui.dialogs[0];
-      EXPECT_TRUE(message.contains(saving ? "nem menthető" : "nem olvasható")) << ui.dialogs[0];
-      EXPECT_TRUE(message.contains("nem közönséges fájl")) << ui.dialogs[0];
+      EXPECT_EQ(ui.dialogs[0].type, MessageType::Error);
+      EXPECT_EQ(ui.dialogs[0].title, "Error");
+      const QString message = QString::fromStdString(ui.dialogs[0].text);
+      EXPECT_TRUE(message.contains(QFileInfo(name).absoluteFilePath())) << ui.dialogs[0].text;
+      EXPECT_TRUE(message.contains(saving ? "nem menthető" : "nem olvasható")) << ui.dialogs[0].text;
+      EXPECT_TRUE(message.contains("nem közönséges fájl")) << ui.dialogs[0].text;
       EXPECT_EQ(table(), tableBefore);
       EXPECT_TRUE(window.isVisible());
     }
@@ -310,10 +313,11 @@ TEST_F(SaveLoadWindow, AFullDiskKeepsTheSavedSetAndNamesTheReason) {
   }
   ASSERT_EQ(ui.dialogs.size(), 2u);
   for (const auto& [dialog, name] : {std::pair{ui.dialogs[0], "regi.fv"}, {ui.dialogs[1], "fuggvenyek1.fv"}}) {
-    const QString message = QString::fromStdString(dialog);
-    EXPECT_TRUE(message.startsWith("Error: ")) << dialog;
-    EXPECT_TRUE(message.contains(QFileInfo(name).absoluteFilePath())) << dialog;
-    EXPECT_TRUE(message.contains(QString::fromLocal8Bit(std::strerror(EFBIG)))) << dialog;
+    EXPECT_EQ(dialog.type, MessageType::Error);
+    EXPECT_EQ(dialog.title, "Error");
+    const QString message = QString::fromStdString(dialog.text);
+    EXPECT_TRUE(message.contains(QFileInfo(name).absoluteFilePath())) << dialog.text;
+    EXPECT_TRUE(message.contains(QString::fromLocal8Bit(std::strerror(EFBIG)))) << dialog.text;
   }
   EXPECT_EQ(fileBytes("regi.fv"), saved);
   EXPECT_EQ(folderListing("."), "regi.fv");
@@ -345,7 +349,7 @@ TEST_F(SaveLoadWindow, FiftyFunctionsLoadWithOneMaximumMessage) {
   ui.dialogs.clear();
   window.open();
   load("fuggvenyek1.fv");
-  EXPECT_EQ(ui.dialogs, std::vector<std::string>{"Information: Függvényábrázolási maximum elérve!"});
+  EXPECT_EQ(ui.dialogs, std::vector<Dialog>{information("Függvényábrázolási maximum elérve!")});
   EXPECT_EQ(table(), tableBefore);
   EXPECT_EQ(rows(), rowsBefore);
   EXPECT_EQ(rows().value(49), QString::fromStdString(FunctionRow(50, Kind::Quadratic, 50, 1, 2)));
@@ -428,8 +432,9 @@ TEST_F(SaveLoadWindow, CharactersWindows1250LacksAreReportedAndStoredAsQuestionM
   comment->insert(QString::fromUtf8("Ω és 😀, ő és ű"));
   save();
   ASSERT_EQ(ui.dialogs.size(), 1u);
-  EXPECT_TRUE(ui.dialogs[0].starts_with("Information: ")) << ui.dialogs[0];
-  EXPECT_NE(ui.dialogs[0].find("Ω😀"), std::string::npos) << ui.dialogs[0];
+  EXPECT_EQ(ui.dialogs[0].type, MessageType::Information);
+  EXPECT_EQ(ui.dialogs[0].title, "Information");
+  EXPECT_NE(ui.dialogs[0].text.find("Ω😀"), std::string::npos) << ui.dialogs[0].text;
   const QByteArray bytes = fileBytes("fuggvenyek1.fv");
   ASSERT_EQ(bytes.size(), 1854);
   EXPECT_EQ(bytes.left(15), QByteArray("\x0e? \xe9s ?, \xf5 \xe9s \xfb", 15));

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,12 +16,33 @@
 
 namespace graf::testing {
 
+// A beep or a message box, as the user meets them. A beep has no box: no
+// type, no title and no text.
+struct Dialog {
+  std::optional<MessageType> type;
+  std::string title;
+  std::string text;
+  bool operator==(const Dialog&) const = default;
+};
+inline const Dialog kBeep{};
+inline Dialog warning(std::string text) { return {MessageType::Warning, "Warning", std::move(text)}; }
+inline Dialog information(std::string text) { return {MessageType::Information, "Information", std::move(text)}; }
+inline Dialog error(std::string text) { return {MessageType::Error, "Error", std::move(text)}; }
+inline Dialog confirmation(std::string text) { return {MessageType::Confirmation, "Confirm", std::move(text)}; }
+inline void PrintTo(const Dialog& d, std::ostream* os) {
+  if (!d.type) {
+    *os << "beep";
+    return;
+  }
+  *os << "{type " << static_cast<int>(*d.type) << ", \"" << d.title << "\", \"" << d.text << "\"}";
+}
+
 class FakeUi : public MainWindowListener, public Notifier, public FunctionListPort, public LoadPort {
  public:
   // Everything the core said to the windows, in order.
   std::vector<std::string> log;
-  // Only the message boxes and beeps, in order ("beep", "Warning: text").
-  std::vector<std::string> dialogs;
+  // Only the message boxes and beeps, in order.
+  std::vector<Dialog> dialogs;
 
   // What the main window shows, as the core's changes leave it.
   FieldTexts fields;
@@ -91,13 +114,12 @@ class FakeUi : public MainWindowListener, public Notifier, public FunctionListPo
 
   // Notifier
   void beep() override {
-    dialogs.push_back("beep");
+    dialogs.push_back(kBeep);
     log.push_back("beep");
   }
   void message(MessageType t, const std::string& text) override {
-    std::string entry = std::string(messageTitle(t)) + ": " + text;
-    dialogs.push_back(entry);
-    log.push_back("message " + entry);
+    dialogs.push_back({t, messageTitle(t), text});
+    log.push_back("message " + std::string(messageTitle(t)) + ": " + text);
     if (onMessage) onMessage();
   }
   // Runs while a message box is "open", to act as other events would.
