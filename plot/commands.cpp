@@ -86,6 +86,7 @@ void Commands::clearPicture() {
   graf::clearPicture(st_, pic_, faceColor_);
   drawing_ = {};
   drawing_.background = st_.flags.PictureCleared ? faceColor_ : 0xFFFFFF;
+  renderedState_.reset();
   drawingHolds_ = true;
   pictureChanged();
 }
@@ -94,19 +95,25 @@ void Commands::render() {
   // In load mode the progress bar moves on once before every function drawn.
   graf::render(st_, pic_, [this] { ui_.load.functionDrawn(); });
   if (rendersGrid(st_)) {
-    // The grid goes under what is drawn already: only a picture with
-    // nothing but its grid and axes on it takes another one.
-    if (!drawing_.curves.empty() || !drawing_.texts.empty() || !drawing_.overlays.empty()) drawingHolds_ = false;
-    PictureDrawing rendered = renderedDrawing(st_);
-    drawing_.lines.insert(drawing_.lines.end(), rendered.lines.begin(), rendered.lines.end());
-    drawing_.curves = std::move(rendered.curves);
+    // A plot run draws onto a freshly cleared picture; over anything else
+    // its drawing would not say what the pixels show.
+    if (renderedState_ || !drawing_.texts.empty() || !drawing_.overlays.empty()) drawingHolds_ = false;
+    // The state drawn, kept so that its drawing is made only when asked for
+    // rather than on every redraw.
+    renderedState_ = st_;
   }
   pictureChanged();
 }
 
 std::optional<PictureDrawing> Commands::drawing() const {
   if (!pic_.exists() || !drawingHolds_) return std::nullopt;
-  return drawing_;
+  PictureDrawing d = drawing_;
+  if (renderedState_) {
+    PictureDrawing rendered = renderedDrawing(*renderedState_);
+    d.lines = std::move(rendered.lines);
+    d.curves = std::move(rendered.curves);
+  }
+  return d;
 }
 
 void Commands::drawOverlay(PictureOverlay overlay) {

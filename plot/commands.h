@@ -172,7 +172,8 @@ class Commands {
   Color faceColor_ = 0xF0F0F0;
   // Written beside every drawing call on pic_, so that it holds what the
   // pixels show.
-  PictureDrawing drawing_;
+  PictureDrawing drawing_;  // the background and the overlays
+  std::optional<PlotState> renderedState_;  // the plot run's, since the clear
   bool drawingHolds_ = true;
   int runDepth_ = 0;
   bool repeatSlowed_ = false;
