@@ -10,7 +10,7 @@
 
 #include "functionsets/load_save.h"
 #include "export/no_windows.h"
-#include "export/shown_drawing.h"
+#include "picture/shown_drawing.h"
 #include "plot/commands.h"
 #include "settings/settings_file.h"
 #include "startup/clock.h"
@@ -68,7 +68,7 @@ SetPicture showSet(const PlotState& start, const std::vector<std::uint8_t>& byte
   result.messages = windows.messages;
   canvas.setTextRenderer(nullptr);
   if (result.loaded && drawing) {
-    std::optional<PictureDrawing> shown = drawingOfShownPicture(state, canvas, cmd.faceColor(), view.text);
+    std::optional<PictureDrawing> shown = drawingOfShownPicture(cmd);
     result.drawn = shown.has_value();
     if (shown) *drawing = std::move(*shown);
   }

@@ -72,7 +72,7 @@ std::string viewProblem(const ExportView& view);
 // leaves it untouched. `messages` are the message boxes that the load showed,
 // in order. When `drawing` is given it receives the same
 // picture as a drawing (with the axis numbers as texts); `drawn` says whether
-// there is one (see drawingOfShownPicture).
+// there is one (see Commands::drawing).
 struct SetPicture {
   bool loaded = false;
   bool drawn = false;

@@ -84,13 +84,47 @@ void Commands::recomputeViewCentre() { st_.view.recomputeCentre(); }
 
 void Commands::clearPicture() {
   graf::clearPicture(st_, pic_, faceColor_);
+  drawing_ = {};
+  drawing_.background = st_.flags.PictureCleared ? faceColor_ : 0xFFFFFF;
+  renderedState_.reset();
+  drawingHolds_ = true;
   pictureChanged();
 }
 
 void Commands::render() {
   // In load mode the progress bar moves on once before every function drawn.
   graf::render(st_, pic_, [this] { ui_.load.functionDrawn(); });
+  if (rendersGrid(st_)) {
+    // A plot run draws onto a freshly cleared picture; over anything else
+    // its drawing would not say what the pixels show.
+    if (renderedState_ || !drawing_.texts.empty() || !drawing_.overlays.empty()) drawingHolds_ = false;
+    // The state drawn, kept so that its drawing is made only when asked for
+    // rather than on every redraw.
+    renderedState_ = st_;
+  }
   pictureChanged();
+}
+
+std::optional<PictureDrawing> Commands::drawing() const {
+  if (!pic_.exists() || !drawingHolds_) return std::nullopt;
+  PictureDrawing d = drawing_;
+  if (renderedState_) {
+    PictureDrawing rendered = renderedDrawing(*renderedState_);
+    d.lines = std::move(rendered.lines);
+    d.curves = std::move(rendered.curves);
+  }
+  return d;
+}
+
+void Commands::drawOverlay(PictureOverlay overlay) {
+  if (pic_.exists()) drawing_.overlays.push_back(std::move(overlay));
+}
+
+void Commands::textOver(std::vector<PictureText>& texts, int x, int y, const std::string& text) {
+  pic_.textOut(x, y, text);
+  if (!pic_.exists() || !pic_.textRenderer()) return;
+  const bool opaque = pic_.brushStyle() == BrushStyle::Solid;
+  texts.push_back({x, y, text, 0, opaque, opaque ? pic_.brushColor() : 0});
 }
 
 // A refused input: the function counted at the start of the run is taken
@@ -228,6 +262,7 @@ void Commands::showSelection(const std::vector<int>& rows) {
 void Commands::drawCurveOver(Color pen, const std::function<double(double)>& f) {
   pic_.setPenColor(pen);
   sampleCurve(st_, pic_, f);
+  drawOverlay({{pen, curvePieces(st_, f)}, {}});
   pictureChanged();
 }
 

@@ -7,9 +7,11 @@
 // picture, write what the main window shows (MainWindowShown) and reach the
 // other windows only through the ports.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "plot/picture_drawing.h"
 #include "plot/plot_state.h"
 #include "plot/ports.h"
 #include "plot/raster.h"
@@ -46,6 +48,10 @@ class Commands {
   // The commands are the only writer of the state; everyone else reads it.
   const PlotState& state() const { return st_; }
   const Raster& picture() const { return pic_; }
+  // What has been drawn on the picture since it was last cleared, as a
+  // drawing: nothing when the picture does not exist yet (or, should it ever
+  // be drawn over in a way the drawing cannot hold, for that picture).
+  std::optional<PictureDrawing> drawing() const;
   // What the main window shows.
   const MainWindowShown& shown() const { return shown_; }
   // The main window (or a stand-in) hears every change of what it shows from
@@ -148,6 +154,10 @@ class Commands {
   void setZoomText(const std::string& text);
   void setPictureCursor(PictureCursor cursor);
   void pictureChanged();
+  // Notes something drawn over the picture in its drawing.
+  void drawOverlay(PictureOverlay overlay);
+  // Writes a text on the picture and, when it is drawn, notes it in `texts`.
+  void textOver(std::vector<PictureText>& texts, int x, int y, const std::string& text);
   void redraw();
   // Appends the list row of function n and marks it listed.
   void listFunction(int n);
@@ -160,6 +170,11 @@ class Commands {
   FunctionListPort* list_ = nullptr;
   int listRows_ = 0;  // the rows of the function list
   Color faceColor_ = 0xF0F0F0;
+  // Written beside every drawing call on pic_, so that it holds what the
+  // pixels show.
+  PictureDrawing drawing_;  // the background and the overlays
+  std::optional<PlotState> renderedState_;  // the plot run's, since the clear
+  bool drawingHolds_ = true;
   int runDepth_ = 0;
   bool repeatSlowed_ = false;
 };

@@ -42,6 +42,15 @@ void addLine(std::vector<PictureLine>& out, int x0, int y0, int x1, int y1, Colo
   out.push_back({left, top, right, bottom, color});
 }
 
+void paintCurve(const PictureCurve& curve, Raster& picture) {
+  picture.setPenColor(curve.color);
+  for (const CurvePiece& piece : curve.pieces)
+    for (std::size_t k = 1; k < piece.size(); ++k) {
+      picture.moveTo(piece[k].column, piece[k].row);
+      picture.lineTo(piece[k - 1].column, piece[k - 1].row);
+    }
+}
+
 }  // namespace
 
 std::vector<PictureLine> gridAndAxes(const PlotState& st) {
@@ -75,21 +84,28 @@ void paintDrawing(const PictureDrawing& drawing, Raster& picture, TextRenderer* 
   for (const PictureLine& l : drawing.lines)
     for (int y = l.row0; y <= l.row1; ++y)
       for (int x = l.column0; x <= l.column1; ++x) pixels[static_cast<std::size_t>(y) * Raster::Width + x] = l.color;
-  for (const PictureCurve& curve : drawing.curves) {
-    picture.setPenColor(curve.color);
-    for (const CurvePiece& piece : curve.pieces)
-      for (std::size_t k = 1; k < piece.size(); ++k) {
-        picture.moveTo(piece[k].column, piece[k].row);
-        picture.lineTo(piece[k - 1].column, piece[k - 1].row);
-      }
+  for (const PictureCurve& curve : drawing.curves) paintCurve(curve, picture);
+  const auto write = [&](const std::vector<PictureText>& texts) {
+    if (!text) return;
+    for (const PictureText& t : texts) text->drawText(picture, t.column, t.row, t.text, t.color, t.opaque, t.background);
+  };
+  write(drawing.texts);
+  for (const PictureOverlay& overlay : drawing.overlays) {
+    paintCurve(overlay.curve, picture);
+    write(overlay.texts);
   }
-  if (text)
-    for (const PictureText& t : drawing.texts) text->drawText(picture, t.column, t.row, t.text, t.color, false, 0);
+}
+
+std::vector<PictureText> allTexts(const PictureDrawing& drawing) {
+  std::vector<PictureText> texts = drawing.texts;
+  for (const PictureOverlay& overlay : drawing.overlays)
+    texts.insert(texts.end(), overlay.texts.begin(), overlay.texts.end());
+  return texts;
 }
 
 void TextRecorder::drawText(Raster& raster, int x, int y, const std::string& text, Color color, bool opaque,
                             Color background) {
-  texts_.push_back({x, y, text, color});
+  texts_.push_back({x, y, text, color, opaque, background});
   if (next_) next_->drawText(raster, x, y, text, color, opaque, background);
 }
 

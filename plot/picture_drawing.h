@@ -37,22 +37,38 @@ struct PictureCurve {
   std::vector<CurvePiece> pieces;
 };
 
-// A text with its top-left corner at (column, row).
+// A text with its top-left corner at (column, row); an opaque one has its
+// box filled with `background` first.
 struct PictureText {
   int column, row;
   std::string text;
   Color color;
+  bool opaque = false;
+  Color background = 0;
   friend bool operator==(const PictureText&, const PictureText&) = default;
 };
 
+// Something drawn over the picture after it was plotted (a sum, a traced
+// curve, a marked point's helper lines with its coordinates, the axis
+// numbers): its curve, then its texts.
+struct PictureOverlay {
+  PictureCurve curve;
+  std::vector<PictureText> texts;
+};
+
 // The whole picture, in drawing order: the background, the lines (grid,
-// axes, ticks), the curves in table order, then the texts.
+// axes, ticks), the curves in table order, the texts, then the overlays in
+// the order they were drawn.
 struct PictureDrawing {
   Color background = 0xFFFFFF;
   std::vector<PictureLine> lines;
   std::vector<PictureCurve> curves;
   std::vector<PictureText> texts;
+  std::vector<PictureOverlay> overlays;
 };
+
+// Every text of a drawing, in drawing order.
+std::vector<PictureText> allTexts(const PictureDrawing& drawing);
 
 // The pieces of the curve y = f(x), sampled as the renderer samples it: x
 // from −80 by repeated addition of SampleStep until x ≥ 80, each point at

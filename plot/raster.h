@@ -180,6 +180,7 @@ class Raster {
   // brush the text box is filled with the brush colour first.
   void textOut(int x, int y, const std::string& text);
   void setTextRenderer(TextRenderer* r) { textRenderer_ = r; }
+  TextRenderer* textRenderer() const { return textRenderer_; }
 
  private:
   // Writes a pending fill. The picture is drawn and read by one thread at a

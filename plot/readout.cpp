@@ -25,13 +25,19 @@ void Commands::mouseMove(int x, int y) {
 
 void Commands::pictureClick() {
   if (!st_.settings.AuxLinesOn || st_.table.FunctionCount == 0) return;
+  const double cx = st_.view.CursorX, cy = st_.view.CursorY;
+  const double axisRow = OriginRow + st_.view.PanY, axisColumn = OriginColumn + st_.view.PanX;
   pic_.setPenColor(st_.settings.ColorAuxLines);
-  pic_.moveTo(st_.view.CursorX, OriginRow + st_.view.PanY);
-  pic_.lineTo(st_.view.CursorX, st_.view.CursorY);
-  pic_.moveTo(OriginColumn + st_.view.PanX, st_.view.CursorY);
-  pic_.lineTo(st_.view.CursorX, st_.view.CursorY);
+  pic_.moveTo(cx, axisRow);
+  pic_.lineTo(cx, cy);
+  pic_.moveTo(axisColumn, cy);
+  pic_.lineTo(cx, cy);
   pic_.setPenColor(0);
-  pic_.textOut(st_.view.CursorX + 1, st_.view.CursorY + 1, "(" + st_.view.CursorXText + ";" + st_.view.CursorYText + ")");
+  // Each helper line as a piece drawn from its second point to its first.
+  PictureOverlay mark{{st_.settings.ColorAuxLines, {{{cx, cy}, {cx, axisRow}}, {{cx, cy}, {axisColumn, cy}}}}, {}};
+  textOver(mark.texts, st_.view.CursorX + 1, st_.view.CursorY + 1,
+           "(" + st_.view.CursorXText + ";" + st_.view.CursorYText + ")");
+  drawOverlay(std::move(mark));
   pictureChanged();
 }
 
@@ -40,7 +46,8 @@ void Commands::numberAxes() {
   const int step = 8 / st_.view.ZoomFactor;
   pic_.setPenColor(0);
   pic_.setBrushStyle(BrushStyle::Clear);
-  const auto write = [&](int k, int x, int y) { pic_.textOut(x, y, std::to_string(k * step)); };
+  PictureOverlay numbers;
+  const auto write = [&](int k, int x, int y) { textOver(numbers.texts, x, y, std::to_string(k * step)); };
   int v = st_.view.originY(), k = 0;
   do {
     v -= 32;
@@ -68,6 +75,7 @@ void Commands::numberAxes() {
     k += 1;
     write(k, v - 3, st_.view.originY() + 2);
   } while (v < 365);
+  drawOverlay(std::move(numbers));
   pictureChanged();
 }
 

@@ -317,6 +317,8 @@ void writeBackground(const PlotState& st, Color* pixels, Color base) {
 
 }  // namespace
 
+bool rendersGrid(const PlotState& st) { return gridFits(st); }
+
 void clearPicture(const PlotState& st, Raster& pic, Color faceColor) {
   pic.create();
   const Color c = st.flags.PictureCleared ? faceColor : 0xFFFFFF;

@@ -25,6 +25,9 @@ void sampleCurve(const PlotState& st, Raster& pic, F f);
 // white; pen and brush keep that colour. Creates the raster on first use.
 void clearPicture(const PlotState& st, Raster& pic, Color faceColor);
 
+// Whether render draws the grid and the curves for the state's zoom.
+bool rendersGrid(const PlotState& st);
+
 // Grid, axes, ticks, then every stored function in table order: the picture
 // is a function of the state alone. `beforeCurve`, when given, runs before
 // each stored function is drawn (a load moves its progress bar on there).

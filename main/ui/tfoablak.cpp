@@ -30,7 +30,7 @@
 #include "functionlist/ui/tfuggvenyablak.h"
 #include "functionsets/ui/ttoltmentablak.h"
 #include "picture/picture_description.h"
-#include "export/shown_drawing.h"
+#include "picture/shown_drawing.h"
 #include "picture/ui/raster_text.h"
 #include "picture/ui/picture_widget.h"
 #include "main/ui/pan_button_hold.h"
@@ -605,10 +605,7 @@ void Tfoablak::FvkepmentExecute() {
   if (choice.path.isEmpty()) return;
   std::optional<graf::PictureDrawing> drawing;
   const std::optional<graf::PictureFormat> format = graf::pictureFormatFor(choice.path.toStdString());
-  if (format && graf::isDrawingFormat(*format)) {
-    graf::ui::RasterTextRenderer text;
-    drawing = graf::drawingOfShownPicture(cmd_.state(), cmd_.picture(), cmd_.faceColor(), &text);
-  }
+  if (format && graf::isDrawingFormat(*format)) drawing = graf::drawingOfShownPicture(cmd_);
   QString message;
   if (!graf::ui::savePictureAs(choice.path, cmd_.picture(), &message, choice.scale, drawing))
     cmd_.showMessage(graf::MessageType::Error, message.toStdString());

@@ -110,8 +110,7 @@ bool savePictureAs(const QString& path, const Raster& picture, QString* message,
   QString reason;
   if (isDrawingFormat(format)) {
     if (!drawing)
-      reason = QStringLiteral("a kijelölt pont, a függvényösszeg és a kiemelt függvény csak bitképként vagy "
-                              "PNG-képként menthető");
+      reason = QStringLiteral("ez a kép csak bitképként vagy PNG-képként menthető");
     else if (writeDrawingFile(path, format, *drawing, &reason))
       return true;
   } else if (writePictureFile(path, format, picture, &reason, scale)) {

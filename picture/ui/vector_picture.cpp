@@ -28,6 +28,30 @@ QPen drawingPen(Color color, Qt::PenCapStyle cap) {
   return pen;
 }
 
+// The curve's pieces as polylines of exactly their points.
+void drawCurve(QPainter& painter, const PictureCurve& curve) {
+  painter.setPen(drawingPen(curve.color, Qt::RoundCap));
+  painter.setBrush(Qt::NoBrush);
+  for (const CurvePiece& piece : curve.pieces) {
+    QPolygonF points;
+    points.reserve(static_cast<qsizetype>(piece.size()));
+    for (const PicturePoint& p : piece) points.append(QPointF(p.column, p.row));
+    painter.drawPolyline(points);
+  }
+}
+
+void drawTexts(QPainter& painter, const std::vector<PictureText>& texts, const QFont& font) {
+  const QFontMetricsF metrics(font);
+  for (const PictureText& t : texts) {
+    const QString text = QString::fromStdString(t.text);
+    if (t.opaque)
+      painter.fillRect(QRectF(t.column, t.row, metrics.horizontalAdvance(text), metrics.height()),
+                       toQColor(t.background));
+    painter.setPen(toQColor(t.color));
+    painter.drawText(QPointF(t.column, t.row + metrics.ascent()), text);
+  }
+}
+
 }  // namespace
 
 QFont drawingFont() {
@@ -60,23 +84,18 @@ void paintDrawing(QPainter& painter, const PictureDrawing& drawing, const QFont&
     }
     painter.strokePath(path, drawingPen(color, Qt::SquareCap));
   }
-  for (const PictureCurve& curve : drawing.curves) {
-    painter.setPen(drawingPen(curve.color, Qt::RoundCap));
-    painter.setBrush(Qt::NoBrush);
-    for (const CurvePiece& piece : curve.pieces) {
-      QPolygonF points;
-      points.reserve(static_cast<qsizetype>(piece.size()));
-      for (const PicturePoint& p : piece) points.append(QPointF(p.column, p.row));
-      painter.drawPolyline(points);
-    }
-  }
+  for (const PictureCurve& curve : drawing.curves) drawCurve(painter, curve);
   painter.restore();
 
   painter.setFont(font);
-  const double ascent = QFontMetricsF(font).ascent();
-  for (const PictureText& t : drawing.texts) {
-    painter.setPen(toQColor(t.color));
-    painter.drawText(QPointF(t.column, t.row + ascent), QString::fromStdString(t.text));
+  drawTexts(painter, drawing.texts, font);
+  // The overlays in the order drawn: each one's curve, then its texts.
+  for (const PictureOverlay& overlay : drawing.overlays) {
+    painter.save();
+    painter.translate(0.5, 0.5);
+    drawCurve(painter, overlay.curve);
+    painter.restore();
+    drawTexts(painter, overlay.texts, font);
   }
   painter.restore();
 }

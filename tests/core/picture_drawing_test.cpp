@@ -10,9 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "functionlist/sum.h"
 #include "functionsets/load_session.h"
 #include "export/no_windows.h"
-#include "export/shown_drawing.h"
+#include "picture/shown_drawing.h"
 #include "plot/commands.h"
 #include "plot/picture_drawing.h"
 #include "plot/render.h"
@@ -233,9 +234,77 @@ class CornerText : public TextRenderer {
   }
 };
 
-// What a window shows has a drawing only while the drawing gives its pixels.
-TEST(ShownDrawing, ThePlotTheNumbersOrNothing) {
+// Texts as a few pixels, the opaque ones over a box of their background, so
+// that where and how a text was written shows in the pixels.
+class BoxText : public TextRenderer {
+ public:
+  void drawText(Raster& raster, int x, int y, const std::string& text, Color color, bool opaque,
+                Color background) override {
+    if (opaque)
+      for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 4; ++c) raster.setPixel(x + c, y + r, background);
+    raster.setPixel(x, y, color == 0 ? 0x0000FF : color);
+    raster.setPixel(x + static_cast<int>(text.size()), y, 0x0000FF);
+  }
+};
+
+// The record of what has been drawn on the picture, painted with the
+// raster's own rules, gives exactly the shown pixels: the plot, then sums,
+// traced curves, marked points and axis numbers in any order, at several
+// zooms and pans.
+TEST(ShownDrawing, TheRecordGivesTheShownPixels) {
+  enum Step { Sum, Trace, Mark, Numbers, Pan, Zoom };
+  const std::vector<View> views = {{1, 0, 0}, {2, 32, -16}, {4, -96, 64}, {8, 0, 0}};
+  const std::vector<std::vector<Step>> runs = {
+      {Sum}, {Trace}, {Mark}, {Numbers}, {Sum, Mark}, {Mark, Numbers, Sum}, {Numbers, Mark, Trace, Mark},
+      {Trace, Sum, Numbers}, {Sum, Pan, Mark}, {Mark, Zoom, Sum, Numbers}};
+  for (const View& v : views)
+    for (const auto& run : runs) {
+      SCOPED_TRACE(::testing::Message() << "zoom " << v.zoom << " pan " << v.panX << "," << v.panY << " steps "
+                                        << run.size() << " first " << run[0]);
+      PlotState st = stateWith({{Kind::Quadratic, 1, 0, -4}, {Kind::AbsoluteValue, -2, 1, 3}, {Kind::Linear, 0.5, 2, 0}},
+                               v, 0.25);
+      st.settings.AuxLinesOn = true;
+      st.settings.ColorSum = 0x00AA00;
+      st.settings.ColorAuxLines = 0xAA00AA;
+      NoWindows ui;
+      BoxText text;
+      Raster pic;
+      pic.setTextRenderer(&text);
+      LoadSession noLoad(ui);
+      Commands cmd(st, pic, Ports{ui, noLoad});
+      cmd.setFaceColor(Face);
+      EXPECT_FALSE(drawingOfShownPicture(cmd)) << "no picture yet";
+      st.flags.PlotShown = true;
+      cmd.clearPicture();
+      cmd.render();
+      int marks = 0;
+      for (Step step : run) {
+        switch (step) {
+          case Sum: sumOfRows(cmd, {0, 2}); break;
+          case Trace: traceRow(cmd, 1); break;
+          case Mark:
+            cmd.mouseMove(120 + 40 * marks, 90 + 30 * marks);
+            cmd.pictureClick();
+            ++marks;
+            break;
+          case Numbers: cmd.numberAxes(); break;
+          case Pan: cmd.panStep(PanDirection::Right); break;
+          case Zoom: cmd.zoomStep(); break;
+        }
+        const std::optional<PictureDrawing> d = drawingOfShownPicture(cmd);
+        ASSERT_TRUE(d);
+        EXPECT_EQ(differences(painted(*d, &text), pic), 0) << "after step " << step;
+      }
+    }
+}
+
+// What each drawing call adds to the record.
+TEST(ShownDrawing, EachOverlayIsNotedAsDrawn) {
   PlotState st = stateWith({{Kind::Quadratic, 1, 0, -4}, {Kind::AbsoluteValue, -2, 1, 3}}, {4, 32, 0}, 0.5);
+  st.settings.AuxLinesOn = true;
+  st.settings.ColorSum = 0x00AA00;
+  st.settings.ColorAuxLines = 0xAA00AA;
   NoWindows ui;
   CornerText text;
   Raster pic;
@@ -243,38 +312,57 @@ TEST(ShownDrawing, ThePlotTheNumbersOrNothing) {
   LoadSession noLoad(ui);
   Commands cmd(st, pic, Ports{ui, noLoad});
   cmd.setFaceColor(Face);
-  EXPECT_FALSE(drawingOfShownPicture(st, pic, Face, &text)) << "no picture yet";
-
+  st.flags.PlotShown = true;
   cmd.clearPicture();
   cmd.render();
-  std::optional<PictureDrawing> d = drawingOfShownPicture(st, pic, Face, &text);
+  std::optional<PictureDrawing> d = drawingOfShownPicture(cmd);
   ASSERT_TRUE(d);
-  EXPECT_TRUE(d->texts.empty());
+  EXPECT_TRUE(d->texts.empty() && d->overlays.empty());
   EXPECT_EQ(d->curves.size(), 2u);
 
   cmd.numberAxes();
-  d = drawingOfShownPicture(st, pic, Face, &text);
+  sumOfRows(cmd, {0, 1});
+  cmd.mouseMove(100, 80);
+  cmd.pictureClick();
+  d = drawingOfShownPicture(cmd);
   ASSERT_TRUE(d);
-  ASSERT_FALSE(d->texts.empty());
-  EXPECT_EQ(differences(painted(*d, &text), pic), 0);
-  // The first number over the origin: 8 / zoom units up, at the y axis.
-  EXPECT_EQ(d->texts[0], (PictureText{OriginColumn + 32 + 6, OriginRow - 32 - 6, "2", 0}));
-  EXPECT_FALSE(drawingOfShownPicture(st, pic, Face, nullptr)) << "numbers need the text renderer";
+  ASSERT_EQ(d->overlays.size(), 3u);
+  // The first number over the origin: 8 / zoom units up, at the y axis,
+  // written without a box.
+  ASSERT_FALSE(d->overlays[0].texts.empty());
+  EXPECT_TRUE(d->overlays[0].curve.pieces.empty());
+  EXPECT_EQ(d->overlays[0].texts[0], (PictureText{OriginColumn + 32 + 6, OriginRow - 32 - 6, "2", 0}));
+  // The sum in its colour, with the pieces of its samples.
+  EXPECT_EQ(d->overlays[1].curve.color, 0x00AA00u);
+  EXPECT_FALSE(d->overlays[1].curve.pieces.empty());
+  // The marked point: its two helper lines from the point to the axes, then
+  // its coordinates beside it.
+  const PictureOverlay& mark = d->overlays[2];
+  EXPECT_EQ(mark.curve.color, 0xAA00AAu);
+  ASSERT_EQ(mark.curve.pieces.size(), 2u);
+  EXPECT_EQ(mark.curve.pieces[0], (CurvePiece{{100, 80}, {100, OriginRow}}));
+  EXPECT_EQ(mark.curve.pieces[1], (CurvePiece{{100, 80}, {OriginColumn + 32, 80}}));
+  ASSERT_EQ(mark.texts.size(), 1u);
+  EXPECT_EQ(mark.texts[0].column, 101);
+  EXPECT_EQ(mark.texts[0].row, 81);
+  EXPECT_EQ(mark.texts[0].text.front(), '(');
+  EXPECT_EQ(allTexts(*d).size(), d->overlays[0].texts.size() + 1);
 
-  // A marked point, a sum or a traced curve: more than a drawing holds.
-  pic.setPenColor(0x00FF00);
-  pic.moveTo(10, 10);
-  pic.lineTo(20, 10);
-  EXPECT_FALSE(drawingOfShownPicture(st, pic, Face, &text));
+  // Without a text renderer no text is drawn, and none is noted.
+  pic.setTextRenderer(nullptr);
+  cmd.numberAxes();
+  d = drawingOfShownPicture(cmd);
+  ASSERT_TRUE(d);
+  EXPECT_TRUE(d->overlays.back().texts.empty());
 
   // A cleared picture is its background alone.
   st.flags.PlotShown = false;
   st.flags.PictureCleared = true;
   cmd.clearPicture();
-  d = drawingOfShownPicture(st, pic, Face, &text);
+  d = drawingOfShownPicture(cmd);
   ASSERT_TRUE(d);
   EXPECT_EQ(d->background, Face);
-  EXPECT_TRUE(d->lines.empty() && d->curves.empty() && d->texts.empty());
+  EXPECT_TRUE(d->lines.empty() && d->curves.empty() && d->texts.empty() && d->overlays.empty());
 }
 
 }  // namespace
