@@ -225,11 +225,6 @@ void drawCurve(const PlotState& st, const Sampling& sm, Raster& pic, double a, d
   pic.moveTo(pixelColumn(st, lastX), pixelRow(st, valueOf<K>(a, b, c, lastX)));
 }
 
-bool gridFits(const PlotState& st) {
-  const int u = pixelsPerUnit(st.view.ZoomFactor);
-  return u > 0 && 320 % u == 0;
-}
-
 // The grid, the axes and the ticks, line by line over the present pixels:
 // vertical grid lines at columns 45 + u .. 365 over the whole height,
 // horizontal ones at rows u .. 320 over columns 45..364, in ColorGrid; then
@@ -317,7 +312,6 @@ void writeBackground(const PlotState& st, Color* pixels, Color base) {
 
 }  // namespace
 
-bool rendersGrid(const PlotState& st) { return gridFits(st); }
 
 void clearPicture(const PlotState& st, Raster& pic, Color faceColor) {
   pic.create();
@@ -332,7 +326,7 @@ void render(const PlotState& st, Raster& pic, const std::function<void()>& befor
   pic.create();
   // ZoomFactor is always 1, 2, 4 or 8; anything else would make the loops
   // of the grid miss their exact end values.
-  if (!gridFits(st)) return;
+  if (!rendersGrid(st)) return;
 
   Color base = 0;
   if (pic.pendingFill(base)) {

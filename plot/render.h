@@ -25,8 +25,12 @@ void sampleCurve(const PlotState& st, Raster& pic, F f);
 // white; pen and brush keep that colour. Creates the raster on first use.
 void clearPicture(const PlotState& st, Raster& pic, Color faceColor);
 
-// Whether render draws the grid and the curves for the state's zoom.
-bool rendersGrid(const PlotState& st);
+// Whether render draws the grid and the curves for the state's zoom: the
+// grid's cells must fit the picture's 320 rows exactly.
+inline bool rendersGrid(const PlotState& st) {
+  const int u = pixelsPerUnit(st.view.ZoomFactor);
+  return u > 0 && 320 % u == 0;
+}
 
 // Grid, axes, ticks, then every stored function in table order: the picture
 // is a function of the state alone. `beforeCurve`, when given, runs before
