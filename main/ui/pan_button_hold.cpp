@@ -17,19 +17,21 @@ bool PanButtonHold::isPanButton(QObject* watched) const {
 }
 
 bool PanButtonHold::eventFilter(QObject* watched, QEvent* event) {
+  // A button being destroyed still passes its last events through here, when
+  // it is no longer a push button: it is only compared until a key arrives.
   if (!isPanButton(watched)) return false;
-  auto* button = static_cast<QPushButton*>(watched);
   switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
-      held_(button, event->type() != QEvent::MouseButtonRelease);
+      held_(watched, event->type() != QEvent::MouseButtonRelease);
       return false;
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
       auto* key = static_cast<QKeyEvent*>(event);
       if (key->key() != Qt::Key_Space || key->modifiers() != Qt::NoModifier) return false;
       if (key->isAutoRepeat()) return true;
+      auto* button = static_cast<QPushButton*>(watched);
       const bool down = event->type() == QEvent::KeyPress;
       button->setDown(down);
       keyHeldButton_ = down ? button : nullptr;

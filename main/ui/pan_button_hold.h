@@ -16,7 +16,7 @@ namespace graf::ui {
 class PanButtonHold : public QObject {
   Q_OBJECT
  public:
-  using Held = std::function<void(QPushButton* button, bool down)>;
+  using Held = std::function<void(QObject* button, bool down)>;
   PanButtonHold(const std::array<QPushButton*, 4>& buttons, Held held, QObject* parent = nullptr);
 
  protected:

@@ -228,7 +228,7 @@ void Tfoablak::createControls() {
   Button5 = makeButton(this, "Button5", QStringLiteral(">"), {104, 152, 17, 17}, QStringLiteral("Jobbra"));
   Button7 = makeButton(this, "Button7", QStringLiteral("\\/"), {88, 168, 17, 17}, QStringLiteral("Le"));
   panHold_ = new PanButtonHold({Button2, Button6, Button5, Button7},
-                               [this](QPushButton* button, bool down) { panButtonDown(button, down); }, this);
+                               [this](QObject* button, bool down) { panButtonDown(button, down); }, this);
   BitBtn2 = makeButton(this, "BitBtn2", QString(), {88, 192, 25, 25}, QStringLiteral("Nagyítás"));
   BitBtn2->setIcon(magnifierIcon());
   BitBtn2->setIconSize(QSize(16, 16));
