@@ -97,7 +97,7 @@ void Commands::render() {
   if (rendersGrid(st_)) {
     // A plot run draws onto a freshly cleared picture; over anything else
     // its drawing would not say what the pixels show.
-    if (renderedState_ || !drawing_.texts.empty() || !drawing_.overlays.empty()) drawingHolds_ = false;
+    if (renderedState_ || !drawing_.overlays.empty()) drawingHolds_ = false;
     // The state drawn, kept so that its drawing is made only when asked for
     // rather than on every redraw.
     renderedState_ = st_;

@@ -89,7 +89,6 @@ void paintDrawing(const PictureDrawing& drawing, Raster& picture, TextRenderer* 
     if (!text) return;
     for (const PictureText& t : texts) text->drawText(picture, t.column, t.row, t.text, t.color, t.opaque, t.background);
   };
-  write(drawing.texts);
   for (const PictureOverlay& overlay : drawing.overlays) {
     paintCurve(overlay.curve, picture);
     write(overlay.texts);
@@ -97,7 +96,7 @@ void paintDrawing(const PictureDrawing& drawing, Raster& picture, TextRenderer* 
 }
 
 std::vector<PictureText> allTexts(const PictureDrawing& drawing) {
-  std::vector<PictureText> texts = drawing.texts;
+  std::vector<PictureText> texts;
   for (const PictureOverlay& overlay : drawing.overlays)
     texts.insert(texts.end(), overlay.texts.begin(), overlay.texts.end());
   return texts;

@@ -57,13 +57,12 @@ struct PictureOverlay {
 };
 
 // The whole picture, in drawing order: the background, the lines (grid,
-// axes, ticks), the curves in table order, the texts, then the overlays in
-// the order they were drawn.
+// axes, ticks), the curves in table order, then the overlays in the order
+// they were drawn.
 struct PictureDrawing {
   Color background = 0xFFFFFF;
   std::vector<PictureLine> lines;
   std::vector<PictureCurve> curves;
-  std::vector<PictureText> texts;
   std::vector<PictureOverlay> overlays;
 };
 

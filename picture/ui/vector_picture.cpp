@@ -88,7 +88,6 @@ void paintDrawing(QPainter& painter, const PictureDrawing& drawing, const QFont&
   painter.restore();
 
   painter.setFont(font);
-  drawTexts(painter, drawing.texts, font);
   // The overlays in the order drawn: each one's curve, then its texts.
   for (const PictureOverlay& overlay : drawing.overlays) {
     painter.save();

@@ -317,7 +317,7 @@ TEST(ShownDrawing, EachOverlayIsNotedAsDrawn) {
   cmd.render();
   std::optional<PictureDrawing> d = drawingOfShownPicture(cmd);
   ASSERT_TRUE(d);
-  EXPECT_TRUE(d->texts.empty() && d->overlays.empty());
+  EXPECT_TRUE(allTexts(*d).empty() && d->overlays.empty());
   EXPECT_EQ(d->curves.size(), 2u);
 
   cmd.numberAxes();
@@ -362,7 +362,7 @@ TEST(ShownDrawing, EachOverlayIsNotedAsDrawn) {
   d = drawingOfShownPicture(cmd);
   ASSERT_TRUE(d);
   EXPECT_EQ(d->background, Face);
-  EXPECT_TRUE(d->lines.empty() && d->curves.empty() && d->texts.empty() && d->overlays.empty());
+  EXPECT_TRUE(d->lines.empty() && d->curves.empty() && allTexts(*d).empty() && d->overlays.empty());
 }
 
 }  // namespace
