@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
+#include "plot/background.h"
 #include "plot/render.h"
 
 namespace graf {
@@ -24,22 +26,21 @@ std::vector<CurvePiece> storedCurvePieces(const PlotState& st, int i) {
 
 namespace {
 
-// A line drawn from (x0, y0) towards (x1, y1), its end left out, as the
-// pixels it sets: vertical or horizontal only.
-void addLine(std::vector<PictureLine>& out, int x0, int y0, int x1, int y1, Color color) {
+// The pixels a background line sets, as a run with both ends included,
+// clipped to the picture; nothing when it misses the picture.
+void addLine(std::vector<PictureLine>& out, const BackgroundLine& l) {
   // The last pixel is the one before the end.
-  if (x0 == x1)
-    y1 += y1 > y0 ? -1 : 1;
+  std::int64_t x1 = l.column1, y1 = l.row1;
+  if (l.column0 == l.column1)
+    y1 += y1 > l.row0 ? -1 : 1;
   else
-    x1 += x1 > x0 ? -1 : 1;
-  int left = std::min(x0, x1), right = std::max(x0, x1);
-  int top = std::min(y0, y1), bottom = std::max(y0, y1);
-  left = std::max(left, 0);
-  top = std::max(top, 0);
-  right = std::min(right, Raster::Width - 1);
-  bottom = std::min(bottom, Raster::Height - 1);
+    x1 += x1 > l.column0 ? -1 : 1;
+  const std::int64_t left = std::max<std::int64_t>(std::min(l.column0, x1), 0);
+  const std::int64_t top = std::max<std::int64_t>(std::min(l.row0, y1), 0);
+  const std::int64_t right = std::min<std::int64_t>(std::max(l.column0, x1), Raster::Width - 1);
+  const std::int64_t bottom = std::min<std::int64_t>(std::max(l.row0, y1), Raster::Height - 1);
   if (left > right || top > bottom) return;
-  out.push_back({left, top, right, bottom, color});
+  out.push_back({int(left), int(top), int(right), int(bottom), l.color});
 }
 
 void paintCurve(const PictureCurve& curve, Raster& picture) {
@@ -55,16 +56,8 @@ void paintCurve(const PictureCurve& curve, Raster& picture) {
 
 std::vector<PictureLine> gridAndAxes(const PlotState& st) {
   std::vector<PictureLine> lines;
-  const int u = pixelsPerUnit(st.view.ZoomFactor);
-  if (u <= 0 || 320 % u != 0) return lines;
-  const int panX = st.view.PanX, panY = st.view.PanY;
-  const Color grid = st.settings.ColorGrid;
-  for (int x = 45 + u; x <= 365; x += u) addLine(lines, x, 0, x, 365, grid);
-  for (int y = u; y <= 320; y += u) addLine(lines, 45, y, 365, y, grid);
-  addLine(lines, 41, OriginRow + panY, 365, OriginRow + panY, 0);
-  addLine(lines, OriginColumn + panX, 0, OriginColumn + panX, 320, 0);
-  for (int x = 45 + u; x <= 365; x += u) addLine(lines, x, 161 + panY, x, 158 + panY, 0);
-  for (int y = u; y <= 320; y += u) addLine(lines, 204 + panX, y, 207 + panX, y, 0);
+  if (!rendersGrid(st)) return lines;
+  Background::of(st).forEachLine([&lines](const BackgroundLine& l) { addLine(lines, l); });
   return lines;
 }
 
@@ -87,7 +80,8 @@ void paintDrawing(const PictureDrawing& drawing, Raster& picture, TextRenderer* 
   for (const PictureCurve& curve : drawing.curves) paintCurve(curve, picture);
   const auto write = [&](const std::vector<PictureText>& texts) {
     if (!text) return;
-    for (const PictureText& t : texts) text->drawText(picture, t.column, t.row, t.text, t.color, t.opaque, t.background);
+    for (const PictureText& t : texts)
+      text->drawText(picture, t.column, t.row, t.text, t.color, t.opaque, t.background);
   };
   for (const PictureOverlay& overlay : drawing.overlays) {
     paintCurve(overlay.curve, picture);

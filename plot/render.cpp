@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "plot/background.h"
+
 namespace graf {
 
 namespace {
@@ -225,93 +227,58 @@ void drawCurve(const PlotState& st, const Sampling& sm, Raster& pic, double a, d
   pic.moveTo(pixelColumn(st, lastX), pixelRow(st, valueOf<K>(a, b, c, lastX)));
 }
 
-// The grid, the axes and the ticks, line by line over the present pixels:
-// vertical grid lines at columns 45 + u .. 365 over the whole height,
-// horizontal ones at rows u .. 320 over columns 45..364, in ColorGrid; then
-// in black the x axis over columns 41..364, the y axis over rows 0..319, a
-// tick of three rows at every vertical grid line and one of three columns at
-// every horizontal one. The pen ends black.
-void drawBackground(const PlotState& st, Raster& pic) {
-  const int u = pixelsPerUnit(st.view.ZoomFactor);
-  // The origin's row may lie anywhere a 32-bit pan puts it.
-  const double originRow = OriginRow + double(st.view.PanY);
-  const double originColumn = OriginColumn + st.view.PanX;
-  pic.setPenColor(st.settings.ColorGrid);
-  int x = 45;
-  do {
-    x += u;
-    pic.moveTo(x, 0);
-    pic.lineTo(x, 365);
-  } while (x < 365);
-  int y = 0;
-  do {
-    y += u;
-    pic.moveTo(45, y);
-    pic.lineTo(365, y);
-  } while (y != 320);
-
-  pic.setPenColor(0);
-  pic.moveTo(41, originRow);
-  pic.lineTo(365, originRow);
-  pic.moveTo(originColumn, 0);
-  pic.lineTo(originColumn, 320);
-
-  x = 45;
-  do {
-    x += u;
-    pic.moveTo(x, originRow + 1);
-    pic.lineTo(x, originRow - 2);
-  } while (x != 365);
-  y = 0;
-  do {
-    y += u;
-    pic.moveTo(originColumn - 1, y);
-    pic.lineTo(originColumn + 2, y);
-  } while (y != 320);
+// The background line by line over the present pixels. The pen ends at the
+// end of the last line, in its colour.
+void drawBackground(const Background& bg, Raster& pic) {
+  bg.forEachLine([&](const BackgroundLine& l) {
+    if (l.color != pic.penColor()) pic.setPenColor(l.color);
+    pic.moveTo(double(l.column0), double(l.row0));
+    pic.lineTo(double(l.column1), double(l.row1));
+  });
 }
 
 // The same background written over a picture of one colour, `base`, each
 // pixel once with its final value. A row's pixels depend only on whether it
-// is a horizontal grid row, is crossed by the y axis, lies among the x axis
-// ticks and is the x axis itself; each kind of row is made once and copied.
-void writeBackground(const PlotState& st, Color* pixels, Color base) {
+// is crossed by the grid's columns, is a grid row, is crossed by the y axis,
+// lies among the x axis's ticks and is the x axis itself; each kind of row is
+// made once and copied.
+void writeBackground(const Background& bg, Color* pixels, Color base) {
   constexpr static int W = Raster::Width, H = Raster::Height;
-  const int u = pixelsPerUnit(st.view.ZoomFactor);
-  const Color grid = st.settings.ColorGrid;
-  const std::int64_t axisRow = OriginRow + std::int64_t{st.view.PanY};
-  const int axisColumn = OriginColumn + st.view.PanX;
-  const auto fillColumns = [](Color* row, int from, int to, Color c) {  // from..to−1, clipped
-    std::fill(row + std::clamp(from, 0, W), row + std::clamp(to, 0, W), c);
+  const auto fill = [](Color* row, PixelRun columns, Color c) {  // clipped to the row
+    std::fill(row + std::clamp<std::int64_t>(columns.first, 0, W), row + std::clamp<std::int64_t>(columns.end, 0, W),
+              c);
   };
-  const auto setColumn = [](Color* row, int x, Color c) {
-    if (x >= 0 && x < W) row[x] = c;
+  const auto atGridColumns = [&bg](Color* row, Color c) {
+    for (int x = Background::GridLeft + bg.unit; x <= Background::GridRight; x += bg.unit) row[x] = c;
   };
-  std::array<std::array<Color, W>, 16> kinds;
-  unsigned made = 0;
+  const PixelRun yAxis{bg.axisColumn, bg.axisColumn + 1};
+  std::array<std::array<Color, W>, 32> kinds;
+  std::uint32_t made = 0;
   for (int y = 0; y < H; ++y) {
-    const bool gridRow = y >= u && y <= 320 && y % u == 0;
-    const bool yAxis = y <= 319;
-    const bool ticks = y >= axisRow - 1 && y <= axisRow + 1;
-    const bool xAxis = y == axisRow;
-    const unsigned kind = unsigned(gridRow) | unsigned(yAxis) << 1 | unsigned(ticks) << 2 | unsigned(xAxis) << 3;
+    const bool gridColumns = Background::gridColumnRows().contains(y);
+    const bool gridRow = bg.isGridRow(y);
+    const bool yAxisRow = Background::yAxisRows().contains(y);
+    const bool ticks = bg.xTickRows().contains(y);
+    const bool xAxis = y == bg.axisRow;
+    const unsigned kind = unsigned(gridColumns) | unsigned(gridRow) << 1 | unsigned(yAxisRow) << 2 |
+                          unsigned(ticks) << 3 | unsigned(xAxis) << 4;
     Color* const row = kinds[kind].data();
     if (!(made & 1u << kind)) {
       made |= 1u << kind;
+      // The lines in their drawing order, each over the ones before.
       std::fill(row, row + W, base);
-      for (int x = 45 + u; x <= 365; x += u) row[x] = grid;
-      if (gridRow) fillColumns(row, 45, 365, grid);
-      if (xAxis) fillColumns(row, 41, 365, 0);
-      if (yAxis) setColumn(row, axisColumn, 0);
-      if (ticks)
-        for (int x = 45 + u; x <= 365; x += u) row[x] = 0;
-      if (gridRow) fillColumns(row, axisColumn - 1, axisColumn + 2, 0);
+      if (gridColumns) atGridColumns(row, bg.gridColor);
+      if (gridRow) fill(row, Background::gridRowColumns(), bg.gridColor);
+      if (xAxis) fill(row, Background::xAxisColumns(), Background::AxisColor);
+      if (yAxisRow) fill(row, yAxis, Background::AxisColor);
+      if (ticks) atGridColumns(row, Background::AxisColor);
+      if (gridRow) fill(row, bg.yTickColumns(), Background::AxisColor);
     }
     std::copy(row, row + W, pixels + static_cast<std::ptrdiff_t>(y) * W);
   }
 }
 
 }  // namespace
-
 
 void clearPicture(const PlotState& st, Raster& pic, Color faceColor) {
   pic.create();
@@ -328,14 +295,17 @@ void render(const PlotState& st, Raster& pic, const std::function<void()>& befor
   // of the grid miss their exact end values.
   if (!rendersGrid(st)) return;
 
+  const Background bg = Background::of(st);
   Color base = 0;
   if (pic.pendingFill(base)) {
-    writeBackground(st, pic.dataToOverwrite(), base);
-    // Black, at the end of the last tick, as drawing the lines leaves it.
-    pic.setPenColor(0);
-    pic.moveTo(OriginColumn + st.view.PanX + 2, 320);
+    writeBackground(bg, pic.dataToOverwrite(), base);
+    // The pen as drawing the lines leaves it.
+    BackgroundLine last{};
+    bg.forEachLine([&last](const BackgroundLine& l) { last = l; });
+    pic.setPenColor(last.color);
+    pic.moveTo(double(last.column1), double(last.row1));
   } else {
-    drawBackground(st, pic);
+    drawBackground(bg, pic);
   }
 
   Sampling sm;

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "export/no_windows.h"
 #include "functionlist/sum.h"
 #include "functionsets/load_session.h"
-#include "export/no_windows.h"
 #include "picture/shown_drawing.h"
 #include "plot/commands.h"
 #include "plot/picture_drawing.h"
@@ -82,7 +82,12 @@ const std::vector<std::vector<Fn>> kTables = {
 };
 
 TEST(PictureDrawing, GridAxesAndTicksAreTheRenderersPixels) {
-  for (const View& v : kViews) {
+  // Beside the usual views, pans as far as 32 bits go, which take the x axis
+  // and its ticks out of the picture.
+  std::vector<View> views(std::begin(kViews), std::end(kViews));
+  views.push_back({1, 0, 2147483616});
+  views.push_back({8, -160, -2147483616});
+  for (const View& v : views) {
     SCOPED_TRACE(std::to_string(v.zoom) + "x pan " + std::to_string(v.panX) + "," + std::to_string(v.panY));
     const PlotState st = stateWith({}, v, 1.0);
     const PictureDrawing d = renderedDrawing(st);
@@ -255,15 +260,22 @@ class BoxText : public TextRenderer {
 TEST(ShownDrawing, TheRecordGivesTheShownPixels) {
   enum Step { Sum, Trace, Mark, Numbers, Pan, Zoom };
   const std::vector<View> views = {{1, 0, 0}, {2, 32, -16}, {4, -96, 64}, {8, 0, 0}};
-  const std::vector<std::vector<Step>> runs = {
-      {Sum}, {Trace}, {Mark}, {Numbers}, {Sum, Mark}, {Mark, Numbers, Sum}, {Numbers, Mark, Trace, Mark},
-      {Trace, Sum, Numbers}, {Sum, Pan, Mark}, {Mark, Zoom, Sum, Numbers}};
+  const std::vector<std::vector<Step>> runs = {{Sum},
+                                               {Trace},
+                                               {Mark},
+                                               {Numbers},
+                                               {Sum, Mark},
+                                               {Mark, Numbers, Sum},
+                                               {Numbers, Mark, Trace, Mark},
+                                               {Trace, Sum, Numbers},
+                                               {Sum, Pan, Mark},
+                                               {Mark, Zoom, Sum, Numbers}};
   for (const View& v : views)
     for (const auto& run : runs) {
       SCOPED_TRACE(::testing::Message() << "zoom " << v.zoom << " pan " << v.panX << "," << v.panY << " steps "
                                         << run.size() << " first " << run[0]);
-      PlotState st = stateWith({{Kind::Quadratic, 1, 0, -4}, {Kind::AbsoluteValue, -2, 1, 3}, {Kind::Linear, 0.5, 2, 0}},
-                               v, 0.25);
+      PlotState st =
+          stateWith({{Kind::Quadratic, 1, 0, -4}, {Kind::AbsoluteValue, -2, 1, 3}, {Kind::Linear, 0.5, 2, 0}}, v, 0.25);
       st.settings.AuxLinesOn = true;
       st.settings.ColorSum = 0x00AA00;
       st.settings.ColorAuxLines = 0xAA00AA;
