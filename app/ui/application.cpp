@@ -156,7 +156,8 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   beallitasablak_ = std::make_unique<Tbeallitasablak>(state_, settingsState_, foablak_.get(), *form9_,
                                                       *egyezoszinekablak_, [this] { return clock_.CpuMhz; });
   betoltesablak_ = std::make_unique<Tbetoltesablak>();
-  toltmentablak_ = std::make_unique<Ttoltmentablak>(commands_, loadSession_, setFiles_, *betoltesablak_, foablak_.get());
+  toltmentablak_ =
+      std::make_unique<Ttoltmentablak>(commands_, loadSession_, setFiles_, *betoltesablak_, foablak_.get());
   fuggvenyablak_ = std::make_unique<Tfuggvenyablak>(commands_);
   elsofuttatasablak_ = std::make_unique<Telsofuttatasablak>(*clockCommands_);
   felulbiralasablak_ = std::make_unique<Tfelulbiralasablak>(*clockCommands_, state_.settings, beallitasablak_.get());

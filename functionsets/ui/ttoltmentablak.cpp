@@ -107,8 +107,8 @@ QLineEdit* edit(QWidget* parent, const char* name, const QString& text, QRect ge
 
 Ttoltmentablak::Ttoltmentablak(graf::Commands& cmd, graf::LoadSession& session, graf::SetFilePort& files,
                                Tbetoltesablak& progress, QWidget* mainWindow, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
       progress_(&progress),
       saveLoad_(cmd, session, *this, files) {
   graf::ui::lockWhileShown(*this, mainWindow);

@@ -85,8 +85,8 @@ QPixmap processorPicture() {
 }  // namespace
 
 Tbeallitasablak::Tbeallitasablak(graf::PlotState& state, graf::SettingsState& settingsState, QWidget* mainWindow,
-                                 TForm9& quickView, Tegyezoszinekablak& clashWindow,
-                                 std::function<int()> currentCpuMhz, QWidget* parent)
+                                 TForm9& quickView, Tegyezoszinekablak& clashWindow, std::function<int()> currentCpuMhz,
+                                 QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       st_(state),
       editor_(state, settingsState, *this),

@@ -8,8 +8,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "common/ui/window_lock.h"
 #include "common/ui/ui_support.h"
+#include "common/ui/window_lock.h"
 #include "plot/settings.h"
 #include "startup/startup.h"
 
