@@ -60,28 +60,32 @@ class SettingsFileReader : public SettingsReader {
 // The start-up's view of the windows.
 class StartupWindows : public StartupWindowsPort {
  public:
-  Tfoablak* main = nullptr;
-  Tinduloablak* splash = nullptr;
-  Telsofuttatasablak* firstRun = nullptr;
+  StartupWindows(Tfoablak& main, Tinduloablak& splash, Telsofuttatasablak& firstRun)
+      : main_(main), splash_(splash), firstRun_(firstRun) {}
 
-  void showMainWindow() override { main->show(); }
-  void setMainWindowEnabled(bool enabled) override { main->setEnabled(enabled); }
+  void showMainWindow() override { main_.show(); }
+  void setMainWindowEnabled(bool enabled) override { main_.setEnabled(enabled); }
   void focusMainWindow() override {
-    main->raise();
-    main->activateWindow();
+    main_.raise();
+    main_.activateWindow();
   }
-  void setClockNote(const std::string& text) override { main->setStatusPanelText(2, QString::fromStdString(text)); }
+  void setClockNote(const std::string& text) override { main_.setStatusPanelText(2, QString::fromStdString(text)); }
   void showFirstRunWindow() override {
-    firstRun->show();
-    firstRun->raise();
-    firstRun->activateWindow();
+    firstRun_.show();
+    firstRun_.raise();
+    firstRun_.activateWindow();
   }
-  void hideFirstRunWindow() override { firstRun->hide(); }
+  void hideFirstRunWindow() override { firstRun_.hide(); }
   // As "Függvényablak mutatása" shows it, with the action checked.
-  void showFunctionListWindow() override { main->showFunctionList(); }
-  int splashOpacity() const override { return qRound(splash->windowOpacity() * 255); }
-  void setSplashOpacity(int opacity) override { splash->setWindowOpacity(opacity / 255.0); }
-  void finishSplash() override { splash->finish(); }
+  void showFunctionListWindow() override { main_.showFunctionList(); }
+  int splashOpacity() const override { return qRound(splash_.windowOpacity() * 255); }
+  void setSplashOpacity(int opacity) override { splash_.setWindowOpacity(opacity / 255.0); }
+  void finishSplash() override { splash_.finish(); }
+
+ private:
+  Tfoablak& main_;
+  Tinduloablak& splash_;
+  Telsofuttatasablak& firstRun_;
 };
 
 // What the settings need of the main window and the function list window.
@@ -131,45 +135,41 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
 
   picture_.setTextRenderer(&textRenderer_);
 
-  // The windows, in the order of their creation.
-  foablak_ = std::make_unique<Tfoablak>(commands_);
-  notifier_.setParentWindow(foablak_.get());
-  commands_.setFaceColor(toColor(foablak_->palette().color(QPalette::Window)));
-  sugoablak_ = std::make_unique<Tsugoablak>();
-  extraablak_ = std::make_unique<Textraablak>();
-  induloablak_ = std::make_unique<Tinduloablak>();
-  beallitasablak_ = std::make_unique<Tbeallitasablak>(state_, settingsState_);
-  toltmentablak_ = std::make_unique<Ttoltmentablak>(commands_, loadSession_, setFiles_, foablak_.get());
-  betoltesablak_ = std::make_unique<Tbetoltesablak>();
-  toltmentablak_->setProgressWindow(*betoltesablak_);
-  fuggvenyablak_ = std::make_unique<Tfuggvenyablak>(commands_);
-  form9_ = std::make_unique<TForm9>();
-  elsofuttatasablak_ = std::make_unique<Telsofuttatasablak>();
-  felulbiralasablak_ = std::make_unique<Tfelulbiralasablak>();
-  egyezoszinekablak_ = std::make_unique<Tegyezoszinekablak>();
-
-  // The start-up and the clock windows.
+  // The clock commands of the first-run, clock-override and settings windows.
   if (!clockPlatform.store) ownStore_ = std::make_unique<platform::SettingsClockStore>();
   if (!clockPlatform.meter) ownMeter_ = std::make_unique<platform::CycleCounterMeter>();
   ClockStore& store = clockPlatform.store ? *clockPlatform.store : *ownStore_;
   ClockMeter& meter = clockPlatform.meter ? *clockPlatform.meter : *ownMeter_;
-  settingsReader_ = std::make_unique<SettingsFileReader>(*this);
-  startupWindows_ = std::make_unique<StartupWindows>();
-  startupWindows_->main = foablak_.get();
-  startupWindows_->splash = induloablak_.get();
-  startupWindows_->firstRun = elsofuttatasablak_.get();
-  startup_ = std::make_unique<Startup>(state_, clock_, store, *settingsReader_, *startupWindows_);
   clockCommands_ = std::make_unique<ClockCommands>(clock_, store, meter, notifier_);
-  elsofuttatasablak_->setClockCommands(clockCommands_.get());
-  felulbiralasablak_->setClockCommands(clockCommands_.get());
-  felulbiralasablak_->setSettingsWindow(beallitasablak_.get());
-  felulbiralasablak_->setSoundOn([this] { return state_.settings.SoundOn; });
-  induloablak_->setStartup(startup_.get());
+
+  // The windows. Each is made after the windows it needs: the main window
+  // first, the progress window before the save/load window, and the quick
+  // view and the matching-colours warning before the settings window.
+  foablak_ = std::make_unique<Tfoablak>(commands_);
+  notifier_.setParentWindow(foablak_.get());
+  commands_.setFaceColor(toColor(foablak_->palette().color(QPalette::Window)));
+  sugoablak_ = std::make_unique<Tsugoablak>();
+  extraablak_ = std::make_unique<Textraablak>(sugoablak_.get());
+  induloablak_ = std::make_unique<Tinduloablak>();
+  form9_ = std::make_unique<TForm9>();
+  egyezoszinekablak_ = std::make_unique<Tegyezoszinekablak>();
+  beallitasablak_ = std::make_unique<Tbeallitasablak>(state_, settingsState_, foablak_.get(), *form9_,
+                                                      *egyezoszinekablak_, [this] { return clock_.CpuMhz; });
+  betoltesablak_ = std::make_unique<Tbetoltesablak>();
+  toltmentablak_ =
+      std::make_unique<Ttoltmentablak>(commands_, loadSession_, setFiles_, *betoltesablak_, foablak_.get());
+  fuggvenyablak_ = std::make_unique<Tfuggvenyablak>(commands_);
+  elsofuttatasablak_ = std::make_unique<Telsofuttatasablak>(*clockCommands_);
+  felulbiralasablak_ = std::make_unique<Tfelulbiralasablak>(*clockCommands_, state_.settings, beallitasablak_.get());
+
+  // The start-up, driven by the splash's timer.
+  settingsReader_ = std::make_unique<SettingsFileReader>(*this);
+  startupWindows_ = std::make_unique<StartupWindows>(*foablak_, *induloablak_, *elsofuttatasablak_);
+  startup_ = std::make_unique<Startup>(state_, clock_, store, *settingsReader_, *startupWindows_);
+  connect(induloablak_.get(), &Tinduloablak::activated, this, [this] { startup_->splashActivated(); });
+  connect(induloablak_.get(), &Tinduloablak::startupAttemptDue, this, &GrafolinApp::startupAttemptDue);
 
   loadWindows_ = std::make_unique<LoadWindows>(*toltmentablak_, *betoltesablak_);
-  beallitasablak_->setMainWindow(foablak_.get());
-  beallitasablak_->setQuickViewWindow(form9_.get());
-  beallitasablak_->setColorClashWindow(egyezoszinekablak_.get());
   settingsFile_ = std::make_unique<graf::platform::SettingsFileStore>();
   mainSettingsPort_ = std::make_unique<MainSettingsPort>(*foablak_, *fuggvenyablak_);
   // Every activation of the main window applies and stores accepted settings.
@@ -178,19 +178,33 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   commands_.setFunctionList(fuggvenyablak_.get());
   loadSession_.setWindows(loadWindows_.get());
 
-  foablak_->setFunctionListWindow(fuggvenyablak_.get());
-  foablak_->setSettingsWindow(beallitasablak_.get());
-  foablak_->setHelpWindow(sugoablak_.get());
+  // The windows that the main window's menu opens. "Függvényablak mutatása"
+  // stays checked while the function list is shown.
+  Tfuggvenyablak* list = fuggvenyablak_.get();
+  connect(foablak_.get(), &Tfoablak::functionListRequested, list, [list] {
+    list->show();
+    list->raise();
+  });
+  connect(list, &Tfuggvenyablak::visibilityChanged, foablak_.get(), &Tfoablak::setFunctionListChecked);
+  connect(foablak_.get(), &Tfoablak::settingsRequested, beallitasablak_.get(),
+          [settings = beallitasablak_.get()] { showInFront(settings); });
+  connect(foablak_.get(), &Tfoablak::helpWindowRequested, sugoablak_.get(),
+          [help = sugoablak_.get()] { showInFront(help); });
   // The save/load window locks the main window itself; the settings and help
   // windows are worked in alone too.
   lockWhileShown(*beallitasablak_, foablak_.get());
   lockWhileShown(*sugoablak_, foablak_.get());
-  foablak_->setSaveLoadWindow(toltmentablak_.get());
+  connect(foablak_.get(), &Tfoablak::saveLoadRequested, toltmentablak_.get(), &Ttoltmentablak::open);
 
+  // The help window and its notes report to both of them together. Each
+  // connection lives only while both windows do: it goes with its sender and
+  // with the other window.
   information_ = std::make_unique<graf::InformationWindows>(*sugoablak_, *extraablak_);
-  sugoablak_->setInformationWindows(information_.get());
-  extraablak_->setInformationWindows(information_.get());
-  extraablak_->setOwnerWindow(sugoablak_.get());
+  graf::InformationWindows* info = information_.get();
+  connect(sugoablak_.get(), &Tsugoablak::okPressed, extraablak_.get(), [info] { info->okPressed(); });
+  connect(sugoablak_.get(), &Tsugoablak::dotPressed, extraablak_.get(), [info] { info->dotPressed(); });
+  connect(sugoablak_.get(), &Tsugoablak::closed, extraablak_.get(), [info] { info->helpClosed(); });
+  connect(extraablak_.get(), &Textraablak::okePressed, sugoablak_.get(), [info] { info->okePressed(); });
   // While the notes are shown, the help window behind them is see-through and
   // cannot be used.
   lockWhileShown(*extraablak_, sugoablak_.get(), graf::kBehindNotesOpacity);
@@ -202,10 +216,9 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   // "Képes súgó" of the help window as well.
   connect(sugoablak_.get(), &Tsugoablak::helpRequested, this, &GrafolinApp::openHelp);
   connect(beallitasablak_.get(), &Tbeallitasablak::helpRequested, this, &GrafolinApp::openHelp);
-  // The settings window's clock controls, and the clock of this run on its label.
+  // The settings window's clock controls.
   connect(beallitasablak_.get(), &Tbeallitasablak::newProcessorRequested, this, &GrafolinApp::remeasureClock);
   connect(beallitasablak_.get(), &Tbeallitasablak::clockOverrideRequested, this, &GrafolinApp::openClockOverride);
-  beallitasablak_->currentCpuMhz = [this] { return clock_.CpuMhz; };
 
   // Screen readers name and describe the controls by their hints.
   for (QWidget* window : windows()) graf::ui::describeControls(window);
@@ -226,10 +239,12 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
     splash->raise();
     splash->activateWindow();
   });
+}
+
+void GrafolinApp::startupAttemptDue() {
   // A set named on the command line is loaded once the start-up has handed
   // the main window to the user, after the tick that completed it.
-  connect(induloablak_.get(), &Tinduloablak::startupCompleted, this, &GrafolinApp::mainWindowHandedOver,
-          Qt::QueuedConnection);
+  if (startup_->tick()) QMetaObject::invokeMethod(this, &GrafolinApp::mainWindowHandedOver, Qt::QueuedConnection);
 }
 
 void GrafolinApp::mainWindowHandedOver() {
@@ -244,9 +259,6 @@ GrafolinApp::~GrafolinApp() {
   // list and the load windows nothing more.
   commands_.setFunctionList(nullptr);
   loadSession_.setWindows(nullptr);
-  // The help window reports its closing while the windows go.
-  sugoablak_->setInformationWindows(nullptr);
-  extraablak_->setInformationWindows(nullptr);
 }
 
 void GrafolinApp::remeasureClock() {

@@ -96,7 +96,8 @@ class GrafolinApp : public QObject {
   // start file, if any, is loaded now, as "Tölt" loads a set.
   void mainWindowHandedOver();
 
-  // The twelve windows, in the order of their creation.
+  // The twelve windows in the order the program numbers them, the main
+  // window first.
   std::vector<QWidget*> windows() const;
 
  public slots:
@@ -112,6 +113,8 @@ class GrafolinApp : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // A tick of the splash's timer: a start-up attempt.
+  void startupAttemptDue();
   void openHelp(const QString& topic);
   class MainSettingsPort;
   SettingsPorts settingsPorts();
@@ -136,6 +139,8 @@ class GrafolinApp : public QObject {
   std::unique_ptr<StartupWindows> startupWindows_;
   std::unique_ptr<Startup> startup_;
   std::unique_ptr<ClockCommands> clockCommands_;
+  // The help window and its notes window together; it outlives both.
+  std::unique_ptr<graf::InformationWindows> information_;
 
   std::unique_ptr<Tfoablak> foablak_;
   std::unique_ptr<Tsugoablak> sugoablak_;
@@ -150,8 +155,6 @@ class GrafolinApp : public QObject {
   std::unique_ptr<Tfelulbiralasablak> felulbiralasablak_;
   std::unique_ptr<Tegyezoszinekablak> egyezoszinekablak_;
   std::unique_ptr<LoadWindows> loadWindows_;
-  // The help window and its notes window together.
-  std::unique_ptr<graf::InformationWindows> information_;
   std::unique_ptr<graf::platform::SettingsFileStore> settingsFile_;
   std::unique_ptr<MainSettingsPort> mainSettingsPort_;
   QString startFile_;

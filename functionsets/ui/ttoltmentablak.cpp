@@ -107,14 +107,9 @@ QLineEdit* edit(QWidget* parent, const char* name, const QString& text, QRect ge
 
 Ttoltmentablak::Ttoltmentablak(graf::Commands& cmd, graf::LoadSession& session, graf::SetFilePort& files,
                                Tbetoltesablak& progress, QWidget* mainWindow, QWidget* parent)
-    : Ttoltmentablak(cmd, session, files, mainWindow, parent) {
-  progress_ = &progress;
-}
-
-Ttoltmentablak::Ttoltmentablak(graf::Commands& cmd, graf::LoadSession& session, graf::SetFilePort& files,
-                               QWidget* mainWindow, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      progress_(&progress),
       saveLoad_(cmd, session, *this, files) {
   graf::ui::lockWhileShown(*this, mainWindow);
   setObjectName("Ttoltmentablak");
@@ -234,8 +229,6 @@ void Ttoltmentablak::Button2Click() { saveLoad_.load(); }
 void Ttoltmentablak::loadFile(const QString& path) { saveLoad_.loadFile(path.toStdString()); }
 
 void Ttoltmentablak::Button5Click() { saveLoad_.discard(); }
-
-void Ttoltmentablak::setProgressWindow(Tbetoltesablak& progress) { progress_ = &progress; }
 
 // ---- graf::SaveLoadPort ----
 

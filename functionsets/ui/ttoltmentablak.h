@@ -30,14 +30,10 @@ class Tbetoltesablak;
 class Ttoltmentablak : public QWidget, public graf::SaveLoadPort {
   Q_OBJECT
  public:
-  // `files` are the set files as the program reaches them.
+  // `files` are the set files as the program reaches them; `progress` is
+  // closed with this window; `mainWindow` is locked while this one is shown.
   Ttoltmentablak(graf::Commands& cmd, graf::LoadSession& session, graf::SetFilePort& files, Tbetoltesablak& progress,
-                 QWidget* mainWindow,
-                 QWidget* parent = nullptr);
-  // For a start-up that creates this window before its progress window.
-  Ttoltmentablak(graf::Commands& cmd, graf::LoadSession& session, graf::SetFilePort& files, QWidget* mainWindow,
-                 QWidget* parent = nullptr);
-  void setProgressWindow(Tbetoltesablak& progress);
+                 QWidget* mainWindow, QWidget* parent = nullptr);
 
   // Shows, raises and activates the window.
   void open();

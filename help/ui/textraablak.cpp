@@ -37,8 +37,9 @@ QPainterPath parabola(QPointF vertex, int halfWidth, double divisor) {
 
 }  // namespace
 
-Textraablak::Textraablak(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint) {
+Textraablak::Textraablak(QWidget* owner, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint),
+      owner_(owner) {
   setObjectName(QStringLiteral("Textraablak"));
   setWindowTitle(QStringLiteral("Megjegyzések"));
   setFont(graf::ui::programFont());
@@ -142,10 +143,7 @@ void Textraablak::closeNotes() { close(); }
 
 // ---- Reactions ----
 
-void Textraablak::Button1Click() {
-  if (info_) info_->okePressed();
-  else close();
-}
+void Textraablak::Button1Click() { emit okePressed(); }
 
 bool Textraablak::event(QEvent* event) {
   if (event->type() == QEvent::Show && !event->spontaneous()) {

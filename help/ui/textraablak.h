@@ -21,12 +21,8 @@ class Textraablak : public QWidget, public graf::NotesWindowPort {
   static constexpr int ClientWidth = 313;
   static constexpr int ClientHeight = 385;
 
-  explicit Textraablak(QWidget* parent = nullptr);
-
-  // Where "OKÉ" is reported.
-  void setInformationWindows(graf::InformationWindows* info) { info_ = info; }
-  // The window the notes stay in front of.
-  void setOwnerWindow(QWidget* owner) { owner_ = owner; }
+  // `owner` is the window the notes stay in front of.
+  explicit Textraablak(QWidget* owner, QWidget* parent = nullptr);
 
   // The two pictures, drawn by the program.
   static QPixmap drawGreetingPicture();
@@ -46,6 +42,10 @@ class Textraablak : public QWidget, public graf::NotesWindowPort {
   QLabel* Image2;
   QLabel* Label4;  // "Designed for Microsoft Windows XP"
 
+ signals:
+  // "OKÉ" was pressed.
+  void okePressed();
+
  public slots:
   void Button1Click();
 
@@ -53,7 +53,6 @@ class Textraablak : public QWidget, public graf::NotesWindowPort {
   bool event(QEvent* event) override;
 
  private:
-  graf::InformationWindows* info_ = nullptr;
   QPointer<QWidget> owner_;
 };
 

@@ -275,16 +275,11 @@ void Tsugoablak::closeHelp() { close(); }
 
 // ---- Reactions ----
 
-void Tsugoablak::Button1Click() {
-  if (info_) info_->okPressed();
-  else close();
-}
+void Tsugoablak::Button1Click() { emit okPressed(); }
 
 void Tsugoablak::Button2Click() { emit helpRequested(QStringLiteral("Üdvözlés")); }
 
-void Tsugoablak::Label17MouseDown() {
-  if (info_) info_->dotPressed();
-}
+void Tsugoablak::Label17MouseDown() { emit dotPressed(); }
 
 bool Tsugoablak::event(QEvent* event) {
   switch (event->type()) {
@@ -301,7 +296,7 @@ bool Tsugoablak::event(QEvent* event) {
       }
       break;
     case QEvent::Hide:
-      if (!event->spontaneous() && info_) info_->helpClosed();
+      if (!event->spontaneous()) emit closed();
       break;
     default:
       break;

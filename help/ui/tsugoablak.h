@@ -31,9 +31,6 @@ class Tsugoablak : public QWidget, public graf::HelpWindowPort {
 
   explicit Tsugoablak(QWidget* parent = nullptr);
 
-  // Where "OK", the dot and the window's closing are reported.
-  void setInformationWindows(graf::InformationWindows* info) { info_ = info; }
-
   // The lines of text of a notebook page (0..4) from top to bottom, without
   // the raised marks placed over them.
   const std::vector<QLabel*>& pageLines(int page) const { return pageLines_[page]; }
@@ -59,6 +56,12 @@ class Tsugoablak : public QWidget, public graf::HelpWindowPort {
  signals:
   // "Képes súgó": the help file should open at this topic.
   void helpRequested(const QString& topic);
+  // "OK" was pressed; the help window and its notes decide what closes.
+  void okPressed();
+  // A mouse button was pressed on the full stop of the date line.
+  void dotPressed();
+  // The window has closed, by "OK" or any other way.
+  void closed();
 
  public slots:
   void Button1Click();
@@ -88,7 +91,6 @@ class Tsugoablak : public QWidget, public graf::HelpWindowPort {
   // fonts of the moment.
   void arrange();
 
-  graf::InformationWindows* info_ = nullptr;
   std::vector<QLabel*> pageLines_[5];
   // Extra space above a line, where a new paragraph begins.
   std::vector<int> gapsAbove_[5];

@@ -26,9 +26,6 @@
 #include <functional>
 #include <optional>
 
-#include "common/ui/window_lock.h"
-#include "functionlist/ui/tfuggvenyablak.h"
-#include "functionsets/ui/ttoltmentablak.h"
 #include "picture/picture_description.h"
 #include "picture/shown_drawing.h"
 #include "picture/ui/raster_text.h"
@@ -427,13 +424,6 @@ void Tfoablak::createMenu() {
   for (QMenu* menu : findChildren<QMenu*>()) menu->installEventFilter(this);
 }
 
-void Tfoablak::setFunctionListWindow(Tfuggvenyablak* window) {
-  functionListWindow_ = window;
-  if (window) connect(window, &Tfuggvenyablak::visibilityChanged, Fvmutat, &QAction::setChecked);
-}
-
-void Tfoablak::setSaveLoadWindow(Ttoltmentablak* window) { saveLoadWindow_ = window; }
-
 void Tfoablak::placeLastPanel() {
   QLabel* last = panels_[2];
   last->resize(StatusBar1->width() - last->x(), last->height());
@@ -613,9 +603,7 @@ void Tfoablak::FvkepmentExecute() {
 
 // The save/load, settings and help windows lock the main window while they
 // are shown (graf::ui::WindowLock).
-void Tfoablak::ToltmentExecute() {
-  if (saveLoadWindow_) saveLoadWindow_->open();
-}
+void Tfoablak::ToltmentExecute() { emit saveLoadRequested(); }
 void Tfoablak::KilepExecute() { close(); }
 
 // The menu's "clicks": they run the button's reaction even while the button
@@ -630,18 +618,16 @@ void Tfoablak::masodfokuExecute() { RadioButton2->setChecked(true); }
 void Tfoablak::masodfoku2Execute() { RadioButton3->setChecked(true); }
 void Tfoablak::abszolutertekesExecute() { RadioButton4->setChecked(true); }
 
-void Tfoablak::KonfigExecute() { graf::ui::showInFront(settingsWindow_); }
+void Tfoablak::KonfigExecute() { emit settingsRequested(); }
 
 void Tfoablak::setFunctionListChecked(bool checked) { Fvmutat->setChecked(checked); }
 
 void Tfoablak::FvmutatExecute() {
   Fvmutat->setChecked(true);
-  if (!functionListWindow_) return;
-  functionListWindow_->show();
-  functionListWindow_->raise();
+  emit functionListRequested();
 }
 
-void Tfoablak::SugoExecute() { graf::ui::showInFront(helpWindow_); }
+void Tfoablak::SugoExecute() { emit helpWindowRequested(); }
 
 void Tfoablak::NevjegyExecute() {
   cmd_.showMessage(graf::MessageType::Information,

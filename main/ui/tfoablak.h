@@ -29,8 +29,6 @@ namespace graf::ui {
 class PanButtonHold;
 class PictureWidget;
 class Swatch;
-class Tfuggvenyablak;
-class Ttoltmentablak;
 
 class Tfoablak : public QWidget, public graf::MainWindowListener {
   Q_OBJECT
@@ -45,12 +43,6 @@ class Tfoablak : public QWidget, public graf::MainWindowListener {
   explicit Tfoablak(graf::Commands& cmd, QWidget* parent = nullptr);
   ~Tfoablak() override;
 
-  // The windows that the menu opens.
-  void setFunctionListWindow(Tfuggvenyablak* window);
-  void setSettingsWindow(QWidget* window) { settingsWindow_ = window; }
-  void setHelpWindow(QWidget* window) { helpWindow_ = window; }
-  void setSaveLoadWindow(Ttoltmentablak* window);
-
   // Status bar panels 0 (hint), 1 (function count) and 2 (processor clock note).
   QString statusPanelText(int index) const;
   void setStatusPanelText(int index, const QString& text);
@@ -64,7 +56,8 @@ class Tfoablak : public QWidget, public graf::MainWindowListener {
   // "Függvényablak mutatása": the function list shown and in front, the
   // action checked.
   void showFunctionList() { FvmutatExecute(); }
-  // "Függvényablak mutatása" checked or not, without showing or hiding the list.
+  // "Függvényablak mutatása" checked or not, without showing or hiding the
+  // list; it follows the list window's visibility.
   void setFunctionListChecked(bool checked);
 
   // The texts of the fields A, B and C, as typed.
@@ -86,6 +79,15 @@ class Tfoablak : public QWidget, public graf::MainWindowListener {
  signals:
   // The context menu's "Súgó": the help file should open at this topic.
   void helpRequested(const QString& topic);
+  // The windows that the menu opens, each of which lives beside this one:
+  // "Függvényablak mutatása" (the function list, shown and raised, after the
+  // action is checked), "Program konfigurálása" (the settings window),
+  // "Súgó" (the help window) and "Függvény(ek) mentése/töltése" (the
+  // save/load window).
+  void functionListRequested();
+  void settingsRequested();
+  void helpWindowRequested();
+  void saveLoadRequested();
   // The window has closed; the program ends.
   void closed();
   // The window became the active window: accepted settings are applied and
@@ -247,10 +249,6 @@ class Tfoablak : public QWidget, public graf::MainWindowListener {
   // The wheel's angle, turned into whole notches.
   graf::WheelNotches wheelNotches_;
 
-  QPointer<Tfuggvenyablak> functionListWindow_;
-  QPointer<QWidget> settingsWindow_;
-  QPointer<QWidget> helpWindow_;
-  QPointer<Ttoltmentablak> saveLoadWindow_;
   // The disabled menu item under the mouse, if any.
   QPointer<QAction> disabledItemUnderMouse_;
   // The pan button held down by the space bar, if any.

@@ -22,6 +22,8 @@
 #include "settings/ui/tegyezoszinekablak.h"
 #include "settings/ui/tform9.h"
 
+#include <utility>
+
 namespace graf::ui {
 
 using graf::Setting;
@@ -82,10 +84,16 @@ QPixmap processorPicture() {
 
 }  // namespace
 
-Tbeallitasablak::Tbeallitasablak(graf::PlotState& state, graf::SettingsState& settingsState, QWidget* parent)
+Tbeallitasablak::Tbeallitasablak(graf::PlotState& state, graf::SettingsState& settingsState, QWidget* mainWindow,
+                                 TForm9& quickView, Tegyezoszinekablak& clashWindow, std::function<int()> currentCpuMhz,
+                                 QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       st_(state),
-      editor_(state, settingsState, *this) {
+      editor_(state, settingsState, *this),
+      mainWindow_(mainWindow),
+      quickView_(&quickView),
+      clashWindow_(&clashWindow),
+      currentCpuMhz_(std::move(currentCpuMhz)) {
   setObjectName(QStringLiteral("Tbeallitasablak"));
   setWindowTitle(QStringLiteral("Beállítások"));
   graf::ui::centreOnFirstShow(this);
@@ -147,6 +155,13 @@ Tbeallitasablak::Tbeallitasablak(graf::PlotState& state, graf::SettingsState& se
   // last moved: this window's activation is delivered before this signal.
   connect(qApp, &QGuiApplication::focusWindowChanged, this,
           [this] { programHadFocus_ = QApplication::activeWindow() != nullptr; });
+
+  // The quick view is shown beside this window without taking the focus; its
+  // own activation settles its colours.
+  quickView.setAttribute(Qt::WA_ShowWithoutActivating);
+  connect(&quickView, &TForm9::activated, this, [this] { editor_.quickViewActivated(); });
+  connect(&clashWindow, &Tegyezoszinekablak::ignoreRequested, this, [this] { editor_.ignoreClash(); });
+  connect(&clashWindow, &Tegyezoszinekablak::revisitRequested, this, [this] { editor_.revisitClash(); });
 }
 
 QComboBox* Tbeallitasablak::createPicker(QWidget* parent, Setting s, const char* name, const QStringList& items,
@@ -282,18 +297,6 @@ QWidget* Tbeallitasablak::createAppearanceTab() {
   return page;
 }
 
-void Tbeallitasablak::setQuickViewWindow(TForm9* window) {
-  quickView_ = window;
-  window->setAttribute(Qt::WA_ShowWithoutActivating);
-  connect(window, &TForm9::activated, this, [this] { editor_.quickViewActivated(); });
-}
-
-void Tbeallitasablak::setColorClashWindow(Tegyezoszinekablak* window) {
-  clashWindow_ = window;
-  connect(window, &Tegyezoszinekablak::ignoreRequested, this, [this] { editor_.ignoreClash(); });
-  connect(window, &Tegyezoszinekablak::revisitRequested, this, [this] { editor_.revisitClash(); });
-}
-
 QComboBox* Tbeallitasablak::picker(Setting s) const { return pickers_[index(s)]; }
 QLabel* Tbeallitasablak::sample(Setting s) const { return samples_[index(s)]; }
 QPushButton* Tbeallitasablak::customButton(Setting s) const { return customButtons_[index(s)]; }
@@ -404,7 +407,7 @@ bool Tbeallitasablak::event(QEvent* event) {
     if (backFromColorDialog_) {
       backFromColorDialog_ = false;
     } else if (!backFromOtherProgram) {
-      if (currentCpuMhz) editor_.setCpuMhz(currentCpuMhz());
+      if (currentCpuMhz_) editor_.setCpuMhz(currentCpuMhz_());
       editor_.activate();
     }
   }

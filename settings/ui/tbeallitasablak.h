@@ -29,16 +29,13 @@ class Tegyezoszinekablak;
 class Tbeallitasablak : public QWidget, public graf::SettingsWindowPort {
   Q_OBJECT
  public:
-  Tbeallitasablak(graf::PlotState& state, graf::SettingsState& settingsState, QWidget* parent = nullptr);
+  // `mainWindow` takes over when this window closes; the quick view and the
+  // matching-colours warning are this window's own helpers; `currentCpuMhz`
+  // gives the processor clock of this run, which the clock label shows at
+  // every activation.
+  Tbeallitasablak(graf::PlotState& state, graf::SettingsState& settingsState, QWidget* mainWindow, TForm9& quickView,
+                  Tegyezoszinekablak& clashWindow, std::function<int()> currentCpuMhz, QWidget* parent = nullptr);
 
-  // The windows it works with, created after it.
-  void setMainWindow(QWidget* window) { mainWindow_ = window; }
-  void setQuickViewWindow(TForm9* window);
-  void setColorClashWindow(Tegyezoszinekablak* window);
-
-  // The processor clock of this run, which the clock label shows at every
-  // activation.
-  std::function<int()> currentCpuMhz;
   graf::SettingsEditor& editor() { return editor_; }
 
   // A setting's picker, its "I" sample (colour rows) and its custom colour
@@ -110,6 +107,7 @@ class Tbeallitasablak : public QWidget, public graf::SettingsWindowPort {
   QPointer<QWidget> mainWindow_;
   QPointer<TForm9> quickView_;
   QPointer<Tegyezoszinekablak> clashWindow_;
+  std::function<int()> currentCpuMhz_;
   bool colorDialogOpen_ = false;
   bool backFromColorDialog_ = false;
   bool programHadFocus_ = true;  // false while another program has the focus

@@ -11,8 +11,8 @@
 
 namespace graf::ui {
 
-Telsofuttatasablak::Telsofuttatasablak(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+Telsofuttatasablak::Telsofuttatasablak(graf::ClockCommands& commands, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint), commands_(commands) {
   setObjectName(QStringLiteral("Telsofuttatasablak"));
   setWindowTitle(QStringLiteral("Első indítás"));
   graf::ui::centreOnFirstShow(this);
@@ -57,10 +57,10 @@ Telsofuttatasablak::Telsofuttatasablak(QWidget* parent)
 }
 
 void Telsofuttatasablak::Button1Click() {
-  if (!commands_ || !isVisible()) return;
+  if (!isVisible()) return;
   // The measurement takes about half a second.
   setCursor(Qt::WaitCursor);
-  const bool stored = commands_->firstRunMeasure();
+  const bool stored = commands_.firstRunMeasure();
   unsetCursor();
   if (!stored) return;
   closing_ = true;

@@ -17,9 +17,8 @@ namespace graf::ui {
 class Telsofuttatasablak : public QWidget {
   Q_OBJECT
  public:
-  explicit Telsofuttatasablak(QWidget* parent = nullptr);
-
-  void setClockCommands(graf::ClockCommands* commands) { commands_ = commands; }
+  // `commands` measure and store the clock.
+  explicit Telsofuttatasablak(graf::ClockCommands& commands, QWidget* parent = nullptr);
 
   QLabel* Label1;  // "Üdvözöllek!"
   QLabel* Label2;
@@ -38,7 +37,7 @@ class Telsofuttatasablak : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  graf::ClockCommands* commands_ = nullptr;
+  graf::ClockCommands& commands_;
   bool closing_ = false;
 };
 

@@ -8,14 +8,18 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "common/ui/window_lock.h"
 #include "common/ui/ui_support.h"
+#include "common/ui/window_lock.h"
+#include "plot/settings.h"
 #include "startup/startup.h"
 
 namespace graf::ui {
 
-Tfelulbiralasablak::Tfelulbiralasablak(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+Tfelulbiralasablak::Tfelulbiralasablak(graf::ClockCommands& commands, const graf::Settings& settings,
+                                       QWidget* settingsWindow, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      commands_(commands),
+      settings_(settings) {
   setObjectName(QStringLiteral("Tfelulbiralasablak"));
   setWindowTitle(QStringLiteral("Processzor órajelének felülbírálása"));
   graf::ui::centreOnFirstShow(this);
@@ -77,23 +81,20 @@ Tfelulbiralasablak::Tfelulbiralasablak(QWidget* parent)
   layout->addSpacing(6);
   layout->addWidget(Button1, 0, Qt::AlignHCenter);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  graf::ui::lockWhileShown(*this, settingsWindow, DimmedOpacity);
 }
 
 void Tfelulbiralasablak::Button1Click() {
-  if (!commands_ || !isVisible()) return;
-  const bool sound = soundOn_ && soundOn_();
-  if (commands_->overrideClock(Edit1->text().toStdString(), sound)) close();
-}
-
-void Tfelulbiralasablak::setSettingsWindow(QWidget* window) {
-  graf::ui::lockWhileShown(*this, window, DimmedOpacity);
+  if (!isVisible()) return;
+  if (commands_.overrideClock(Edit1->text().toStdString(), settings_.SoundOn)) close();
 }
 
 void Tfelulbiralasablak::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   // The field shows the clock of this run when the window opens (not at
   // every activation, so that a message box over the window keeps the text).
-  if (commands_) Edit1->setText(QString::number(commands_->clock().CpuMhz));
+  Edit1->setText(QString::number(commands_.clock().CpuMhz));
   Edit1->selectAll();
   Edit1->setFocus();
 }

@@ -3,7 +3,6 @@
 // The clock-override window, opened by a double-click on the clock in the
 // settings window: the user types a clock of their own. While it is open the
 // settings window is dimmed and disabled.
-#include <functional>
 #include <QWidget>
 
 class QLabel;
@@ -12,6 +11,7 @@ class QPushButton;
 
 namespace graf {
 class ClockCommands;
+struct Settings;
 }
 
 namespace graf::ui {
@@ -22,13 +22,11 @@ class Tfelulbiralasablak : public QWidget {
   // The settings window's opacity while this window is open, of 255.
   static constexpr int DimmedOpacity = 100;
 
-  explicit Tfelulbiralasablak(QWidget* parent = nullptr);
-
-  void setClockCommands(graf::ClockCommands* commands) { commands_ = commands; }
-  // The window that is dimmed and disabled while this one is open (once).
-  void setSettingsWindow(QWidget* window);
-  // Tells whether SoundOn is 1 when a refusal is shown.
-  void setSoundOn(std::function<bool()> soundOn) { soundOn_ = std::move(soundOn); }
+  // `commands` store the typed clock; `settings` tell whether SoundOn is 1
+  // when a refusal is shown; `settingsWindow` is dimmed and disabled while
+  // this window is open.
+  Tfelulbiralasablak(graf::ClockCommands& commands, const graf::Settings& settings, QWidget* settingsWindow,
+                     QWidget* parent = nullptr);
 
   QLabel* Label1;  // "Órajel:"
   QLineEdit* Edit1;
@@ -50,8 +48,8 @@ class Tfelulbiralasablak : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
-  graf::ClockCommands* commands_ = nullptr;
-  std::function<bool()> soundOn_;
+  graf::ClockCommands& commands_;
+  const graf::Settings& settings_;
 };
 
 }  // namespace graf::ui

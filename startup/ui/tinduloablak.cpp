@@ -88,8 +88,8 @@ Tinduloablak::Tinduloablak(QWidget* parent)
 }
 
 void Tinduloablak::Timer1Timer() {
-  if (finished_ || !startup_ || QApplication::activeModalWidget()) return;
-  if (startup_->tick()) emit startupCompleted();
+  if (finished_ || QApplication::activeModalWidget()) return;
+  emit startupAttemptDue();
 }
 
 void Tinduloablak::finish() {
@@ -99,13 +99,13 @@ void Tinduloablak::finish() {
 }
 
 bool Tinduloablak::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && startup_) startup_->splashActivated();
+  if (event->type() == QEvent::WindowActivate) emit activated();
   return QWidget::event(event);
 }
 
 void Tinduloablak::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (startup_) startup_->splashActivated();
+  emit activated();
 }
 
 // The splash has no close button; only the start-up takes it away.

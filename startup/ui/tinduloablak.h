@@ -3,15 +3,12 @@
 // The splash window of the start-up: a picture of 330 × 145 pixels under the
 // caption "Indulás" (pushed to the middle of the title bar by 48 blanks),
 // with no close button. While it is up the main window is disabled; every
-// 1500 ms its timer makes a start-up attempt until one completes.
+// 1500 ms its timer asks for a start-up attempt until the start-up finishes
+// the splash.
 #include <QWidget>
 
 class QLabel;
 class QTimer;
-
-namespace graf {
-class Startup;
-}
 
 namespace graf::ui {
 
@@ -23,9 +20,6 @@ class Tinduloablak : public QWidget {
 
   explicit Tinduloablak(QWidget* parent = nullptr);
 
-  // The start-up that the timer drives. Until it is set, ticks do nothing.
-  void setStartup(graf::Startup* startup) { startup_ = startup; }
-
   // Hides the splash for good and stops its timer: the start-up is over.
   void finish();
   bool finished() const { return finished_; }
@@ -34,12 +28,16 @@ class Tinduloablak : public QWidget {
   QTimer* Timer1;
 
  signals:
-  // The tick's start-up attempt completed: the main window is the user's.
-  void startupCompleted();
+  // The splash was shown or became the active window: the main window
+  // ignores the user until the start-up has completed.
+  void activated();
+  // A tick of the timer that asks for a start-up attempt.
+  void startupAttemptDue();
 
  public slots:
-  // A tick of the timer. While a message box waits for the user the tick is
-  // let pass, so that start-up attempts never pile up behind it.
+  // A tick of the timer. Once the splash is finished, and while a message box
+  // waits for the user, the tick is let pass, so that start-up attempts never
+  // pile up behind it.
   void Timer1Timer();
 
  protected:
@@ -48,7 +46,6 @@ class Tinduloablak : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  graf::Startup* startup_ = nullptr;
   bool finished_ = false;
 };
 

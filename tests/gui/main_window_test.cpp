@@ -477,6 +477,12 @@ TEST_F(MainWindow, MenuWindowsDisableTheMainWindowUntilTheyClose) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     key(c.key, c.modifiers);
     EXPECT_TRUE(c.window->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(c.window));
+    // That window alone opens.
+    for (QWidget* other : app->windows()) {
+      if (other == w || other == c.window) continue;
+      EXPECT_FALSE(other->isVisible()) << other->windowTitle().toStdString();
+    }
     EXPECT_FALSE(w->isEnabled());
     c.window->close();
     EXPECT_TRUE(w->isEnabled());
@@ -489,6 +495,11 @@ TEST_F(MainWindow, CtrlFShowsTheFunctionListAndTheActionFollowsIt) {
   EXPECT_TRUE(list.isVisible());
   EXPECT_TRUE(w->action("Fvmutat")->isChecked());
   EXPECT_TRUE(w->isEnabled());
+  // The list alone opens.
+  for (QWidget* other : app->windows()) {
+    if (other == w || other == &list) continue;
+    EXPECT_FALSE(other->isVisible()) << other->windowTitle().toStdString();
+  }
   key(Qt::Key_F, Qt::ControlModifier);  // shown already: stays shown
   EXPECT_TRUE(list.isVisible());
   EXPECT_TRUE(w->action("Fvmutat")->isChecked());
