@@ -109,6 +109,8 @@ class ExportFiles {
 // Exit statuses of the commands.
 inline constexpr int kExportDone = 0;
 inline constexpr int kExportRefused = 1;
+// A mistaken command line: an unknown option, a value that cannot be read.
+inline constexpr int kUsageError = 2;
 
 // grafolin --export PICTURE SET: writes nothing and reports on `err` when the
 // set is refused or the picture cannot be written. A name ending in ".svg"

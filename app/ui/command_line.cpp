@@ -16,7 +16,6 @@ namespace {
 const QString kHelp = QStringLiteral("help");
 const QString kVersion = QStringLiteral("version");
 const QString kUserFolder = QStringLiteral("user-folder");
-constexpr int kUsageError = 2;
 
 // The parser's own words, in Hungarian.
 class ParserTexts : public QTranslator {
@@ -46,11 +45,6 @@ const char* const kQtOptionsWithValue[] = {
     "stylesheet", "qmljsdebugger",    "visual",        "ncols",         "cmap",
 };
 const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
-
-int usageError(const QString& text) {
-  std::cerr << "grafolin: " << text.toStdString() << '\n';
-  return kUsageError;
-}
 
 }  // namespace
 

@@ -25,7 +25,6 @@ const QString kZoomOption = QStringLiteral("zoom");
 const QString kPanOption = QStringLiteral("pan");
 const QString kNumbersOption = QStringLiteral("numbers");
 const QString kScaleOption = QStringLiteral("scale");
-constexpr int kUsageError = 2;
 
 // The files of the export commands: the program's own whole-file reading
 // and replacing writes.
@@ -87,11 +86,6 @@ PlotState startState(bool inUserFolder) {
   for (const std::string& note : notes) std::cerr << note << '\n';
   QDir::setCurrent(here);
   return st;
-}
-
-int usageError(const QString& text) {
-  std::cerr << "grafolin: " << text.toStdString() << '\n';
-  return kUsageError;
 }
 
 std::vector<std::string> toStrings(const QStringList& list) {
@@ -194,6 +188,11 @@ void addExportOptions(QCommandLineParser& parser) {
                      "választja (500 MHz alatt 1.0, 1500 MHz alatt 0.5, attól 0.1); ha még nincs mért órajel, a "
                      "lépés 0.1. Órajelmérés és nyitókép nincs."),
       QStringLiteral("[HALMAZ.fv…]"));
+}
+
+int usageError(const QString& text) {
+  std::cerr << "grafolin: " << text.toStdString() << '\n';
+  return kUsageError;
 }
 
 std::optional<int> runExportCommand(const QCommandLineParser& parser) {

@@ -18,4 +18,8 @@ void addExportOptions(QCommandLineParser& parser);
 // status; nothing when it asks for none.
 std::optional<int> runExportCommand(const QCommandLineParser& parser);
 
+// Reports a mistaken command line on the error output, after the program's
+// name, and returns the exit status of a usage error.
+int usageError(const QString& text);
+
 }  // namespace graf::ui
