@@ -2,6 +2,7 @@
 // The coordinate read-out, point marking and axis numbering.
 #include <string>
 
+#include "plot/background.h"
 #include "plot/commands.h"
 #include "plot/numtext.h"
 
@@ -26,7 +27,9 @@ void Commands::mouseMove(int x, int y) {
 void Commands::pictureClick() {
   if (!st_.settings.AuxLinesOn || st_.table.FunctionCount == 0) return;
   const double cx = st_.view.CursorX, cy = st_.view.CursorY;
-  const double axisRow = OriginRow + st_.view.PanY, axisColumn = OriginColumn + st_.view.PanX;
+  // The helper lines run from the point to the axes, wherever the pans put them.
+  const Background axes = Background::of(st_);
+  const double axisRow = double(axes.axisRow), axisColumn = double(axes.axisColumn);
   pic_.setPenColor(st_.settings.ColorAuxLines);
   pic_.moveTo(cx, axisRow);
   pic_.lineTo(cx, cy);
