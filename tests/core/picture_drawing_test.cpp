@@ -253,6 +253,19 @@ class BoxText : public TextRenderer {
   }
 };
 
+// The commands of a program without windows, over a picture whose texts
+// `text` writes.
+struct ShownPicture {
+  ShownPicture(PlotState& st, TextRenderer& text) : cmd(st, pic, Ports{ui, noLoad}) {
+    pic.setTextRenderer(&text);
+    cmd.setFaceColor(Face);
+  }
+  NoWindows ui;
+  Raster pic;
+  LoadSession noLoad{ui};
+  Commands cmd;
+};
+
 // The record of what has been drawn on the picture, painted with the
 // raster's own rules, gives exactly the shown pixels: the plot, then sums,
 // traced curves, marked points and axis numbers in any order, at several
@@ -279,13 +292,9 @@ TEST(ShownDrawing, TheRecordGivesTheShownPixels) {
       st.settings.AuxLinesOn = true;
       st.settings.ColorSum = 0x00AA00;
       st.settings.ColorAuxLines = 0xAA00AA;
-      NoWindows ui;
       BoxText text;
-      Raster pic;
-      pic.setTextRenderer(&text);
-      LoadSession noLoad(ui);
-      Commands cmd(st, pic, Ports{ui, noLoad});
-      cmd.setFaceColor(Face);
+      ShownPicture shown(st, text);
+      Commands& cmd = shown.cmd;
       EXPECT_FALSE(drawingOfShownPicture(cmd)) << "no picture yet";
       st.flags.PlotShown = true;
       cmd.clearPicture();
@@ -306,7 +315,7 @@ TEST(ShownDrawing, TheRecordGivesTheShownPixels) {
         }
         const std::optional<PictureDrawing> d = drawingOfShownPicture(cmd);
         ASSERT_TRUE(d);
-        EXPECT_EQ(differences(painted(*d, &text), pic), 0) << "after step " << step;
+        EXPECT_EQ(differences(painted(*d, &text), shown.pic), 0) << "after step " << step;
       }
     }
 }
@@ -317,13 +326,9 @@ TEST(ShownDrawing, EachOverlayIsNotedAsDrawn) {
   st.settings.AuxLinesOn = true;
   st.settings.ColorSum = 0x00AA00;
   st.settings.ColorAuxLines = 0xAA00AA;
-  NoWindows ui;
   CornerText text;
-  Raster pic;
-  pic.setTextRenderer(&text);
-  LoadSession noLoad(ui);
-  Commands cmd(st, pic, Ports{ui, noLoad});
-  cmd.setFaceColor(Face);
+  ShownPicture shown(st, text);
+  Commands& cmd = shown.cmd;
   st.flags.PlotShown = true;
   cmd.clearPicture();
   cmd.render();
@@ -361,7 +366,7 @@ TEST(ShownDrawing, EachOverlayIsNotedAsDrawn) {
   EXPECT_EQ(allTexts(*d).size(), d->overlays[0].texts.size() + 1);
 
   // Without a text renderer no text is drawn, and none is noted.
-  pic.setTextRenderer(nullptr);
+  shown.pic.setTextRenderer(nullptr);
   cmd.numberAxes();
   d = drawingOfShownPicture(cmd);
   ASSERT_TRUE(d);
