@@ -87,7 +87,6 @@ void paintDrawing(QPainter& painter, const PictureDrawing& drawing, const QFont&
   for (const PictureCurve& curve : drawing.curves) drawCurve(painter, curve);
   painter.restore();
 
-  painter.setFont(font);
   // The overlays in the order drawn: each one's curve, then its texts.
   for (const PictureOverlay& overlay : drawing.overlays) {
     painter.save();
