@@ -3,6 +3,11 @@
 # Installs what is missing, builds, and starts Grafolin.
 set -euo pipefail
 cd "$(dirname "$0")"
+# ./run.sh --web [PORT]: the browser edition, built and served on 127.0.0.1.
+if [ "${1:-}" = --web ]; then
+  bash tools/build_web.sh
+  exec node web/serve.mjs build-web/site "${2:-8033}"
+fi
 bash tools/setup.sh
 bash tools/build.sh
 exec ./build/grafolin "$@"

@@ -7,6 +7,8 @@
 (function () {
   const $ = (id) => document.getElementById(id);
   const SETTINGS_KEY = 'grafolin.beallit';
+  // The wheel direction: "1" vertical, "0" sideways; kept between visits.
+  const WHEEL_KEY = 'grafolin.gorgetes';
   const TEXT_FONT = "11px 'Liberation Sans', Arial, 'DejaVu Sans', sans-serif";
   const W = 393, H = 321;
 
@@ -125,6 +127,7 @@
     b10.textContent = shown.wheelVertical ? '↕' : '↔';
     b10.setAttribute('aria-label', 'Görgetés iránya: ' + (shown.wheelVertical ? 'függőleges' : 'vízszintes'));
     b10.setAttribute('aria-pressed', shown.wheelVertical ? 'false' : 'true');
+    storeWheelDirection(shown.wheelVertical);
     setText('picture-description', shown.description);
     $('Image1').setAttribute('aria-label', 'A függvények képe. ' + shown.description);
     showList();
@@ -542,6 +545,26 @@
     });
   }
 
+  function storeWheelDirection(vertical) {
+    try {
+      if (window.localStorage.getItem(WHEEL_KEY) !== (vertical ? '1' : '0'))
+        window.localStorage.setItem(WHEEL_KEY, vertical ? '1' : '0');
+    } catch (e) { /* storage refused: the direction lasts for the visit */ }
+  }
+
+  // The stored wheel direction, set by the direction switch as a person
+  // would; a damaged value gives the vertical wheel, with a note.
+  function restoreWheelDirection() {
+    let stored = null;
+    try {
+      stored = window.localStorage.getItem(WHEEL_KEY);
+    } catch (e) { return; }
+    if (stored === '0') call('gw_direction_switch');
+    else if (stored !== null && stored !== '1')
+      messageQueue.push({ type: 'warning', title: 'Warning',
+        text: 'A görgetés irányának tárolt értéke hibás: „' + stored + '”\nA görgetés függőleges.' });
+  }
+
   // --- Start ---
   // The core's WebAssembly, compiled while it arrives; a server that does
   // not say "application/wasm" gets it compiled after it has arrived.
@@ -558,6 +581,7 @@
   createGrafolin({ grafolinHost: host, instantiateWasm }).then((module) => {
     core = module;
     call('gw_start');
+    restoreWheelDirection();
     buildSettings();
     refresh();
     window.grafolinReady = performance.now();

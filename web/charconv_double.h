@@ -40,6 +40,40 @@ inline to_chars_result printed(char* first, char* last, const char* format, int 
   return put(first, last, buf, static_cast<size_t>(n));
 }
 
+// Replaces the n digits by the next n-digit text up (or down) from them and
+// says whether it reads back to `magnitude`; on false they are unchanged.
+inline bool neighbour(string& digits, int& exponent, bool up, double magnitude) {
+  string d = digits;
+  int e = exponent;
+  if (up) {
+    int i = static_cast<int>(d.size()) - 1;
+    while (i >= 0 && d[static_cast<size_t>(i)] == '9') d[static_cast<size_t>(i--)] = '0';
+    if (i < 0) {
+      d.insert(d.begin(), '1');
+      d.pop_back();
+      ++e;
+    } else {
+      ++d[static_cast<size_t>(i)];
+    }
+  } else {
+    int i = static_cast<int>(d.size()) - 1;
+    while (i >= 0 && d[static_cast<size_t>(i)] == '0') d[static_cast<size_t>(i--)] = '9';
+    if (i < 0) return false;
+    --d[static_cast<size_t>(i)];
+    if (d[0] == '0') {
+      if (d.size() == 1) return false;
+      d.erase(d.begin());
+      d.push_back('9');
+      --e;
+    }
+  }
+  string text = d.substr(0, 1) + "." + d.substr(1) + "e" + to_string(e);
+  if (strtod(text.c_str(), nullptr) != magnitude) return false;
+  digits = d;
+  exponent = e;
+  return true;
+}
+
 inline to_chars_result special(char* first, char* last, double value, bool& done) {
   done = true;
   if (isnan(value)) return signbit(value) ? put(first, last, "-nan", 4) : put(first, last, "nan", 3);
@@ -71,18 +105,25 @@ inline to_chars_result to_chars(char* first, char* last, double value) {
   if (value == 0) return signbit(value) ? grafolin_shim::put(first, last, "-0", 2) : grafolin_shim::put(first, last, "0", 1);
 
   // The fewest significant digits that read back: d.ddd e±X with n digits.
-  char sci[64];
+  // At each length the closest text is tried, then its neighbour on the
+  // other side of the value, which may read back where the closest does not.
+  const bool negative = value < 0;
+  const double magnitude = fabs(value);
+  string digits;
+  int exponent = 0;
   int n = 1;
   for (; n <= 17; ++n) {
-    snprintf(sci, sizeof sci, "%.*e", n - 1, value);
-    if (strtod(sci, nullptr) == value) break;
+    char sci[64];
+    snprintf(sci, sizeof sci, "%.*e", n - 1, magnitude);
+    digits.clear();
+    const char* p = sci;
+    for (; *p != 'e'; ++p)
+      if (*p != '.') digits.push_back(*p);
+    exponent = atoi(p + 1);
+    const double back = strtod(sci, nullptr);
+    if (back == magnitude) break;
+    if (grafolin_shim::neighbour(digits, exponent, back < magnitude, magnitude)) break;
   }
-  const bool negative = value < 0;
-  const char* p = sci + (negative ? 1 : 0);
-  string digits;
-  for (; *p != 'e'; ++p)
-    if (*p != '.') digits.push_back(*p);
-  const int exponent = atoi(p + 1);
 
   // Lengths without the sign: scientific writes at least two exponent digits.
   const int expDigits = abs(exponent) >= 100 ? 3 : 2;
@@ -94,7 +135,18 @@ inline to_chars_result to_chars(char* first, char* last, double value) {
     fixedLength = n + 1;
   else
     fixedLength = n + 1 - exponent;
-  if (sciLength < fixedLength) return grafolin_shim::put(first, last, sci, strlen(sci));
+  if (sciLength < fixedLength) {
+    string out = negative ? "-" : "";
+    out += digits[0];
+    if (n > 1) {
+      out += '.';
+      out += digits.substr(1);
+    }
+    char e[8];
+    snprintf(e, sizeof e, "e%c%02d", exponent < 0 ? '-' : '+', abs(exponent));
+    out += e;
+    return grafolin_shim::put(first, last, out.data(), out.size());
+  }
 
   string out = negative ? "-" : "";
   if (exponent >= n - 1) {

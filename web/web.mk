@@ -53,7 +53,8 @@ TEST_OBJ := $(call obj,$(TEST_SOURCES))
 $(OBJ)/gtest-all.o: $(GTEST)/src/gtest-all.cc
 	@mkdir -p $(dir $@)
 	em++ -std=c++20 -O1 -I$(GTEST)/include -I$(GTEST) -c $< -o $@
-$(TEST_OBJ): CXXFLAGS += -I$(GTEST)/include -Wno-error
+# Tests compile faster at -O1; the core they test is the page's own -O2 build.
+$(TEST_OBJ): CXXFLAGS += -O1 -I$(GTEST)/include -Wno-error
 tests: $(OUT)/tests/core_tests.js
 # The tests cover the whole core, also what the page does not use.
 TEST_CORE_OBJ := $(CORE_OBJ) $(call obj,help/information_windows.cpp)

@@ -1,36 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Headless Chromium driven over its DevTools protocol through a pipe (no
-// port, no outside packages), and a static server on 127.0.0.1 for the site.
+// port, no outside packages); the site's static server is web/serve.mjs.
 import { spawn } from 'node:child_process';
-import { createServer } from 'node:http';
-import { mkdtempSync, readFileSync, existsSync, statSync } from 'node:fs';
+import { mkdtempSync, existsSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join, extname, normalize } from 'node:path';
-
-const TYPES = {
-  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
-  '.wasm': 'application/wasm', '.png': 'image/png', '.svg': 'image/svg+xml',
-};
-
-// Serves `root` on 127.0.0.1 at a free port; resolves to { url, close }.
-export function serve(root) {
-  const server = createServer((req, res) => {
-    const path = normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)).replace(/^(\.\.[/\\])+/, '');
-    let file = join(root, path);
-    if (existsSync(file) && statSync(file).isDirectory()) file = join(file, 'index.html');
-    if (!file.startsWith(root) || !existsSync(file)) {
-      res.writeHead(404);
-      res.end();
-      return;
-    }
-    res.writeHead(200, { 'Content-Type': TYPES[extname(file)] || 'application/octet-stream', 'Cache-Control': 'no-store' });
-    res.end(readFileSync(file));
-  });
-  return new Promise((resolve) => {
-    server.listen(0, '127.0.0.1', () =>
-      resolve({ url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() }));
-  });
-}
+import { join } from 'node:path';
+export { serve } from '../serve.mjs';
 
 export const CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
   '--disable-background-networking', '--disable-component-update', '--disable-sync'];

@@ -245,6 +245,26 @@ try {
       diff.length ? `${diff.length} pixels differ, first at ${diff[0]}` : '');
   }
 
+  // A held pan button moves the drawing again and again until it is let go.
+  await openPage();
+  await loadInPage(sets.four);
+  {
+    const hash = `(() => { const d = document.getElementById('Image1').getContext('2d').getImageData(0, 0, 393, 321).data;
+      let h = 0; for (let i = 0; i < d.length; ++i) h = (Math.imul(h, 31) + d[i]) | 0; return h; })()`;
+    const before = await page.eval(hash);
+    const { x, y } = await page.centreOf('#Button2');
+    await page.mouse('mouseMoved', x, y);
+    await page.mouse('mousePressed', x, y, { button: 'left', buttons: 1, clickCount: 1 });
+    await page.until(`${hash} !== ${before}`);
+    await page.mouse('mouseReleased', x, y, { button: 'left', clickCount: 1 });
+    const held = await canvasPixels();
+    let steps = 0;
+    for (let k = 1; k <= 40 && !steps; ++k) if (differences(held, desktopExport(sets.four, { up: k })).length === 0) steps = k;
+    check('holding the up button pans up by whole steps, as the desktop\'s pan button', steps > 0, `${steps} steps`);
+    await new Promise((r) => setTimeout(r, 500));
+    check('letting go stops it', differences(await canvasPixels(), held).length === 0);
+  }
+
   // 2. Typing 2 and 1 into A and B with the first kind and F5.
   await openPage();
   await page.click('#RadioButton1');
@@ -382,6 +402,23 @@ try {
   await openPage();
   const refusedNote = await dismissMessage();
   check('a stored value that is no bytes is named with the reason', refusedNote !== null && refusedNote.includes('nem bájtok'), refusedNote);
+  await page.eval(`localStorage.clear(), 0`);
+
+  // The wheel direction is kept: switched to sideways, after a reload the
+  // wheel still pans sideways; a damaged stored direction is noted.
+  await openPage();
+  await page.click('#Button10');
+  await openPage();
+  await loadInPage(sets.four);
+  await wheel(120);
+  check('the sideways wheel survives a reload: wheel down pans right as the desktop\'s pan button',
+    differences(await canvasPixels(), desktopExport(sets.four, { right: 1 })).length === 0);
+  await page.eval(`localStorage.setItem('grafolin.gorgetes', 'x'), 0`);
+  await openPage();
+  const wheelNote = await dismissMessage();
+  check('a damaged stored wheel direction gives the vertical wheel with a note',
+    wheelNote !== null && wheelNote.includes('görgetés') && (await page.eval(`document.getElementById('Button10').getAttribute('aria-label')`)).endsWith('függőleges'),
+    wheelNote);
   await page.eval(`localStorage.clear(), 0`);
 
   // 8. Keyboard and what a screen reader hears.
