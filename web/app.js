@@ -129,7 +129,6 @@
     b10.setAttribute('aria-pressed', shown.wheelVertical ? 'false' : 'true');
     storeWheelDirection(shown.wheelVertical);
     setText('picture-description', shown.description);
-    $('Image1').setAttribute('aria-label', 'A függvények képe. ' + shown.description);
     showList();
     setText('load-status', shown.loadStatus);
     setText('loaded-comment', shown.loadedComment);
@@ -493,9 +492,19 @@
       }
       if (row.picker === 'ComboBox1') select.disabled = !s.precisionEnabled;
       const now = $(row.picker + '-aktualis');
-      now.textContent = 'Aktuális: ' + row.inForce;
-      if (row.color) now.style.setProperty('--sample', row.inForce);
-      now.classList.toggle('sample', row.color);
+      if (row.color) {
+        // The colour in force as the desktop shows it: a bold "I" in it.
+        now.textContent = 'Aktuális: ';
+        const sample = document.createElement('span');
+        sample.className = 'sample';
+        sample.textContent = 'I';
+        sample.title = row.inForce;
+        sample.setAttribute('aria-label', 'színminta ' + row.inForce);
+        now.style.setProperty('--sample', row.inForce);
+        now.appendChild(sample);
+      } else {
+        now.textContent = 'Aktuális: ' + row.inForce;
+      }
     }
     if (s.clash) {
       setText('clash-text', s.clash);

@@ -33,18 +33,20 @@ site: $(SITE)/grafolin.js $(PAGE_FILES)
 
 $(OBJ)/%.o: %.cpp web/charconv_double.h
 	@mkdir -p $(dir $@)
-	em++ $(CXXFLAGS) -c $< -o $@
+	@echo "  em++ $<"
+	@em++ $(CXXFLAGS) -c $< -o $@
 
 $(SITE)/grafolin.js: $(CORE_OBJ) $(OBJ)/web/grafolin_web.o
 	@mkdir -p $(SITE)
-	em++ -O2 -o $@ $^ \
+	@echo "  linking $@"
+	@em++ -O2 -o $@ $^ \
 	  -sMODULARIZE=1 -sEXPORT_NAME=createGrafolin -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1 \
 	  -sFILESYSTEM=0 -sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,lengthBytesUTF8,ccall \
 	  -sEXPORTED_FUNCTIONS=_malloc,_free
 
 $(SITE)/%: web/%
 	@mkdir -p $(SITE)
-	cp $< $@
+	@cp $< $@
 
 # The core's unit tests, with GoogleTest compiled from Debian's sources.
 GTEST := /usr/src/googletest/googletest
@@ -52,7 +54,8 @@ TEST_SOURCES := $(filter-out $(WEB_TEST_EXCLUDE),$(wildcard tests/core/*.cpp)) t
 TEST_OBJ := $(call obj,$(TEST_SOURCES))
 $(OBJ)/gtest-all.o: $(GTEST)/src/gtest-all.cc
 	@mkdir -p $(dir $@)
-	em++ -std=c++20 -O1 -I$(GTEST)/include -I$(GTEST) -c $< -o $@
+	@echo "  em++ GoogleTest"
+	@em++ -std=c++20 -O1 -I$(GTEST)/include -I$(GTEST) -c $< -o $@
 # Tests compile faster at -O1; the core they test is the page's own -O2 build.
 $(TEST_OBJ): CXXFLAGS += -O1 -I$(GTEST)/include -Wno-error
 tests: $(OUT)/tests/core_tests.js
@@ -60,6 +63,7 @@ tests: $(OUT)/tests/core_tests.js
 TEST_CORE_OBJ := $(CORE_OBJ) $(call obj,help/information_windows.cpp)
 $(OUT)/tests/core_tests.js: $(TEST_OBJ) $(TEST_CORE_OBJ) $(OBJ)/gtest-all.o
 	@mkdir -p $(dir $@)
-	em++ -O1 -o $@ $^ -sENVIRONMENT=node -sWASM_ASYNC_COMPILATION=0 -sALLOW_MEMORY_GROWTH=1 -sNODERAWFS=1 -sEXIT_RUNTIME=1
+	@echo "  linking $@"
+	@em++ -O1 -o $@ $^ -sENVIRONMENT=node -sWASM_ASYNC_COMPILATION=0 -sALLOW_MEMORY_GROWTH=1 -sNODERAWFS=1 -sEXIT_RUNTIME=1
 
 -include $(shell find $(OBJ) -name '*.d' 2>/dev/null)
