@@ -132,8 +132,8 @@
     showList();
     setText('load-status', shown.loadStatus);
     setText('loaded-comment', shown.loadedComment);
-    setText('save-label', shown.functionCount > 0 ? 'Mentendő függvények: ' + shown.functionCount : 'Nincs mit menteni');
-    $('save-set').disabled = shown.functionCount === 0;
+    setText('save-label', shown.saveLabel);
+    $('save-set').disabled = !shown.saveEnabled;
     if (shown.pictureVersion !== paintedVersion) {
       paintedVersion = shown.pictureVersion;
       paintPicture();
@@ -348,7 +348,12 @@
     call('gw_release_pan');
     $(id).showModal();
   }
-  $('Toltment').addEventListener('click', () => openDialog('Ttoltmentablak'));
+  function openSets() {
+    call('gw_sets_open');
+    refresh();
+    openDialog('Ttoltmentablak');
+  }
+  $('Toltment').addEventListener('click', openSets);
   $('sets-close').addEventListener('click', () => $('Ttoltmentablak').close());
   $('comment').addEventListener('click', (e) => { e.target.value = ''; });
 
@@ -542,7 +547,7 @@
     else if (plain && e.key === 'F2') openSettings();
     else if (ctrl && ['1', '2', '3', '4'].includes(e.key)) selectKind(Number(e.key));
     else if (ctrl && (e.key === 's' || e.key === 'S')) openDialog('picture-save');
-    else if (ctrl && (e.key === 'm' || e.key === 'M')) openDialog('Ttoltmentablak');
+    else if (ctrl && (e.key === 'm' || e.key === 'M')) openSets();
     else if (ctrl && (e.key === 'f' || e.key === 'F')) showFunctionList(true);
     else done = false;
     if (done) e.preventDefault();
@@ -554,10 +559,14 @@
     });
   }
 
+  // Written when the direction changes, not on every refresh: another tab's
+  // choice is not overwritten by a page that merely shows its own.
+  let wheelStored = true;
   function storeWheelDirection(vertical) {
+    if (vertical === wheelStored) return;
+    wheelStored = vertical;
     try {
-      if (window.localStorage.getItem(WHEEL_KEY) !== (vertical ? '1' : '0'))
-        window.localStorage.setItem(WHEEL_KEY, vertical ? '1' : '0');
+      window.localStorage.setItem(WHEEL_KEY, vertical ? '1' : '0');
     } catch (e) { /* storage refused: the direction lasts for the visit */ }
   }
 
@@ -568,10 +577,16 @@
     try {
       stored = window.localStorage.getItem(WHEEL_KEY);
     } catch (e) { return; }
-    if (stored === '0') call('gw_direction_switch');
-    else if (stored !== null && stored !== '1')
+    if (stored === '0') {
+      wheelStored = false;
+      call('gw_direction_switch');
+    } else if (stored !== null && stored !== '1') {
       messageQueue.push({ type: 'warning', title: 'Warning',
         text: 'A görgetés irányának tárolt értéke hibás: „' + stored + '”\nA görgetés függőleges.' });
+      try {
+        window.localStorage.setItem(WHEEL_KEY, '1');
+      } catch (e) { /* storage refused */ }
+    }
   }
 
   // --- Start ---

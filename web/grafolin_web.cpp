@@ -303,6 +303,12 @@ class WebProgram : public Notifier,
                               defectText(check, files_.bytes.size()) + ".";
     return loaded;
   }
+  // The save/load window became active: "Ment" and its label follow the
+  // number of stored functions.
+  void openSets() {
+    SaveLoad saveLoad(cmd_, session_, *this, files_);
+    saveLoad.activate();
+  }
   const std::vector<std::uint8_t>& saveSet(const std::string& comment) {
     comment_ = comment;
     saveName_ = "fuggvenyek.fv";
@@ -337,6 +343,7 @@ class WebProgram : public Notifier,
     j += "],\"selectionLabel\":" + jsonText(selectionLabel_);
     j += ",\"loadStatus\":" + jsonText(loadStatus_);
     j += ",\"loadedComment\":" + jsonText(loadedComment_);
+    j += ",\"saveLabel\":" + jsonText(saveLabel_) + ",\"saveEnabled\":" + jsonBool(saveEnabled_);
     j += ",\"beeps\":" + std::to_string(beeps_);
     j += ",\"messages\":[";
     for (std::size_t i = 0; i < messages_.size(); ++i)
@@ -425,7 +432,7 @@ class WebProgram : public Notifier,
   std::string loadedComment_;
   std::string comment_ = kInitialComment;
   std::optional<std::string> saveName_;
-  std::string saveLabel_;
+  std::string saveLabel_ = NothingToSaveText;
   bool saveEnabled_ = false;
 
   std::array<std::string, SettingCount> pickers_;
@@ -528,6 +535,7 @@ EMSCRIPTEN_KEEPALIVE std::uint8_t* gw_buffer(int size) {
   graf::lastBytes.assign(static_cast<std::size_t>(size < 0 ? 0 : size), 0);
   return graf::lastBytes.data();
 }
+EMSCRIPTEN_KEEPALIVE void gw_sets_open() { program->openSets(); }
 EMSCRIPTEN_KEEPALIVE int gw_load_set(const char* name) { return program->loadSet(name, graf::lastBytes) ? 1 : 0; }
 // The set as the desktop writes it; its size (0 when nothing is stored) by
 // gw_bytes_size.
