@@ -102,7 +102,8 @@ inline to_chars_result to_chars(char* first, char* last, double value) {
   bool done = false;
   const to_chars_result s = grafolin_shim::special(first, last, value, done);
   if (done) return s;
-  if (value == 0) return signbit(value) ? grafolin_shim::put(first, last, "-0", 2) : grafolin_shim::put(first, last, "0", 1);
+  if (value == 0)
+    return signbit(value) ? grafolin_shim::put(first, last, "-0", 2) : grafolin_shim::put(first, last, "0", 1);
 
   // The fewest significant digits that read back: d.ddd e±X with n digits.
   // At each length the closest text is tried, then its neighbour on the
@@ -181,7 +182,8 @@ inline from_chars_result from_chars(const char* first, const char* last, double&
   if (end == start) return {first, errc::invalid_argument};
   const char* stop = first + (end - start);
   bool nonzeroDigit = false;
-  for (const char* q = start; q < end && *q != 'e' && *q != 'E'; ++q) nonzeroDigit = nonzeroDigit || (*q >= '1' && *q <= '9');
+  for (const char* q = start; q < end && *q != 'e' && *q != 'E'; ++q)
+    nonzeroDigit = nonzeroDigit || (*q >= '1' && *q <= '9');
   if (isinf(v) || (v == 0 && nonzeroDigit)) return {stop, errc::result_out_of_range};
   value = v;
   return {stop, errc{}};

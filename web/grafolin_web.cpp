@@ -11,8 +11,8 @@
 // picked.
 #include <emscripten/emscripten.h>
 
-#include <cstdint>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -41,15 +41,12 @@
 
 // The browser's side: the storage of the settings record and the picture's
 // text in the program's font.
-EM_JS(int, js_settings_read, (std::uint8_t * out, int capacity), {
-  return Module.grafolinHost.readSettings(out, capacity);
-});
-EM_JS(int, js_settings_write, (const std::uint8_t* bytes, int length), {
-  return Module.grafolinHost.writeSettings(bytes, length);
-});
-EM_JS(int, js_text_mask, (const char* text, std::uint8_t* mask, int capacity, int* size), {
-  return Module.grafolinHost.textMask(UTF8ToString(text), mask, capacity, size);
-});
+EM_JS(int, js_settings_read, (std::uint8_t * out, int capacity),
+      { return Module.grafolinHost.readSettings(out, capacity); });
+EM_JS(int, js_settings_write, (const std::uint8_t* bytes, int length),
+      { return Module.grafolinHost.writeSettings(bytes, length); });
+EM_JS(int, js_text_mask, (const char* text, std::uint8_t* mask, int capacity, int* size),
+      { return Module.grafolinHost.textMask(UTF8ToString(text), mask, capacity, size); });
 
 namespace graf {
 namespace {
@@ -107,7 +104,8 @@ std::string defectText(const DecodeResult& r, std::size_t size) {
     case SetDefect::KindText: return "egy függvény típusa hibás" + entry;
     case SetDefect::CoefficientLength:
     case SetDefect::CoefficientText: return std::string("a(z) ") + r.field + " együttható szövege hibás" + entry;
-    case SetDefect::CoefficientRange: return std::string("a(z) ") + r.field + " együttható -100 és 100 között kívül esik" + entry;
+    case SetDefect::CoefficientRange:
+      return std::string("a(z) ") + r.field + " együttható a -100..100 tartományon kívül esik" + entry;
   }
   return {};
 }
@@ -299,8 +297,8 @@ class WebProgram : public Notifier,
     const bool loaded = saveLoad.loadFile(name);
     // The refusal's box names the file and what is wrong with it.
     if (!loaded && !check.ok() && messages_.size() > before)
-      messages_.back().text = "„" + name + "”: " + messages_.back().text + "\n" +
-                              defectText(check, files_.bytes.size()) + ".";
+      messages_.back().text =
+          "„" + name + "”: " + messages_.back().text + "\n" + defectText(check, files_.bytes.size()) + ".";
     return loaded;
   }
   // The save/load window became active: "Ment" and its label follow the
@@ -369,11 +367,11 @@ class WebProgram : public Notifier,
       } else {
         items = row.items;
       }
-      j += std::string(first ? "" : ",") + "{\"setting\":" + std::to_string(s) + ",\"picker\":" +
-           jsonText(row.pickerName) + ",\"caption\":" + jsonText(row.caption) + ",\"tab\":" +
-           std::to_string(static_cast<int>(row.tab)) + ",\"color\":" + jsonBool(isColorRow(row)) +
-           ",\"items\":" + jsonText(items) + ",\"text\":" + jsonText(pickers_[s]) + ",\"hint\":" +
-           jsonText(row.hint) + ",\"inForce\":" + jsonText(inForce(row)) + "}";
+      j += std::string(first ? "" : ",") + "{\"setting\":" + std::to_string(s) +
+           ",\"picker\":" + jsonText(row.pickerName) + ",\"caption\":" + jsonText(row.caption) +
+           ",\"tab\":" + std::to_string(static_cast<int>(row.tab)) + ",\"color\":" + jsonBool(isColorRow(row)) +
+           ",\"items\":" + jsonText(items) + ",\"text\":" + jsonText(pickers_[s]) + ",\"hint\":" + jsonText(row.hint) +
+           ",\"inForce\":" + jsonText(inForce(row)) + "}";
       first = false;
     }
     j += "]}";
@@ -512,7 +510,8 @@ EMSCRIPTEN_KEEPALIVE void gw_wheel(int angle, int ctrl, int shift, int alt, int 
 EMSCRIPTEN_KEEPALIVE void gw_mouse_move(int x, int y) { program->cmd().mouseMove(x, y); }
 EMSCRIPTEN_KEEPALIVE void gw_picture_click() { program->cmd().pictureClick(); }
 EMSCRIPTEN_KEEPALIVE void gw_about() {
-  program->cmd().showMessage(graf::MessageType::Information, "Grafolin\n5.2-es verzió\nKészült: 2006. július - november");
+  program->cmd().showMessage(graf::MessageType::Information,
+                             "Grafolin\n5.2-es verzió\nKészült: 2006. július - november");
 }
 
 // The function list.
@@ -622,10 +621,11 @@ std::string svgText(const PictureText& t) {
   std::string out;
   if (t.opaque)
     out += "<rect x=\"" + std::to_string(t.column) + "\" y=\"" + std::to_string(t.row) + "\" width=\"" +
-           std::to_string(size[0]) + "\" height=\"" + std::to_string(size[1]) + "\" fill=\"" +
-           svgColor(t.background) + "\"/>\n";
+           std::to_string(size[0]) + "\" height=\"" + std::to_string(size[1]) + "\" fill=\"" + svgColor(t.background) +
+           "\"/>\n";
   out += "<text x=\"" + std::to_string(t.column) + "\" y=\"" + std::to_string(t.row) +
-         "\" dominant-baseline=\"text-before-edge\" fill=\"" + svgColor(t.color) + "\">" + xmlText(t.text) + "</text>\n";
+         "\" dominant-baseline=\"text-before-edge\" fill=\"" + svgColor(t.color) + "\">" + xmlText(t.text) +
+         "</text>\n";
   return out;
 }
 
@@ -636,11 +636,14 @@ const char* gw_svg() {
   using namespace graf;
   const std::optional<PictureDrawing> d = program->cmd().drawing();
   if (!d) return keep("");
-  std::string s = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                  "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"393\" height=\"321\" viewBox=\"0 0 393 321\">\n"
-                  "<title>Grafolin</title>\n<desc>Függvények képe</desc>\n"
-                  "<rect width=\"393\" height=\"321\" fill=\"" + svgColor(d->background) + "\"/>\n"
-                  "<g transform=\"translate(0.5 0.5)\" fill=\"none\" stroke-width=\"1\" stroke-linecap=\"square\">\n";
+  std::string s =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"393\" height=\"321\" viewBox=\"0 0 393 321\">\n"
+      "<title>Grafolin</title>\n<desc>Függvények képe</desc>\n"
+      "<rect width=\"393\" height=\"321\" fill=\"" +
+      svgColor(d->background) +
+      "\"/>\n"
+      "<g transform=\"translate(0.5 0.5)\" fill=\"none\" stroke-width=\"1\" stroke-linecap=\"square\">\n";
   // Lines of one colour in a row go into one path.
   for (std::size_t i = 0; i < d->lines.size();) {
     const Color color = d->lines[i].color;
@@ -659,7 +662,8 @@ const char* gw_svg() {
   // The overlays in the order drawn: each one's curve, then its texts.
   for (const PictureOverlay& overlay : d->overlays) {
     s += "<g transform=\"translate(0.5 0.5)\" fill=\"none\" stroke-width=\"1\" stroke-linecap=\"round\" "
-         "stroke-linejoin=\"round\">\n" + svgCurve(overlay.curve) + "</g>\n";
+         "stroke-linejoin=\"round\">\n" +
+         svgCurve(overlay.curve) + "</g>\n";
     if (!overlay.texts.empty()) {
       s += "<g font-family=\"'Liberation Sans', Arial, 'DejaVu Sans', sans-serif\" font-size=\"11px\">\n";
       for (const PictureText& t : overlay.texts) s += svgText(t);

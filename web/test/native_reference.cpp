@@ -107,8 +107,10 @@ int main() {
     } else if (op == "pan") {
       std::string d;
       in >> d;
-      cmd.panStep(d == "up" ? PanDirection::Up : d == "down" ? PanDirection::Down : d == "left" ? PanDirection::Left
-                                                                                               : PanDirection::Right);
+      cmd.panStep(d == "up"     ? PanDirection::Up
+                  : d == "down" ? PanDirection::Down
+                  : d == "left" ? PanDirection::Left
+                                : PanDirection::Right);
     } else if (op == "centre") {
       cmd.centre();
     } else if (op == "numbers") {
