@@ -4,9 +4,8 @@
 // smoothing or frame (on a high-density screen each pixel as a block of whole
 // screen pixels), and reports the mouse over it.
 //
-// At a scale of one the control paints the raster's own pixels, through an
-// image that shares their memory: nothing is converted or copied on the way
-// but the copy into the window.
+// Painting is a plain copy into the window of an image kept in the window's
+// own pixel format, brought up to date once per change of the raster.
 //
 // Its description for screen readers is made only when one asks for it, and
 // at most once per change of the picture: making it costs more than a redraw,
@@ -53,14 +52,12 @@ class PictureWidget : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  // The image painted: the raster's own pixels at a scale of one, a copy
-  // enlarged to whole blocks above it.
+  // The image painted, each pixel a scale × scale block.
   const QImage& shownImage(int scale);
 
   const Raster& raster_;
   QImage image_;
-  const void* imagePixels_ = nullptr;  // the raster's memory the image shares
-  std::uint64_t imageVersion_ = 0;     // the raster's version the enlarged copy shows
+  std::uint64_t imageVersion_ = 0;  // the raster's version the image shows
   int imageScale_ = 0;
   // The raster's version when last painted (or asked to be), to skip a
   // repaint that would show the same pixels.

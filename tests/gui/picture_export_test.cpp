@@ -250,7 +250,9 @@ TEST(PngFile, ReadsBackAsThePicturesPixelsWithTheFewestBitsThatHoldItsColours) {
       EXPECT_EQ(static_cast<int>(png[25]), c.depth == 0 ? 2 : 3);        // colour type: true colour or palette
       const QImage read = QImage::fromData(png, "png");
       ASSERT_EQ(read.size(), QSize(Raster::Width * n, Raster::Height * n));
-      if (c.depth) EXPECT_EQ(read.format(), QImage::Format_Indexed8);
+      if (c.depth) {
+        EXPECT_EQ(read.format(), QImage::Format_Indexed8);
+      }
       int wrong = 0;
       for (int y = 0; y < read.height(); ++y)
         for (int x = 0; x < read.width(); ++x) wrong += read.pixel(x, y) != ui::toQRgb(picture.pixel(x / n, y / n));
