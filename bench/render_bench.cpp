@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QColor>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
 #include <QLine>
 #include <QPainter>
@@ -21,84 +21,22 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_program.h"
+#include "bench/bench_tables.h"
 #include "plot/render.h"
+#include "tests/support/isolation.h"
 
 namespace {
 
 using graf::Color;
 using graf::PlotState;
 using graf::Raster;
+using graf::bench::fullTable;
+using graf::bench::Table;
+using graf::bench::Tables;
 
 constexpr Color FaceColor = 0xF0F0F0;
 
-// 50 functions of all four kinds in turn, coefficients ±100 with the signs
-// varying from function to function, sampled every 0.1: most curves leave
-// the picture at once.
-PlotState fullTable(int zoom) {
-  PlotState st;
-  st.view.ZoomFactor = zoom;
-  st.settings.SampleStep = 0.1;
-  st.table.FunctionCount = graf::MaxFunctions;
-  for (int i = 1; i <= graf::MaxFunctions; ++i) {
-    st.table.FunctionKind[i] = graf::Kinds[static_cast<std::size_t>((i - 1) % 4)].kind;
-    st.table.CoefA[i] = (i & 1) ? 100 : -100;
-    st.table.CoefB[i] = (i & 2) ? 100 : -100;
-    st.table.CoefC[i] = (i & 4) ? 100 : -100;
-  }
-  return st;
-}
-
-// 50 curves with A = ±100 that all cross the picture near the origin at
-// every zoom: B and C within a few units, so each curve runs from the top or
-// bottom edge to the other in a few columns.
-PlotState steepTable(int zoom) {
-  PlotState st;
-  st.view.ZoomFactor = zoom;
-  st.settings.SampleStep = 0.1;
-  st.table.FunctionCount = graf::MaxFunctions;
-  for (int i = 1; i <= graf::MaxFunctions; ++i) {
-    st.table.FunctionKind[i] = graf::Kinds[static_cast<std::size_t>((i - 1) % 4)].kind;
-    st.table.CoefA[i] = (i & 1) ? 100 : -100;
-    st.table.CoefB[i] = ((i * 7) % 11 - 5) * 0.5 / zoom;
-    st.table.CoefC[i] = ((i * 5) % 9 - 4) * 0.5 / zoom;
-  }
-  return st;
-}
-
-// 50 gentle curves that stay inside the picture over its whole width at the
-// given zoom (the coefficients are scaled with it): every sample is drawn,
-// the most work per sample.
-PlotState flatTable(int zoom) {
-  PlotState st;
-  st.view.ZoomFactor = zoom;
-  st.settings.SampleStep = 0.1;
-  st.table.FunctionCount = graf::MaxFunctions;
-  const double z = zoom;
-  for (int i = 1; i <= graf::MaxFunctions; ++i) {
-    const double t = (i - 25.5) / 25.0;  // −1 .. 1 over the table
-    const graf::Kind kind = graf::Kinds[static_cast<std::size_t>((i - 1) % 4)].kind;
-    st.table.FunctionKind[i] = kind;
-    switch (kind) {
-      case graf::Kind::Linear: st.table.CoefA[i] = 0.3 * t, st.table.CoefB[i] = 20 * t / z; break;
-      case graf::Kind::Quadratic:
-        st.table.CoefA[i] = 0.005 * t * z, st.table.CoefB[i] = 0.1 * t, st.table.CoefC[i] = -20 * t / z;
-        break;
-      case graf::Kind::Quadratic2:
-        st.table.CoefA[i] = -0.004 * t * z, st.table.CoefB[i] = 5 * t / z, st.table.CoefC[i] = 20 * t / z;
-        break;
-      case graf::Kind::AbsoluteValue:
-        st.table.CoefA[i] = 0.25 * t, st.table.CoefB[i] = -5 * t / z, st.table.CoefC[i] = -20 * t / z;
-        break;
-    }
-  }
-  return st;
-}
-
-struct Table {
-  const char* name;
-  PlotState (*make)(int zoom);
-};
-constexpr Table Tables[] = {{"mixed", fullTable}, {"steep", steepTable}, {"flat", flatTable}};
 constexpr int Zooms[] = {1, 2, 4, 8};
 
 struct Segment {
@@ -367,9 +305,12 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
+  // The program's windows read and write their files in a folder of their own.
+  graf::testing::isolateProcess();
+  QApplication app(argc, argv);
   RatioReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
+  graf::bench::closeProgram();
   std::printf("\n");
   for (const Table& t : Tables)
     for (int zoom : Zooms) {
@@ -380,6 +321,14 @@ int main(int argc, char** argv) {
   reporter.printRatio("drawing only 8x, ours / QPainter", "BM_OurSameSegments/8", "BM_QPainterSameSegments/mixed/8", 1.0);
   reporter.printRatio("drawing only 1x, ours / QPainter", "BM_OurSameSegments/1", "BM_QPainterSameSegments/mixed/1", 1.0);
   reporter.printRatio("far segment / short segment", "BM_FarSegment", "BM_ShortSegment", 2.0);
+  for (const Table& t : Tables) {
+    const std::string what = std::string("F5 in the window ") + t.name + " / full redraw 1x";
+    reporter.printRatio(what.c_str(), std::string("BM_WindowRedraw/") + t.name,
+                        std::string("BM_FullRedraw/") + t.name + "/1", 1.5);
+  }
+  reporter.printRatio("load of 49 / F5 in the window", "BM_LoadSet/49", "BM_WindowRedraw/mixed", 3.0);
+  reporter.printRatio("load of 50 / F5 in the window", "BM_LoadSet/50", "BM_WindowRedraw/mixed", 4.0);
+  reporter.printRatio("PNG at scale 1 / load only", "BM_ExportPng/1", "BM_ExportLoadOnly", 1.5);
   benchmark::Shutdown();
   return 0;
 }

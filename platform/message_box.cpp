@@ -27,6 +27,10 @@ void MessageBoxNotifier::beep() {
 }
 
 void MessageBoxNotifier::message(MessageType type, const std::string& text) {
+  if (answerer_) {
+    answerer_(type, text);
+    return;
+  }
   QMessageBox box(messageIcon(type), QString::fromUtf8(messageTitle(type)), QString::fromStdString(text),
                   QMessageBox::Ok, parent_.data());
   box.setDefaultButton(QMessageBox::Ok);

@@ -25,6 +25,11 @@ class MessageBoxNotifier : public Notifier {
   void setParentWindow(QWidget* window) { parent_ = window; }
   // Replaces the sound of beep(); an empty function restores the system beep.
   void setBeeper(std::function<void()> beeper) { beeper_ = std::move(beeper); }
+  // Replaces the boxes by a function that takes each message and answers at
+  // once (a benchmark's user); an empty function restores the boxes.
+  void setAnswerer(std::function<void(MessageType, const std::string&)> answerer) {
+    answerer_ = std::move(answerer);
+  }
 
   void beep() override;
   // Shows the box and waits for its OK.
@@ -33,6 +38,7 @@ class MessageBoxNotifier : public Notifier {
  private:
   QPointer<QWidget> parent_;
   std::function<void()> beeper_;
+  std::function<void(MessageType, const std::string&)> answerer_;
 };
 
 }  // namespace graf::platform

@@ -262,7 +262,7 @@ void Tfoablak::createControls() {
   // first column.
   Image1->lower();
   Image1->setAccessibleName(QStringLiteral("A függvények képe"));
-  describePicture();
+  Image1->setDescriber([this] { return QString::fromStdString(graf::PictureDescription(cmd_.state())); });
   connect(Image1, &graf::ui::PictureWidget::mouseMoved, this, &Tfoablak::Image1MouseMove);
   connect(Image1, &graf::ui::PictureWidget::clicked, this, &Tfoablak::Image1Click);
 
@@ -539,14 +539,7 @@ void Tfoablak::setWheelDirectionVertical(bool vertical) {
 
 void Tfoablak::setRepeatInterval(int ms) { Timer1->setInterval(ms); }
 
-void Tfoablak::pictureChanged() {
-  Image1->update();
-  describePicture();
-}
-
-void Tfoablak::describePicture() {
-  Image1->setAccessibleDescription(QString::fromStdString(graf::PictureDescription(cmd_.state())));
-}
+void Tfoablak::pictureChanged() { Image1->pictureChanged(); }
 
 // --- Reactions ---
 

@@ -148,8 +148,6 @@ class Tfoablak : public QWidget, public graf::MainWindowListener {
   void NevjegyExecute();
 
  private:
-  // The picture's description for screen readers, from what it shows now.
-  void describePicture();
   void createControls();
   void createActions();
   void createMenu();

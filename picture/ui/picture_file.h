@@ -23,8 +23,16 @@ QImage toQImage(const Raster& picture);
 // picture has more than 256 colours.
 QImage toIndexedImage(const Raster& picture, int scale = 1);
 
+// The zlib level of the PNG files.
+inline constexpr int PngZlibLevel = 1;
+
+// The picture as a PNG of its palette, 4 bits a pixel where it holds at most
+// 16 colours and 8 where at most 256, each pixel a scale × scale block;
+// empty when it holds more colours than that.
+QByteArray encodePalettePng(const Raster& picture, int scale = 1);
+
 // The bytes of the picture file in the given format, each pixel a scale ×
-// scale block; a PNG is an 8-bit palette image whenever the colours fit.
+// scale block; a PNG is a palette image whenever the colours fit.
 QByteArray encodePicture(const Raster& picture, PictureFormat format, int scale = 1);
 
 // Replaces `path` by a complete picture file in the given format; on failure

@@ -2,13 +2,18 @@
 // A function set saved and loaded back through the running program's own
 // windows: the main window's table, fields, picture and the list all return.
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "functionlist/ui/tfuggvenyablak.h"
+#include "functionsets/ui/tbetoltesablak.h"
 #include "functionsets/ui/ttoltmentablak.h"
 #include "tests/gui/gui_fixture.h"
+#include "tests/support/sample_sets.h"
 
 namespace graf::testing {
 namespace {
@@ -70,6 +75,71 @@ TEST_F(FunctionSets, SavedSetComesBackIntoTheRunningProgram) {
   press("Button4");  // "Betöltés OK"
   EXPECT_TRUE(w->isEnabled());
   EXPECT_EQ(pictureDifferences(), 0);
+}
+
+
+// The positions the progress bar was painted at, in order.
+class BarPaints : public QObject {
+ public:
+  explicit BarPaints(QProgressBar* bar) : bar_(bar) { bar_->installEventFilter(this); }
+  std::vector<int> positions;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) positions.push_back(bar_->value());
+    return false;
+  }
+
+ private:
+  QProgressBar* bar_;
+};
+
+// While a load draws, the bar is painted at most once a frame (16 ms),
+// however many functions move it, and the window shows the bar's last
+// position before it closes.
+TEST_F(FunctionSets, TheProgressBarIsPaintedAtTheScreensPaceAndShowsItsLastPosition) {
+  const struct {
+    int count;
+    int last;  // 50 div n per function read, then the rest divided by the functions counted, per function drawn
+    bool maximum;
+  } cases[] = {{49, 98, false}, {50, 100, true}, {7, 91, false}};
+  openWindow();
+  QProgressBar* bar = app->progressWindow().findChild<QProgressBar*>();
+  ASSERT_NE(bar, nullptr);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.count);
+    std::vector<SampleFunction> fns = fiftyFunctions();
+    fns.resize(static_cast<std::size_t>(c.count));
+    const std::vector<std::uint8_t> record = setRecord(fns);
+    QFile file(QStringLiteral("halmaz.fv"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(record.data()), static_cast<qint64>(record.size()));
+    file.close();
+    window().openDialog = [] { return QDir::current().absoluteFilePath("halmaz.fv"); };
+    // The progress window already on the screen, as on a slow load, so that
+    // every paint of the load reaches it.
+    app->progressWindow().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&app->progressWindow()));
+    QCoreApplication::processEvents();
+    BarPaints paints(bar);
+    QElapsedTimer clock;
+    clock.start();
+    press("Button2");  // "Tölt"
+    const qint64 ms = clock.elapsed();
+    EXPECT_EQ(st().table.FunctionCount, c.count);
+    EXPECT_EQ(app->progressWindow().progressPosition(), c.last);
+    EXPECT_FALSE(app->progressWindow().isVisible());
+    ASSERT_FALSE(paints.positions.empty());
+    EXPECT_EQ(paints.positions.back(), c.last);
+    // One paint a frame, one or two when a message box lets the event loop
+    // run, and the last position.
+    EXPECT_LE(static_cast<qint64>(paints.positions.size()), 3 + ms / ui::Tbetoltesablak::FrameMs)
+        << "in " << ms << " ms";
+    if (c.maximum) {
+      EXPECT_EQ(boxes.take(), std::vector<SeenBox>{box("Information", "Függvényábrázolási maximum elérve!",
+                                                         QMessageBox::Information)});
+    }
+  }
 }
 
 }  // namespace

@@ -15,6 +15,9 @@
 #include <memory>
 
 #include "picture/ui/picture_dialog.h"
+#include "picture/ui/picture_file.h"
+#include <QBuffer>
+#include <QImageWriter>
 #include "tests/gui/gui_fixture.h"
 #include "tests/support/file_limits.h"
 #include "tests/support/program_run.h"
@@ -209,6 +212,64 @@ TEST_F(PictureExport, AFullDiskOrAPipeKeepsWhatWasThere) {
   EXPECT_EQ(read("regi.bmp"), saved);
   EXPECT_EQ(folderListing("."), "cso.bmp regi.bmp");
   EXPECT_TRUE(std::filesystem::is_fifo("cso.bmp"));
+}
+
+
+// A PNG holds a palette of the picture's colours: 4 bits a pixel up to 16
+// colours, 8 up to 256, true colour beyond. Whatever its bytes, it reads back
+// as exactly the picture's pixels, each as a block of the scale, and as the
+// pixels of the palette image Qt itself writes.
+TEST(PngFile, ReadsBackAsThePicturesPixelsWithTheFewestBitsThatHoldItsColours) {
+  const struct {
+    int colours;
+    int depth;  // the bits of a pixel in the file; 0 for true colour
+  } cases[] = {{1, 4}, {3, 4}, {16, 4}, {17, 8}, {256, 8}, {257, 0}};
+  for (const auto& c : cases) {
+    // White, a line drawn as the program draws, and the other colours in
+    // stripes, each also in its own pixel of the top row so that none is
+    // drawn over.
+    Raster picture;
+    picture.create();
+    const int others = c.colours - 2;
+    for (int k = 0; k < others; ++k) {
+      const auto colour = static_cast<Color>(k * 0x010101 % 0xFFFFFF + k / 255);
+      for (int y = 1 + (k * 37) % 50; y < Raster::Height; y += 53)
+        for (int x = k % 11; x < Raster::Width; x += 13 + k % 5) picture.setPixel(x, y, colour);
+      picture.setPixel(k, 0, colour);
+    }
+    if (c.colours > 1) {
+      picture.setPenColor(0xF04020);
+      picture.moveTo(-5, 7);
+      picture.lineTo(400, 300);
+    }
+    for (const int n : {1, 3}) {
+      SCOPED_TRACE(::testing::Message() << c.colours << " colours, scale " << n);
+      const QByteArray png = ui::encodePicture(picture, PictureFormat::Png, n);
+      ASSERT_GT(png.size(), 33);
+      EXPECT_EQ(static_cast<int>(png[24]), c.depth == 0 ? 8 : c.depth);  // IHDR: bits per sample
+      EXPECT_EQ(static_cast<int>(png[25]), c.depth == 0 ? 2 : 3);        // colour type: true colour or palette
+      const QImage read = QImage::fromData(png, "png");
+      ASSERT_EQ(read.size(), QSize(Raster::Width * n, Raster::Height * n));
+      if (c.depth) {
+        EXPECT_EQ(read.format(), QImage::Format_Indexed8);
+      }
+      int wrong = 0;
+      for (int y = 0; y < read.height(); ++y)
+        for (int x = 0; x < read.width(); ++x) wrong += read.pixel(x, y) != ui::toQRgb(picture.pixel(x / n, y / n));
+      EXPECT_EQ(wrong, 0);
+
+      // Qt's own PNG of the palette image (or of the true-colour one).
+      QByteArray qtPng;
+      QBuffer buffer(&qtPng);
+      buffer.open(QIODevice::WriteOnly);
+      QImage source = ui::toIndexedImage(picture, n);
+      if (source.isNull())
+        source = ui::toQImage(picture).scaled(Raster::Width * n, Raster::Height * n);
+      ASSERT_TRUE(QImageWriter(&buffer, "png").write(source));
+      EXPECT_TRUE(QImage::fromData(qtPng, "png").convertToFormat(QImage::Format_RGB32) ==
+                  read.convertToFormat(QImage::Format_RGB32));
+    }
+  }
 }
 
 }  // namespace

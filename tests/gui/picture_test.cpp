@@ -2,6 +2,8 @@
 // The picture and what moves it: the painted picture, the held pan buttons
 // with their repeat timer, the wheel over any control, the cursor and the
 // coordinate read-out, and the text drawn on the picture.
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QTimer>
@@ -194,6 +196,56 @@ TEST(RasterText, DrawsCrispGlyphsInTheTextColourOverAnOptionalBox) {
     EXPECT_EQ(other, 0);
     EXPECT_EQ(glyph + box, c.opaque ? w * h : glyph);
   }
+}
+
+
+// The control paints only a picture whose pixels changed, and says in words
+// what it shows only when asked, making the words once per change.
+TEST(PictureWidget, PaintsOnlyChangedPixelsAndDescribesOnlyWhenAsked) {
+  Raster raster;
+  raster.create();
+  ui::PictureWidget picture(raster);
+  int described = 0;
+  picture.setDescriber([&] { return QStringLiteral("leírás %1").arg(++described); });
+  int paints = 0;
+  struct PaintCounter : QObject {
+    int& n;
+    explicit PaintCounter(int& count) : n(count) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+      if (e->type() == QEvent::Paint) ++n;
+      return false;
+    }
+  } counter(paints);
+  picture.installEventFilter(&counter);
+  picture.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&picture));
+  QCoreApplication::processEvents();
+  const auto description = [&] {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&picture);
+    return face ? face->text(QAccessible::Description) : QString();
+  };
+
+  paints = 0;
+  picture.pictureChanged();  // nothing drawn
+  QCoreApplication::processEvents();
+  EXPECT_EQ(paints, 0);
+  raster.setPenColor(0x0000FF);
+  raster.moveTo(0, 0);
+  raster.lineTo(100, 50);
+  picture.pictureChanged();
+  picture.pictureChanged();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(paints, 1);
+  EXPECT_EQ(picture.grab().toImage().pixel(50, 25), qRgb(255, 0, 0));
+
+  EXPECT_EQ(described, 0) << "no one asked";
+  EXPECT_EQ(description(), QStringLiteral("leírás 1"));
+  EXPECT_EQ(description(), QStringLiteral("leírás 1"));
+  raster.lineTo(0, 50);
+  picture.pictureChanged();
+  picture.pictureChanged();
+  EXPECT_EQ(described, 1);
+  EXPECT_EQ(description(), QStringLiteral("leírás 2"));
 }
 
 }  // namespace
