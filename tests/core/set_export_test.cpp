@@ -359,12 +359,12 @@ TEST_F(ExportCommands, OnePictureRefusedWritesNothingAndSaysWhy) {
   files.unwritable["tele/kep.png"] = "írási hiba (No space left on device)";
   files.unwritable["tele/kep.svg"] = "írási hiba (No space left on device)";
   const std::vector<std::tuple<const char*, const char*, const char*>> cases = {
-      {"kep.png", "hibas.fv", "hibas.fv: A függvényeket tartalmazó fájl hibás!\n"},
-      {"kep.png", "titkos.fv", "titkos.fv: nem olvasható: nincs hozzá jogosultság\n"},
-      {"kep.png", "nincs.fv", "nincs.fv: nem olvasható: a fájl nem létezik\n"},
-      {"kep.jpg", "jo.fv", "kep.jpg: a kép neve \".bmp\", \".png\", \".svg\" vagy \".pdf\" végű legyen\n"},
-      {"tele/kep.png", "jo.fv", "tele/kep.png: a kép nem írható: írási hiba (No space left on device)\n"},
-      {"tele/kep.svg", "jo.fv", "tele/kep.svg: a kép nem írható: írási hiba (No space left on device)\n"},
+      {"kep.png", "hibas.fv", "grafolin: hibas.fv: A függvényeket tartalmazó fájl hibás!\n"},
+      {"kep.png", "titkos.fv", "grafolin: titkos.fv: nem olvasható: nincs hozzá jogosultság\n"},
+      {"kep.png", "nincs.fv", "grafolin: nincs.fv: nem olvasható: a fájl nem létezik\n"},
+      {"kep.jpg", "jo.fv", "grafolin: kep.jpg: a kép neve \".bmp\", \".png\", \".svg\" vagy \".pdf\" végű legyen\n"},
+      {"tele/kep.png", "jo.fv", "grafolin: tele/kep.png: a kép nem írható: írási hiba (No space left on device)\n"},
+      {"tele/kep.svg", "jo.fv", "grafolin: tele/kep.svg: a kép nem írható: írási hiba (No space left on device)\n"},
   };
   for (const auto& [picture, set, message] : cases) {
     std::ostringstream e;
@@ -379,7 +379,7 @@ TEST_F(ExportCommands, TheMaximumMessageIsANoteAndThePictureIsWritten) {
   const auto full = plotAndSave(typed(fiftyFunctions()));
   files.sets.files["teli.fv"] = full;
   EXPECT_EQ(exportPicture(PlotState{}, files, "teli.png", "teli.fv", err), kExportDone);
-  EXPECT_EQ(err.str(), "teli.fv: Függvényábrázolási maximum elérve!\n");
+  EXPECT_EQ(err.str(), "grafolin: teli.fv: Függvényábrázolási maximum elérve!\n");
   ASSERT_TRUE(files.pictures.count("teli.png"));
   EXPECT_EQ(files.pictures.at("teli.png").second, pixelsOf(pic));
 }
@@ -399,10 +399,10 @@ TEST_F(ExportCommands, AFolderGetsOneLinePerSetAndGoesOnAfterARefusal) {
             "a.fv: kiírva: kepek/a.png\n"
             "masik/b.FV: kiírva: kepek/b.png\n");
   EXPECT_EQ(err.str(),
-            "hibas.fv: elutasítva: A függvényeket tartalmazó fájl hibás!\n"
-            "nincs.fv: elutasítva: nem olvasható: a fájl nem létezik\n"
-            "masik/a.fv: elutasítva: a(z) kepek/a.png képet már egy korábbi halmaz írta ebben a futásban\n"
-            "c.fv: elutasítva: a(z) kepek/c.png kép nem írható: nincs hozzá jogosultság\n");
+            "grafolin: hibas.fv: elutasítva: A függvényeket tartalmazó fájl hibás!\n"
+            "grafolin: nincs.fv: elutasítva: nem olvasható: a fájl nem létezik\n"
+            "grafolin: masik/a.fv: elutasítva: a(z) kepek/a.png képet már egy korábbi halmaz írta ebben a futásban\n"
+            "grafolin: c.fv: elutasítva: a(z) kepek/c.png kép nem írható: nincs hozzá jogosultság\n");
   ASSERT_EQ(files.pictures.size(), 2u);
   for (const auto& [path, picture] : files.pictures) {
     EXPECT_EQ(picture.first, PictureFormat::Png) << path;
@@ -433,8 +433,8 @@ TEST_F(ExportCommands, AFolderThatCannotBeMadeRefusesEverySetByName) {
   files.folderProblem = "nem mappa";
   EXPECT_EQ(exportFolder(PlotState{}, files, "kepek", {"a.fv", "b.fv"}, out, err), kExportRefused);
   EXPECT_EQ(err.str(),
-            "a.fv: elutasítva: a(z) kepek mappa nem használható: nem mappa\n"
-            "b.fv: elutasítva: a(z) kepek mappa nem használható: nem mappa\n");
+            "grafolin: a.fv: elutasítva: a(z) kepek mappa nem használható: nem mappa\n"
+            "grafolin: b.fv: elutasítva: a(z) kepek mappa nem használható: nem mappa\n");
   EXPECT_TRUE(files.pictures.empty());
 }
 
@@ -568,7 +568,7 @@ TEST_F(ExportCommands, ThreadsChangeNothingThatCanBeSeen) {
       firstPictures = files.pictures;
       // The earlier of two sets of one name writes; a refused one leaves the
       // name to the next.
-      EXPECT_NE(firstErr.find("masik/a.fv: elutasítva: a(z) kepek/a.png képet már"), std::string::npos);
+      EXPECT_NE(firstErr.find("grafolin: masik/a.fv: elutasítva: a(z) kepek/a.png képet már"), std::string::npos);
       EXPECT_NE(firstOut.find("harmadik/hibas.fv: kiírva: kepek/hibas.png\n"), std::string::npos);
       EXPECT_EQ(files.pictures.at("kepek/a.png").second, goodPixels);
       continue;
