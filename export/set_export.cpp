@@ -250,20 +250,26 @@ int exportFolder(const PlotState& start, ExportFiles& files, const std::string& 
   };
 
   // Pictures staged and not yet in place, with what their lines will say.
+  // The lock guards these alone: a commit runs without it, so the other
+  // threads go on drawing meanwhile.
   std::mutex commitLock;
   std::size_t waiting = 0;
   std::chrono::steady_clock::time_point firstWaiting;
   std::map<std::size_t, std::string> writtenText;  // by ticket: the set's index
-  const auto commit = [&] {  // commitLock held
+  const auto commit = [&] {
     for (const auto& [ticket, reason] : files.commitPictures()) {
+      std::string text;
+      {
+        const std::lock_guard<std::mutex> hold(commitLock);
+        text = std::move(writtenText[ticket]);
+        writtenText.erase(ticket);
+      }
       const std::string picturePath = files.inFolder(folder, pictureNameForSet(setPaths[ticket]));
       if (reason.empty())
-        finish(ticket, true, writtenText[ticket]);
+        finish(ticket, true, text);
       else
         finish(ticket, false, refusal(ticket, "a(z) " + files.shownPath(picturePath) + " kép nem írható: " + reason));
-      writtenText.erase(ticket);
     }
-    waiting = 0;
   };
 
   std::mutex folderLock;
@@ -326,10 +332,15 @@ int exportFolder(const PlotState& start, ExportFiles& files, const std::string& 
           continue;
         }
         nameWritten = true;
-        const std::lock_guard<std::mutex> hold(commitLock);
-        const auto now = std::chrono::steady_clock::now();
-        if (waiting++ == 0) firstWaiting = now;
-        if (waiting >= kBatchFiles || now - firstWaiting >= kBatchWait) commit();
+        bool due = false;
+        {
+          const std::lock_guard<std::mutex> hold(commitLock);
+          const auto now = std::chrono::steady_clock::now();
+          if (waiting++ == 0) firstWaiting = now;
+          due = waiting >= kBatchFiles || now - firstWaiting >= kBatchWait;
+          if (due) waiting = 0;
+        }
+        if (due) commit();
       }
     }
   };
@@ -339,10 +350,7 @@ int exportFolder(const PlotState& start, ExportFiles& files, const std::string& 
   for (unsigned t = 1; t < workers; ++t) threads.emplace_back(work);
   work();
   for (std::thread& t : threads) t.join();
-  {
-    const std::lock_guard<std::mutex> hold(commitLock);
-    commit();
-  }
+  commit();
   if (progress) progress->clear();
   // A folder that holds none of the pictures is not left behind.
   if (!anyWritten) files.removeMadeFolders();
