@@ -149,8 +149,8 @@ std::string pictureNameForSet(std::string_view setPath) {
   return std::string(name) + ".png";
 }
 
-bool ExportFiles::stagePicture(std::size_t ticket, const std::string& path, PictureFormat format,
-                               const Raster& picture, int scale, std::string& reason) {
+bool ExportFiles::stagePicture(std::size_t ticket, const std::string& path, PictureFormat format, const Raster& picture,
+                               int scale, std::string& reason) {
   if (!writePicture(path, format, picture, scale, reason)) return false;
   const std::lock_guard<std::mutex> hold(stagedLock_);
   staged_.emplace_back(ticket, std::string());
@@ -198,9 +198,9 @@ constexpr auto kBatchWait = std::chrono::milliseconds(300);
 }  // namespace
 
 int exportFolder(const PlotState& start, ExportFiles& files, const std::string& folder,
-                 const std::vector<std::string>& setPaths, std::ostream& out, std::ostream& err,
-                 const ExportView& view, unsigned workers,
-                 const std::function<std::unique_ptr<TextRenderer>()>& textFor, ExportProgress* progress) {
+                 const std::vector<std::string>& setPaths, std::ostream& out, std::ostream& err, const ExportView& view,
+                 unsigned workers, const std::function<std::unique_ptr<TextRenderer>()>& textFor,
+                 ExportProgress* progress) {
   // Sets that would write the same picture (two folders, one name) are drawn
   // one after the other by one thread, in the given order: a later one never
   // replaces what an earlier one wrote. Each group is one task.

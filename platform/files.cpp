@@ -405,8 +405,10 @@ NewFile createWholeFileNative(const QByteArray& target, const QByteArray& data, 
       } else {
         ::close(claim);
         cause = ::rename(p.temporary.constData(), target.constData()) == 0 ? 0 : errno;
-        if (cause == 0) p.temporary.clear();
-        else ::unlink(target.constData());
+        if (cause == 0)
+          p.temporary.clear();
+        else
+          ::unlink(target.constData());
       }
     }
   }
@@ -507,7 +509,8 @@ bool makeFoldersNative(const QByteArray& path, std::vector<QByteArray>* made, QS
     const QByteArray part = path.left(at);
     struct stat st {};
     if (::stat(part.constData(), &st) == 0) {
-      if (!S_ISDIR(st.st_mode)) return fail(at == path.size() ? QStringLiteral("nem mappa") : systemErrorReason(ENOTDIR));
+      if (!S_ISDIR(st.st_mode))
+        return fail(at == path.size() ? QStringLiteral("nem mappa") : systemErrorReason(ENOTDIR));
       continue;
     }
     if (::mkdir(part.constData(), 0777) != 0) {
@@ -659,8 +662,10 @@ PrivateRuntimeFolder::PrivateRuntimeFolder() {
 
 PrivateRuntimeFolder::~PrivateRuntimeFolder() {
   if (folder_.isEmpty()) return;
-  if (wasSet_) qputenv("XDG_RUNTIME_DIR", previous_);
-  else qunsetenv("XDG_RUNTIME_DIR");
+  if (wasSet_)
+    qputenv("XDG_RUNTIME_DIR", previous_);
+  else
+    qunsetenv("XDG_RUNTIME_DIR");
   // Made in this run, for this run alone: it goes with whatever it holds.
   std::error_code ignored;
   std::filesystem::remove_all(std::filesystem::path(folder_.toStdString()), ignored);

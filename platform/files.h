@@ -69,8 +69,7 @@ bool fileExists(const QString& path);
 
 // The same, for a name given as the system's own bytes (on Linux a file name
 // need not be valid UTF-8, and a QString cannot hold such a name).
-bool writeWholeFileNative(const QByteArray& name, const QByteArray& data, QString* error,
-                          const WriteRules& rules = {});
+bool writeWholeFileNative(const QByteArray& name, const QByteArray& data, QString* error, const WriteRules& rules = {});
 NewFile createWholeFileNative(const QByteArray& name, const QByteArray& data, QString* error);
 bool openRegularFileNative(const QByteArray& name, QFile& file, QString* error);
 bool readWholeFileNative(const QByteArray& name, qint64 maxBytes, QByteArray* data, QString* error);

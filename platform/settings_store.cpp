@@ -44,7 +44,7 @@ void makeReadOnly(QFile& file) {
     ::fchmod(fd, st.st_mode & 07555);
 #else
   QFile::setPermissions(kName, QFile::permissions(kName) & ~(QFileDevice::WriteOwner | QFileDevice::WriteUser |
-                                                              QFileDevice::WriteGroup | QFileDevice::WriteOther));
+                                                             QFileDevice::WriteGroup | QFileDevice::WriteOther));
 #endif
 }
 

@@ -5,15 +5,15 @@
 #include <QFileInfo>
 #include <chrono>
 #include <iostream>
-#include <utility>
 #include <memory>
+#include <utility>
 
 #include "export/set_export.h"
 #include "picture/ui/picture_file.h"
-#include "picture/ui/vector_picture.h"
-#include "platform/files.h"
 #include "picture/ui/raster_text.h"
+#include "picture/ui/vector_picture.h"
 #include "platform/clock_store.h"
+#include "platform/files.h"
 #include "platform/set_files.h"
 #include "platform/settings_store.h"
 #include "platform/user_folder.h"
@@ -54,8 +54,8 @@ class ExportFileSystem : public ExportFiles {
     }
     return written(platform::writeWholeFileNative(QByteArray::fromStdString(path), data, &why_), reason);
   }
-  bool stagePicture(std::size_t ticket, const std::string& path, PictureFormat format, const Raster& picture,
-                    int scale, std::string& reason) override {
+  bool stagePicture(std::size_t ticket, const std::string& path, PictureFormat format, const Raster& picture, int scale,
+                    std::string& reason) override {
     const QByteArray data = encodePicture(picture, format, scale);
     if (data.isEmpty()) {
       reason = "a képet nem sikerült elkészíteni";
@@ -276,7 +276,8 @@ std::optional<int> runExportCommand(const QCommandLineParser& parser) {
     const std::string picture = bytesOf(parser.value(kExportOption));
     const std::optional<PictureFormat> format = pictureFormatFor(picture);
     if (!format)
-      return usageError(QString::fromStdString(platform::escapedFileName(picture) + ": " + std::string(kPictureNameRule)));
+      return usageError(
+          QString::fromStdString(platform::escapedFileName(picture) + ": " + std::string(kPictureNameRule)));
     if (isDrawingFormat(*format) && parser.isSet(kScaleOption))
       return usageError(QStringLiteral("a --scale csak bitképhez és PNG-képhez adható meg: az SVG és a PDF "
                                        "rajz mérete tetszőlegesen nagyítható"));
@@ -294,9 +295,9 @@ std::optional<int> runExportCommand(const QCommandLineParser& parser) {
   }
   std::optional<TerminalProgress> progress;
   if (platform::isTerminal(2)) progress.emplace();
-  return exportFolder(start, files, bytesOf(parser.value(kExportDirOption)), bytesOf(sets), std::cout, std::cerr,
-                      *view, 0, [] { return std::make_unique<RasterTextRenderer>(); },
-                      progress ? &*progress : nullptr);
+  return exportFolder(
+      start, files, bytesOf(parser.value(kExportDirOption)), bytesOf(sets), std::cout, std::cerr, *view, 0,
+      [] { return std::make_unique<RasterTextRenderer>(); }, progress ? &*progress : nullptr);
 }
 
 }  // namespace graf::ui

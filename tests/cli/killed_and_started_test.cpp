@@ -2,8 +2,8 @@
 // The program's files against kills and starts: exports killed at any
 // moment leave each picture old or new and no temporary file, and a start of
 // the windows never removes a file of the user's, whatever its name.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>

@@ -120,7 +120,8 @@ TEST_F(NamesAndFiles, AFolderThatCouldNotBeFilledGoesAgain) {
     full = runGrafolinBytes({"--export-dir", "uj/melyebb", "jo.fv"});
   }
   EXPECT_EQ(full.exitCode, 1);
-  EXPECT_TRUE(full.err.startsWith("grafolin: jo.fv: elutasítva: a(z) uj/melyebb/jo.png kép nem írható: a fájl túl nagy"))
+  EXPECT_TRUE(
+      full.err.startsWith("grafolin: jo.fv: elutasítva: a(z) uj/melyebb/jo.png kép nem írható: a fájl túl nagy"))
       << full.err.toStdString();
   EXPECT_EQ(folderListing("."), "jo.fv");
 
@@ -228,8 +229,7 @@ TEST_F(NamesAndFiles, TheSystemsWordsOnlyInHungarian) {
   if (hungarian == static_cast<locale_t>(nullptr)) GTEST_SKIP() << "no hu_HU.UTF-8 locale here";
   const std::string own = ::strerror_l(ENOENT, hungarian);
   ::freelocale(hungarian);
-  const ProgramRun hu =
-      runGrafolinBytes({"--export", "nincs/kep.png", "jo.fv"}, {"LC_ALL=hu_HU.UTF-8", "LANGUAGE"});
+  const ProgramRun hu = runGrafolinBytes({"--export", "nincs/kep.png", "jo.fv"}, {"LC_ALL=hu_HU.UTF-8", "LANGUAGE"});
   EXPECT_EQ(hu.exitCode, 1);
   if (own == "No such file or directory")
     EXPECT_EQ(hu.err.toStdString(), sentence + "\n") << "the system has no Hungarian words";

@@ -227,7 +227,8 @@ TEST_F(VectorExport, AFileThatCannotBeWrittenKeepsWhatWasThere) {
     }
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.startsWith("grafolin: " + QString::fromLatin1(c.name) + ": a kép nem írható: ")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith("grafolin: " + QString::fromLatin1(c.name) + ": a kép nem írható: "))
+        << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(c.reason)) << run.err.toStdString();
     EXPECT_EQ(run.out, "");
   }

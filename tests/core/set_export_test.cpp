@@ -5,9 +5,11 @@
 // in-memory file system.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <mutex>
 #include <sstream>
+#include <utility>
 
 #include "functionsets/function_set.h"
 #include "export/no_windows.h"
@@ -438,6 +440,79 @@ TEST_F(ExportCommands, AFolderThatCannotBeMadeRefusesEverySetByName) {
   EXPECT_TRUE(files.pictures.empty());
 }
 
+
+// Pictures staged for one sync take their places at the commit; one that
+// cannot is refused with the reason, a folder that holds none is removed
+// again, and the progress follows every set and is taken away at the end.
+class StagingFiles : public MemoryFiles {
+ public:
+  std::map<std::string, std::string> failsAtCommit;  // path → reason
+  std::vector<std::pair<std::size_t, std::string>> staged;
+  int removals = 0;
+  bool stagePicture(std::size_t ticket, const std::string& path, PictureFormat format, const Raster& picture, int scale,
+                    std::string& reason) override {
+    if (!writePicture(path + ".staged", format, picture, scale, reason)) return false;
+    const std::lock_guard<std::mutex> hold(lock);
+    staged.emplace_back(ticket, path);
+    return true;
+  }
+  std::vector<std::pair<std::size_t, std::string>> commitPictures() override {
+    const std::lock_guard<std::mutex> hold(lock);
+    std::vector<std::pair<std::size_t, std::string>> results;
+    for (const auto& [ticket, path] : std::exchange(staged, {})) {
+      auto node = pictures.extract(path + ".staged");
+      if (failsAtCommit.count(path)) {
+        results.emplace_back(ticket, failsAtCommit.at(path));
+        continue;
+      }
+      node.key() = path;
+      pictures.insert(std::move(node));
+      results.emplace_back(ticket, "");
+    }
+    return results;
+  }
+  void removeMadeFolders() override { ++removals; }
+  std::string shownPath(const std::string& path) override { return "<" + path + ">"; }
+};
+
+class RecordedProgress : public ExportProgress {
+ public:
+  std::vector<std::size_t> done;
+  std::string last = "none";
+  void show(std::size_t d, std::size_t total, const std::string& current) override {
+    done.push_back(d);
+    EXPECT_EQ(total, 3u);
+    last = current;
+  }
+  void clear() override { last = "cleared"; }
+};
+
+TEST_F(ExportCommands, StagedPicturesTakeTheirPlacesAtTheCommitOrAreRefusedWithTheReason) {
+  StagingFiles staging;
+  staging.sets.files["a.fv"] = good;
+  staging.sets.files["b.fv"] = good;
+  staging.sets.files["c.fv"] = damaged;
+  staging.failsAtCommit["ki/b.png"] = "nincs elég hely a lemezen";
+  RecordedProgress progress;
+  EXPECT_EQ(exportFolder(PlotState{}, staging, "ki", {"a.fv", "b.fv", "c.fv"}, out, err, {}, 2, {}, &progress),
+            kExportRefused);
+  EXPECT_EQ(out.str(), "<a.fv>: kiírva: <ki/a.png>\n");
+  EXPECT_EQ(err.str(),
+            "grafolin: <b.fv>: elutasítva: a(z) <ki/b.png> kép nem írható: nincs elég hely a lemezen\n"
+            "grafolin: <c.fv>: elutasítva: A függvényeket tartalmazó fájl hibás!\n");
+  ASSERT_EQ(staging.pictures.size(), 1u);
+  EXPECT_EQ(staging.pictures.at("ki/a.png").second, goodPixels);
+  EXPECT_EQ(staging.removals, 0) << "the folder holds a picture";
+  std::sort(progress.done.begin(), progress.done.end());
+  EXPECT_EQ(progress.done, (std::vector<std::size_t>{1, 2, 3}));
+  EXPECT_EQ(progress.last, "cleared");
+
+  staging.failsAtCommit["ki/a.png"] = "nincs elég hely a lemezen";
+  std::ostringstream o, e;
+  EXPECT_EQ(exportFolder(PlotState{}, staging, "ki", {"a.fv", "b.fv"}, o, e), kExportRefused);
+  EXPECT_EQ(o.str(), "");
+  EXPECT_EQ(staging.removals, 1) << "a folder that holds no picture goes again";
+}
 
 // The views of the command line against the same program driven by its
 // buttons: load, the zoom button until the zoom shows, the pan buttons, "123".

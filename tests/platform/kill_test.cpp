@@ -120,7 +120,8 @@ TEST_F(KilledWrites, SettingsWritesLeaveAWholeReadOnlyFileAndNoTemporaryFile) {
         EXPECT_EQ(st.st_mode & 0222, 0u) << "writable after a kill";
         for (const QString& name : QDir(".").entryList(QDir::Files | QDir::Hidden)) {
           if (name == QString::fromLatin1(SettingsFileName)) continue;
-          EXPECT_TRUE(leftoverIsWhole(name.toStdString(), {{first.begin(), first.end()}, {second.begin(), second.end()}}))
+          EXPECT_TRUE(
+              leftoverIsWhole(name.toStdString(), {{first.begin(), first.end()}, {second.begin(), second.end()}}))
               << name.toStdString();
         }
       });

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/program_run.h"
 
-#include <QDir>
-#include <QFile>
-#include <QImageReader>
-#include <QProcess>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QProcess>
 
 #include <cstring>
 

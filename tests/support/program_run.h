@@ -32,8 +32,7 @@ enum class StandardOutput { Captured, FullDisk, Closed };
 // The same with arguments given as the system's bytes (a file name need not
 // be UTF-8), `environment` changes ("NAME=value" sets, "NAME" removes), and
 // standard output captured, on a full disk (/dev/full), or closed.
-ProgramRun runGrafolinBytes(const std::vector<std::string>& arguments,
-                            const std::vector<std::string>& environment = {},
+ProgramRun runGrafolinBytes(const std::vector<std::string>& arguments, const std::vector<std::string>& environment = {},
                             StandardOutput output = StandardOutput::Captured);
 
 // Writes a whole file; false when it could not.
