@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <map>
 #include <mutex>
 #include <set>
@@ -148,11 +149,25 @@ std::string pictureNameForSet(std::string_view setPath) {
   return std::string(name) + ".png";
 }
 
+bool ExportFiles::stagePicture(std::size_t ticket, const std::string& path, PictureFormat format, const Raster& picture,
+                               int scale, std::string& reason) {
+  if (!writePicture(path, format, picture, scale, reason)) return false;
+  const std::lock_guard<std::mutex> hold(stagedLock_);
+  staged_.emplace_back(ticket, std::string());
+  return true;
+}
+
+std::vector<std::pair<std::size_t, std::string>> ExportFiles::commitPictures() {
+  const std::lock_guard<std::mutex> hold(stagedLock_);
+  return std::exchange(staged_, {});
+}
+
 int exportPicture(const PlotState& start, ExportFiles& files, const std::string& picturePath,
                   const std::string& setPath, std::ostream& err, const ExportView& view) {
+  const std::string shownSet = files.shownPath(setPath), shownPicture = files.shownPath(picturePath);
   const std::optional<PictureFormat> format = pictureFormatFor(picturePath);
   if (!format) {
-    err << picturePath << ": " << kPictureNameRule << '\n';
+    err << kProgramPrefix << shownPicture << ": " << kPictureNameRule << '\n';
     return kExportRefused;
   }
   Raster picture;
@@ -160,23 +175,32 @@ int exportPicture(const PlotState& start, ExportFiles& files, const std::string&
   const bool asDrawing = isDrawingFormat(*format);
   std::string notes, reason;
   if (!renderSet(start, files, setPath, picture, view, notes, reason, asDrawing ? &drawing : nullptr)) {
-    err << setPath << ": " << reason << '\n';
+    err << kProgramPrefix << shownSet << ": " << reason << '\n';
     return kExportRefused;
   }
-  if (!notes.empty()) err << setPath << ": " << notes << '\n';
+  if (!notes.empty()) err << kProgramPrefix << shownSet << ": " << notes << '\n';
   const bool written = asDrawing ? files.writeDrawing(picturePath, *format, drawing, reason)
                                  : files.writePicture(picturePath, *format, picture, view.scale, reason);
   if (!written) {
-    err << picturePath << ": a kép nem írható: " << reason << '\n';
+    err << kProgramPrefix << shownPicture << ": a kép nem írható: " << reason << '\n';
     return kExportRefused;
   }
   return kExportDone;
 }
 
+namespace {
+
+// The pictures of a folder wait for one sync of the disk together: at most
+// this many, and at most this long, so that the report keeps moving.
+constexpr std::size_t kBatchFiles = 32;
+constexpr auto kBatchWait = std::chrono::milliseconds(300);
+
+}  // namespace
+
 int exportFolder(const PlotState& start, ExportFiles& files, const std::string& folder,
-                 const std::vector<std::string>& setPaths, std::ostream& out, std::ostream& err,
-                 const ExportView& view, unsigned workers,
-                 const std::function<std::unique_ptr<TextRenderer>()>& textFor) {
+                 const std::vector<std::string>& setPaths, std::ostream& out, std::ostream& err, const ExportView& view,
+                 unsigned workers, const std::function<std::unique_ptr<TextRenderer>()>& textFor,
+                 ExportProgress* progress) {
   // Sets that would write the same picture (two folders, one name) are drawn
   // one after the other by one thread, in the given order: a later one never
   // replaces what an earlier one wrote. Each group is one task.
@@ -190,10 +214,64 @@ int exportFolder(const PlotState& start, ExportFiles& files, const std::string& 
     }
   }
   struct Line {
+    bool finished = false;
     bool written = false;
     std::string text;
   };
   std::vector<Line> lines(setPaths.size());
+  const std::string shownFolder = files.shownPath(folder);
+
+  // The report: each line goes out once it and every line before it are
+  // finished, so the order is the given one whatever the threads do.
+  std::mutex reportLock;
+  std::size_t printed = 0, finishedCount = 0;
+  bool outFailed = false, anyWritten = false;
+  const auto finish = [&](std::size_t i, bool written, std::string text) {
+    const std::lock_guard<std::mutex> hold(reportLock);
+    lines[i] = {true, written, std::move(text)};
+    ++finishedCount;
+    anyWritten = anyWritten || written;
+    if (printed < lines.size() && lines[printed].finished && progress) progress->clear();
+    for (; printed < lines.size() && lines[printed].finished; ++printed) {
+      const Line& line = lines[printed];
+      if (line.written) {
+        out << line.text << '\n';
+        out.flush();
+        outFailed = outFailed || !out;
+      } else {
+        err << kProgramPrefix << line.text << '\n';
+        err.flush();
+      }
+    }
+    if (progress) progress->show(finishedCount, lines.size(), files.shownPath(setPaths[i]));
+  };
+  const auto refusal = [&](std::size_t i, const std::string& why) {
+    return files.shownPath(setPaths[i]) + ": elutasítva: " + why;
+  };
+
+  // Pictures staged and not yet in place, with what their lines will say.
+  // The lock guards these alone: a commit runs without it, so the other
+  // threads go on drawing meanwhile.
+  std::mutex commitLock;
+  std::size_t waiting = 0;
+  std::chrono::steady_clock::time_point firstWaiting;
+  std::map<std::size_t, std::string> writtenText;  // by ticket: the set's index
+  const auto commit = [&] {
+    for (const auto& [ticket, reason] : files.commitPictures()) {
+      std::string text;
+      {
+        const std::lock_guard<std::mutex> hold(commitLock);
+        text = std::move(writtenText[ticket]);
+        writtenText.erase(ticket);
+      }
+      const std::string picturePath = files.inFolder(folder, pictureNameForSet(setPaths[ticket]));
+      if (reason.empty())
+        finish(ticket, true, text);
+      else
+        finish(ticket, false, refusal(ticket, "a(z) " + files.shownPath(picturePath) + " kép nem írható: " + reason));
+    }
+  };
+
   std::mutex folderLock;
   bool folderTried = false, folderReady = false;
   std::string folderReason;
@@ -212,15 +290,14 @@ int exportFolder(const PlotState& start, ExportFiles& files, const std::string& 
       for (const std::size_t i : groups[g]) {
         const std::string& setPath = setPaths[i];
         const std::string picturePath = files.inFolder(folder, pictureNameForSet(setPath));
-        Line& line = lines[i];
-        const auto refuse = [&](const std::string& why) { line.text = setPath + ": elutasítva: " + why; };
+        const std::string shownPicture = files.shownPath(picturePath);
         if (nameWritten) {
-          refuse("a(z) " + picturePath + " képet már egy korábbi halmaz írta ebben a futásban");
+          finish(i, false, refusal(i, "a(z) " + shownPicture + " képet már egy korábbi halmaz írta ebben a futásban"));
           continue;
         }
         std::string notes, reason;
         if (!renderSet(start, files, setPath, picture, own, notes, reason)) {
-          refuse(reason);
+          finish(i, false, refusal(i, reason));
           continue;
         }
         bool ready;
@@ -236,17 +313,34 @@ int exportFolder(const PlotState& start, ExportFiles& files, const std::string& 
           why = folderReason;
         }
         if (!ready) {
-          refuse("a(z) " + folder + " mappa nem használható: " + why);
+          finish(i, false, refusal(i, "a(z) " + shownFolder + " mappa nem használható: " + why));
           continue;
         }
-        if (!files.writePicture(picturePath, PictureFormat::Png, picture, own.scale, reason)) {
-          refuse("a(z) " + picturePath + " kép nem írható: " + reason);
+        std::string line = files.shownPath(setPath) + ": kiírva: " + shownPicture;
+        if (!notes.empty()) line += " (" + notes + ")";
+        {
+          // The line is known before the picture can be put in place.
+          const std::lock_guard<std::mutex> hold(commitLock);
+          writtenText[i] = line;
+        }
+        if (!files.stagePicture(i, picturePath, PictureFormat::Png, picture, own.scale, reason)) {
+          {
+            const std::lock_guard<std::mutex> hold(commitLock);
+            writtenText.erase(i);
+          }
+          finish(i, false, refusal(i, "a(z) " + shownPicture + " kép nem írható: " + reason));
           continue;
         }
         nameWritten = true;
-        line.written = true;
-        line.text = setPath + ": kiírva: " + picturePath;
-        if (!notes.empty()) line.text += " (" + notes + ")";
+        bool due = false;
+        {
+          const std::lock_guard<std::mutex> hold(commitLock);
+          const auto now = std::chrono::steady_clock::now();
+          if (waiting++ == 0) firstWaiting = now;
+          due = waiting >= kBatchFiles || now - firstWaiting >= kBatchWait;
+          if (due) waiting = 0;
+        }
+        if (due) commit();
       }
     }
   };
@@ -256,11 +350,16 @@ int exportFolder(const PlotState& start, ExportFiles& files, const std::string& 
   for (unsigned t = 1; t < workers; ++t) threads.emplace_back(work);
   work();
   for (std::thread& t : threads) t.join();
+  commit();
+  if (progress) progress->clear();
+  // A folder that holds none of the pictures is not left behind.
+  if (!anyWritten) files.removeMadeFolders();
 
   bool anyRefused = false;
-  for (const Line& line : lines) {
-    (line.written ? out : err) << line.text << '\n';
-    anyRefused = anyRefused || !line.written;
+  for (const Line& line : lines) anyRefused = anyRefused || !line.written;
+  if (outFailed) {
+    err << kProgramPrefix << "a jelentés nem írható a szabványos kimenetre\n";
+    return kExportRefused;
   }
   return anyRefused ? kExportRefused : kExportDone;
 }

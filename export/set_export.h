@@ -8,10 +8,12 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "functionsets/load_save.h"
@@ -104,7 +106,42 @@ class ExportFiles {
   virtual bool makeFolder(const std::string& path, std::string& reason) = 0;
   // `folder`/`name`, with the platform's separator.
   virtual std::string inFolder(const std::string& folder, const std::string& name) = 0;
+
+  // For a folder of pictures: writes a picture that takes its place at the
+  // next commitPictures(), together with every picture staged since the last
+  // one, so that the disk is synced once for all of them instead of once per
+  // file. False with the reason when it cannot be written; nothing is left
+  // then. `ticket` comes back from commitPictures(). Called from several
+  // threads at once, for different paths. By default the picture is written
+  // at once.
+  virtual bool stagePicture(std::size_t ticket, const std::string& path, PictureFormat format, const Raster& picture,
+                            int scale, std::string& reason);
+  // Puts the staged pictures in place: for each ticket, in the order staged,
+  // an empty text when its picture is in place, or why it is not.
+  virtual std::vector<std::pair<std::size_t, std::string>> commitPictures();
+  // Removes, again, the folders that makeFolder made, each only while empty.
+  virtual void removeMadeFolders() {}
+  // A path as a report line shows it: nothing in it may pass for the end of
+  // a line or another line's words.
+  virtual std::string shownPath(const std::string& path) { return path; }
+
+ private:
+  std::mutex stagedLock_;
+  std::vector<std::pair<std::size_t, std::string>> staged_;
 };
+
+// How far a folder of pictures has come, for a person watching it.
+class ExportProgress {
+ public:
+  virtual ~ExportProgress() = default;
+  // `done` of `total` sets are finished, `current` (a path as shown) last.
+  virtual void show(std::size_t done, std::size_t total, const std::string& current) = 0;
+  // Takes the progress away: before each line of the report, and at the end.
+  virtual void clear() = 0;
+};
+
+// What every error line on the error output begins with.
+inline constexpr std::string_view kProgramPrefix = "grafolin: ";
 
 // Exit statuses of the commands.
 inline constexpr int kExportDone = 0;
@@ -112,8 +149,8 @@ inline constexpr int kExportRefused = 1;
 // A mistaken command line: an unknown option, a value that cannot be read.
 inline constexpr int kUsageError = 2;
 
-// grafolin --export PICTURE SET: writes nothing and reports on `err` when the
-// set is refused or the picture cannot be written. A name ending in ".svg"
+// grafolin --export PICTURE SET: writes nothing and reports on `err` (each
+// line after kProgramPrefix) when the set is refused or the picture cannot be written. A name ending in ".svg"
 // or ".pdf" gets the picture as a drawing, whose size the scale does not
 // change. The load's own message
 // boxes (the maximum of 50 functions) go to `err` as notes; the picture is
@@ -122,14 +159,19 @@ int exportPicture(const PlotState& start, ExportFiles& files, const std::string&
                   const std::string& setPath, std::ostream& err, const ExportView& view = {});
 
 // grafolin --export-dir FOLDER SET…: one line per set, in the given order, on
-// `out` for a written picture and on `err` for a refused one; goes on after a
-// refusal and returns kExportRefused when any set was refused. The sets are
-// drawn by `workers` threads (0: one per core); the lines and the status are
-// the same for any number of them. `textFor` gives each thread its own text
-// renderer when the view has numbers.
+// `out` for a written picture and on `err` for a refused one, each as soon as
+// its set and every one before it are finished (a written picture once it is
+// in place on the disk); goes on after a refusal and returns kExportRefused
+// when any set was refused, or when a line could not be written to `out` (a
+// full disk, a closed output). The sets are drawn by `workers` threads (0:
+// one per core); the lines and the status are the same for any number of
+// them. `textFor` gives each thread its own text renderer when the view has
+// numbers. A folder made for the pictures is removed again when none could
+// be put in it. `progress`, when given, follows the sets as they finish.
 int exportFolder(const PlotState& start, ExportFiles& files, const std::string& folder,
                  const std::vector<std::string>& setPaths, std::ostream& out, std::ostream& err,
                  const ExportView& view = {}, unsigned workers = 1,
-                 const std::function<std::unique_ptr<TextRenderer>()>& textFor = {});
+                 const std::function<std::unique_ptr<TextRenderer>()>& textFor = {},
+                 ExportProgress* progress = nullptr);
 
 }  // namespace graf

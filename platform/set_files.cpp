@@ -17,9 +17,6 @@ namespace graf::platform {
 
 namespace {
 
-// U+FFFD in UTF-8: what a file dialog or the command line shows for bytes of
-// a file name that are not UTF-8.
-const std::string kReplacementCharacter = "\xEF\xBF\xBD";
 const char kAmbiguous[] =
     "a fájl nevében UTF-8-ként nem olvasható bájtok állnak, és a mappában több fájl neve is így jelenik meg";
 
@@ -40,7 +37,9 @@ std::string escapedFileName(const std::string& name) {
   std::string out;
   for (std::size_t k = 0; k < name.size();) {
     const std::size_t n = utf8Length(name, k);
-    if (n == 0) {
+    const unsigned char first = static_cast<unsigned char>(name[k]);
+    // Control characters too: a name with a line break must not forge a line.
+    if (n == 0 || first < 0x20 || first == 0x7F) {
       char hex[5];
       std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned>(static_cast<unsigned char>(name[k])));
       out += hex;
@@ -54,31 +53,8 @@ std::string escapedFileName(const std::string& name) {
 }
 
 SetFileSystem::Native SetFileSystem::native(const std::string& path) const {
-  Native found{QByteArray::fromStdString(path), false};
-#if defined(Q_OS_UNIX)
-  struct stat st {};
-  if (path.find(kReplacementCharacter) == std::string::npos || ::lstat(found.name.constData(), &st) == 0)
-    return found;
-  // The name came through a text that could not hold its bytes: the one entry
-  // of its folder that reads like it is the file meant.
-  const std::size_t slash = path.rfind('/');
-  const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-  const QString wanted = QString::fromStdString(path.substr(folder.size()));
-  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
-  if (!dir) return found;
-  int matches = 0;
-  QByteArray match;
-  while (const dirent* entry = ::readdir(dir)) {
-    const QByteArray name(entry->d_name);
-    if (QFile::decodeName(name) == wanted) {
-      ++matches;
-      match = name;
-    }
-  }
-  ::closedir(dir);
-  if (matches == 1) found.name = QByteArray::fromStdString(folder) + match;
-  found.ambiguous = matches > 1;
-#endif
+  Native found;
+  found.name = nativeName(QByteArray::fromStdString(path), &found.ambiguous);
   return found;
 }
 

@@ -15,7 +15,8 @@
 
 namespace graf::platform {
 
-// `name` with every byte that is not part of valid UTF-8 written as \xNN.
+// `name` as messages show it: every byte that is not part of valid UTF-8,
+// and every control character (a line break, an escape), written as \xNN.
 std::string escapedFileName(const std::string& name);
 
 class SetFileSystem : public graf::SetFilePort {

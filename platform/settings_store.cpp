@@ -7,26 +7,46 @@
 
 #include "platform/files.h"
 
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#endif
+
 namespace graf::platform {
 
 namespace {
 
 const QString kName = QString::fromUtf8(graf::SettingsFileName);
-constexpr QFileDevice::Permissions kWrite =
-    QFileDevice::WriteOwner | QFileDevice::WriteUser | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-
-// Only a regular file is ever read or replaced: never a folder, a pipe or a
-// device that happens to carry the name.
-bool regularFile(const QFileInfo& info) { return info.isFile(); }
-
-void setReadOnly(bool readOnly) {
-  const QFileInfo info(kName);
-  if (!regularFile(info)) return;
-  const QFileDevice::Permissions p = QFile::permissions(kName);
-  QFile::setPermissions(kName, readOnly ? p & ~kWrite : p | QFileDevice::WriteOwner | QFileDevice::WriteUser);
-}
+const QByteArray kNativeName = QByteArray(graf::SettingsFileName);
 
 const QString kNotAFile = QStringLiteral("nem közönséges fájl (mappa, csővezeték vagy eszköz)");
+const QString kLink = QStringLiteral(
+    "szimbolikus link: a program nem ír rajta keresztül, és a helyére sem tesz fájlt; "
+    "töröld a linket, vagy másold a helyére a fájlt, amelyre mutat");
+
+// Whether the name itself is a symbolic link (not where it points).
+bool isLink() {
+#if defined(Q_OS_UNIX)
+  struct stat st {};
+  return ::lstat(kNativeName.constData(), &st) == 0 && S_ISLNK(st.st_mode);
+#else
+  return QFileInfo(kName).isSymLink();
+#endif
+}
+
+// Takes the write permission from the file that was read, through its own
+// descriptor: never from whatever a link names, never from a file that took
+// the name since.
+void makeReadOnly(QFile& file) {
+#if defined(Q_OS_UNIX)
+  struct stat st {};
+  const int fd = file.handle();
+  if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) != 0)
+    ::fchmod(fd, st.st_mode & 07555);
+#else
+  QFile::setPermissions(kName, QFile::permissions(kName) & ~(QFileDevice::WriteOwner | QFileDevice::WriteUser |
+                                                             QFileDevice::WriteGroup | QFileDevice::WriteOther));
+#endif
+}
 
 }  // namespace
 
@@ -39,18 +59,17 @@ graf::SettingsFileContent SettingsFileStore::read() {
   graf::SettingsFileContent content;
   const QFileInfo info(kName);
   if (!info.exists()) return content;  // Missing
-  if (!regularFile(info)) {
+  if (!info.isFile()) {
     content.outcome = Outcome::Refused;
     content.reason = kNotAFile.toStdString();
     return content;
   }
-  setReadOnly(false);
+  // Reading needs no write permission, so none is given back for it.
   QFile f;
   QString why;
   if (!openRegularFile(kName, f, &why)) {
     content.outcome = Outcome::Refused;
     content.reason = why.toStdString();
-    setReadOnly(true);
     return content;
   }
   content.outcome = Outcome::Opened;
@@ -68,24 +87,32 @@ graf::SettingsFileContent SettingsFileStore::read() {
       content.lastRecord = record;
     }
   }
+  if (!isLink()) makeReadOnly(f);
   f.close();
-  setReadOnly(true);
   return content;
 }
 
 bool SettingsFileStore::write(const graf::SettingsRecord& record, std::string& reason) {
+  if (isLink()) {
+    reason = kLink.toStdString();
+    return false;
+  }
   const QFileInfo info(kName);
-  if (info.exists() && !regularFile(info)) {
+  if (info.exists() && !info.isFile()) {
     reason = kNotAFile.toStdString();
     return false;
   }
-  setReadOnly(false);
+  // The program keeps its file read-only itself, so a read-only file is
+  // replaced; the new one is read-only from its first moment under the name.
+  WriteRules rules;
+  rules.replaceReadOnly = true;
+  rules.readOnly = true;
   QString error;
-  if (!writeWholeFile(kName, QByteArray(reinterpret_cast<const char*>(record.data()), record.size()), &error)) {
+  if (!writeWholeFileNative(kNativeName, QByteArray(reinterpret_cast<const char*>(record.data()), record.size()),
+                            &error, rules)) {
     reason = error.toStdString();
     return false;
   }
-  setReadOnly(true);
   return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/clock_store.h"
 #include "platform/cpu_clock.h"
+#include "platform/files.h"
 #include "platform/help_viewer.h"
 #include "platform/settings_store.h"
 
@@ -249,7 +250,7 @@ void GrafolinApp::startupAttemptDue() {
 
 void GrafolinApp::mainWindowHandedOver() {
   const QString file = std::exchange(startFile_, QString());
-  if (!file.isEmpty()) toltmentablak_->loadFile(file);
+  if (!file.isEmpty()) toltmentablak_->loadFile(platform::argumentBytes(file).toStdString());
 }
 
 GrafolinApp::~GrafolinApp() {

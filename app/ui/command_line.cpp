@@ -71,6 +71,67 @@ void addProgramOptions(QCommandLineParser& parser) {
   }
 }
 
+namespace {
+
+// The option `name` as the user typed it ("--bogus", "-platform",
+// "--export-dir"), for the messages; "--name" when it cannot be found.
+QString typedOption(const QStringList& arguments, const QString& name) {
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& a = arguments[i];
+    if (a == QStringLiteral("--")) break;
+    if (!a.startsWith(QLatin1Char('-'))) continue;
+    QString bare = a.mid(a.startsWith(QStringLiteral("--")) ? 2 : 1);
+    const qsizetype equals = bare.indexOf(QLatin1Char('='));
+    if (equals >= 0) bare.truncate(equals);
+    if (bare == name) return equals >= 0 ? a.left(a.indexOf(QLatin1Char('='))) : a;
+  }
+  return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// What is wrong with a line the parser took: an option given twice, an empty
+// value, or one of Qt's own options beside an export. Empty when nothing is.
+QString lineProblem(const QCommandLineParser& parser, const QStringList& arguments) {
+  QStringList seen;
+  for (const QString& name : parser.optionNames()) {
+    // Both names of one option ("-h", "--help") count as one.
+    QString canonical = name;
+    for (const QCommandLineOption& option : {QCommandLineOption(QStringList{QStringLiteral("h"), kHelp}),
+                                             QCommandLineOption(QStringList{QStringLiteral("v"), kVersion})})
+      if (option.names().contains(name)) canonical = option.names().back();
+    if (seen.contains(canonical))
+      return QStringLiteral("a(z) %1 kapcsoló többször szerepel").arg(typedOption(arguments, name));
+    seen << canonical;
+    const QStringList values = parser.values(name);
+    for (const QString& value : values)
+      if (value.isEmpty()) return QStringLiteral("üres a(z) %1 értéke").arg(typedOption(arguments, name));
+  }
+  if (asksForExport(parser)) {
+    for (const char* qt : kQtOptionsWithValue)
+      if (parser.isSet(QString::fromLatin1(qt)))
+        return QStringLiteral("a(z) %1 a Qt ablakos kapcsolója, képkiírás mellett nem adható meg")
+            .arg(typedOption(arguments, QString::fromLatin1(qt)));
+    for (const char* qt : kQtFlags)
+      if (parser.isSet(QString::fromLatin1(qt)))
+        return QStringLiteral("a(z) %1 a Qt ablakos kapcsolója, képkiírás mellett nem adható meg")
+            .arg(typedOption(arguments, QString::fromLatin1(qt)));
+  }
+  return {};
+}
+
+// Why the parser refused the line, naming the option as typed.
+QString parseProblem(const QCommandLineParser& parser, const QStringList& arguments) {
+  const QStringList unknown = parser.unknownOptionNames();
+  if (!unknown.isEmpty()) {
+    QStringList typed;
+    for (const QString& name : unknown) typed << typedOption(arguments, name);
+    return (typed.size() == 1 ? QStringLiteral("ismeretlen kapcsoló: %1") : QStringLiteral("ismeretlen kapcsolók: %1"))
+        .arg(typed.join(QStringLiteral(", ")));
+  }
+  return parser.errorText();
+}
+
+}  // namespace
+
 std::optional<int> runCommandLine(const QStringList& arguments, StartRequest& start) {
   ParserTexts texts;
   QCoreApplication::installTranslator(&texts);
@@ -81,7 +142,8 @@ std::optional<int> runCommandLine(const QStringList& arguments, StartRequest& st
 
   QCommandLineParser parser;
   addProgramOptions(parser);
-  if (!parser.parse(arguments)) return usageError(parser.errorText());
+  if (!parser.parse(arguments)) return usageError(parseProblem(parser, arguments));
+  if (const QString problem = lineProblem(parser, arguments); !problem.isEmpty()) return usageError(problem);
   if (parser.isSet(kHelp)) {
     // The usage line names the program without its folder.
     QString help = parser.helpText();
@@ -100,6 +162,7 @@ std::optional<int> runCommandLine(const QStringList& arguments, StartRequest& st
   const QStringList files = parser.positionalArguments();
   if (files.size() > 1) return usageError(QStringLiteral("egyszerre egy függvényhalmaz-fájl nyitható meg"));
   start.userFolder = parser.isSet(kUserFolder);
+  // The name keeps its bytes (see platform::argumentText).
   start.setFile = files.isEmpty() ? QString() : QDir::cleanPath(QDir::current().absoluteFilePath(files.front()));
   return std::nullopt;
 }

@@ -11,7 +11,12 @@
 // set. --user-folder makes the program work in its own folder under the
 // user's data location instead of the current folder; the desktop menu
 // starts it so. Qt's own options (-platform, -style, -reverse, ...) are
-// accepted and left to Qt.
+// accepted and left to Qt when the windows start, and refused beside an
+// export, which has no window. An option given twice, an empty value and an
+// unknown option are mistakes of the line: each is named as typed.
+//
+// The arguments are texts made by platform::argumentText, so that every
+// file name keeps its bytes.
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
@@ -23,7 +28,7 @@ namespace graf::ui {
 struct StartRequest {
   // The function-set file to load, as an absolute path (a relative name
   // counts from the current folder of the moment the line is read); empty
-  // when none was named.
+  // when none was named. Its bytes: platform::argumentBytes.
   QString setFile;
   bool userFolder = false;
 };

@@ -3,13 +3,17 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <chrono>
 #include <iostream>
 #include <memory>
+#include <utility>
 
 #include "export/set_export.h"
 #include "picture/ui/picture_file.h"
 #include "picture/ui/raster_text.h"
+#include "picture/ui/vector_picture.h"
 #include "platform/clock_store.h"
+#include "platform/files.h"
 #include "platform/set_files.h"
 #include "platform/settings_store.h"
 #include "platform/user_folder.h"
@@ -27,44 +31,92 @@ const QString kNumbersOption = QStringLiteral("numbers");
 const QString kScaleOption = QStringLiteral("scale");
 
 // The files of the export commands: the program's own whole-file reading
-// and replacing writes.
+// and replacing writes. Paths are the system's bytes as the command line gave
+// them (see platform::argumentText), never looked up or re-encoded.
 class ExportFileSystem : public ExportFiles {
  public:
   SetFilePort& setFiles() override { return sets_; }
   bool writePicture(const std::string& path, PictureFormat format, const Raster& picture, int scale,
                     std::string& reason) override {
-    QString why;
-    if (writePictureFile(QString::fromStdString(path), format, picture, &why, scale)) return true;
-    reason = why.toStdString();
-    return false;
+    const QByteArray data = encodePicture(picture, format, scale);
+    if (data.isEmpty()) {
+      reason = "a képet nem sikerült elkészíteni";
+      return false;
+    }
+    return written(platform::writeWholeFileNative(QByteArray::fromStdString(path), data, &why_), reason);
   }
   bool writeDrawing(const std::string& path, PictureFormat format, const PictureDrawing& drawing,
                     std::string& reason) override {
+    const QByteArray data = encodeDrawing(drawing, format);
+    if (data.isEmpty()) {
+      reason = "a rajzot nem sikerült elkészíteni";
+      return false;
+    }
+    return written(platform::writeWholeFileNative(QByteArray::fromStdString(path), data, &why_), reason);
+  }
+  bool stagePicture(std::size_t ticket, const std::string& path, PictureFormat format, const Raster& picture, int scale,
+                    std::string& reason) override {
+    const QByteArray data = encodePicture(picture, format, scale);
+    if (data.isEmpty()) {
+      reason = "a képet nem sikerült elkészíteni";
+      return false;
+    }
     QString why;
-    if (writeDrawingFile(QString::fromStdString(path), format, drawing, &why)) return true;
+    if (batch_.add(ticket, QByteArray::fromStdString(path), data, &why)) return true;
     reason = why.toStdString();
     return false;
   }
-  bool makeFolder(const std::string& path, std::string& reason) override {
-    const QString folder = QString::fromStdString(path);
-    const QFileInfo info(folder);
-    if (info.exists() && !info.isDir()) {
-      reason = "nem mappa";
-      return false;
-    }
-    if (!QDir().mkpath(folder)) {
-      reason = "nem hozható létre";
-      return false;
-    }
-    return true;
+  std::vector<std::pair<std::size_t, std::string>> commitPictures() override {
+    std::vector<std::pair<std::size_t, std::string>> out;
+    for (const auto& [ticket, why] : batch_.commit()) out.emplace_back(ticket, why.toStdString());
+    return out;
   }
+  bool makeFolder(const std::string& path, std::string& reason) override {
+    QString why;
+    if (platform::makeFoldersNative(QByteArray::fromStdString(path), &made_, &why)) return true;
+    reason = why.toStdString();
+    return false;
+  }
+  void removeMadeFolders() override { platform::removeEmptyFoldersNative(std::exchange(made_, {})); }
   std::string inFolder(const std::string& folder, const std::string& name) override {
-    return QDir::toNativeSeparators(QDir(QString::fromStdString(folder)).filePath(QString::fromStdString(name)))
-        .toStdString();
+    if (folder.empty() || folder.back() == '/') return folder + name;
+    return folder + "/" + name;
+  }
+  std::string shownPath(const std::string& path) override { return platform::escapedFileName(path); }
+
+ private:
+  // Single-threaded callers only (one export): the reason of the last write.
+  bool written(bool ok, std::string& reason) {
+    if (!ok) reason = why_.toStdString();
+    return ok;
+  }
+  QString why_;
+  graf::platform::SetFileSystem sets_;
+  platform::FileBatch batch_;
+  std::vector<QByteArray> made_;
+};
+
+// Progress of a folder of pictures on a terminal's error output: done/total
+// and the set last finished, on one line rewritten in place, at most a few
+// times a second.
+class TerminalProgress : public ExportProgress {
+ public:
+  void show(std::size_t done, std::size_t total, const std::string& current) override {
+    const auto now = std::chrono::steady_clock::now();
+    if (shown_ && done < total && now - last_ < std::chrono::milliseconds(200)) return;
+    last_ = now;
+    shown_ = true;
+    std::cerr << "\r\x1b[K" << done << "/" << total << " " << current << std::flush;
+  }
+  void clear() override {
+    if (!shown_) return;
+    shown_ = false;
+    std::cerr << "\r\x1b[K" << std::flush;
   }
 
  private:
-  graf::platform::SetFileSystem sets_;
+  bool shown_ = false;
+  std::chrono::steady_clock::time_point last_{};
 };
 
 // The state of the program right after its start in the current folder: the
@@ -79,18 +131,21 @@ PlotState startState(bool inUserFolder) {
   const QString here = QDir::currentPath();
   QString problem;
   if (inUserFolder && !graf::platform::enterUserFolder(&problem))
-    std::cerr << problem.toStdString() << '\n';  // as the windows do, the current folder serves
+    std::cerr << kProgramPrefix << problem.toStdString() << '\n';  // as the windows do, the current folder serves
   graf::platform::SettingsFileStore settingsFile;
   std::vector<std::string> notes;
   const PlotState st = pictureStartState(settingsFile, platform::SettingsClockStore(), notes);
-  for (const std::string& note : notes) std::cerr << note << '\n';
+  for (const std::string& note : notes) std::cerr << kProgramPrefix << note << '\n';
   QDir::setCurrent(here);
   return st;
 }
 
-std::vector<std::string> toStrings(const QStringList& list) {
+// The system's bytes of names given on the line.
+std::string bytesOf(const QString& argument) { return platform::argumentBytes(argument).toStdString(); }
+
+std::vector<std::string> bytesOf(const QStringList& list) {
   std::vector<std::string> out;
-  for (const QString& s : list) out.push_back(s.toStdString());
+  for (const QString& s : list) out.push_back(bytesOf(s));
   return out;
 }
 
@@ -190,8 +245,12 @@ void addExportOptions(QCommandLineParser& parser) {
       QStringLiteral("[HALMAZ.fv…]"));
 }
 
+bool asksForExport(const QCommandLineParser& parser) {
+  return parser.isSet(kExportOption) || parser.isSet(kExportDirOption);
+}
+
 int usageError(const QString& text) {
-  std::cerr << "grafolin: " << text.toStdString() << '\n';
+  std::cerr << kProgramPrefix << text.toStdString() << "\nA kapcsolók leírása: grafolin --help\n";
   return kUsageError;
 }
 
@@ -214,12 +273,11 @@ std::optional<int> runExportCommand(const QCommandLineParser& parser) {
   std::optional<ExportView> view = viewOnLine(parser, problem);
   if (!view) return usageError(problem);
   if (single) {
-    const std::string picture = parser.value(kExportOption).toStdString();
+    const std::string picture = bytesOf(parser.value(kExportOption));
     const std::optional<PictureFormat> format = pictureFormatFor(picture);
-    if (!format) {
-      std::cerr << picture << ": " << kPictureNameRule << '\n';
-      return kUsageError;
-    }
+    if (!format)
+      return usageError(
+          QString::fromStdString(platform::escapedFileName(picture) + ": " + std::string(kPictureNameRule)));
     if (isDrawingFormat(*format) && parser.isSet(kScaleOption))
       return usageError(QStringLiteral("a --scale csak bitképhez és PNG-képhez adható meg: az SVG és a PDF "
                                        "rajz mérete tetszőlegesen nagyítható"));
@@ -233,11 +291,13 @@ std::optional<int> runExportCommand(const QCommandLineParser& parser) {
       text = std::make_unique<RasterTextRenderer>();
       view->text = text.get();
     }
-    return exportPicture(start, files, parser.value(kExportOption).toStdString(), sets.front().toStdString(),
-                         std::cerr, *view);
+    return exportPicture(start, files, bytesOf(parser.value(kExportOption)), bytesOf(sets.front()), std::cerr, *view);
   }
-  return exportFolder(start, files, parser.value(kExportDirOption).toStdString(), toStrings(sets), std::cout,
-                      std::cerr, *view, 0, [] { return std::make_unique<RasterTextRenderer>(); });
+  std::optional<TerminalProgress> progress;
+  if (platform::isTerminal(2)) progress.emplace();
+  return exportFolder(
+      start, files, bytesOf(parser.value(kExportDirOption)), bytesOf(sets), std::cout, std::cerr, *view, 0,
+      [] { return std::make_unique<RasterTextRenderer>(); }, progress ? &*progress : nullptr);
 }
 
 }  // namespace graf::ui

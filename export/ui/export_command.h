@@ -18,8 +18,12 @@ void addExportOptions(QCommandLineParser& parser);
 // status; nothing when it asks for none.
 std::optional<int> runExportCommand(const QCommandLineParser& parser);
 
+// Whether the line asks for an export (--export or --export-dir).
+bool asksForExport(const QCommandLineParser& parser);
+
 // Reports a mistaken command line on the error output, after the program's
-// name, and returns the exit status of a usage error.
+// name and followed by where to read how it goes, and returns the exit
+// status of a usage error.
 int usageError(const QString& text);
 
 }  // namespace graf::ui

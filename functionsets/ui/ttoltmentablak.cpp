@@ -226,7 +226,7 @@ void Ttoltmentablak::Button1Click() { saveLoad_.save(); }
 
 void Ttoltmentablak::Button2Click() { saveLoad_.load(); }
 
-void Ttoltmentablak::loadFile(const QString& path) { saveLoad_.loadFile(path.toStdString()); }
+void Ttoltmentablak::loadFile(const std::string& path) { saveLoad_.loadFile(path); }
 
 void Ttoltmentablak::Button5Click() { saveLoad_.discard(); }
 

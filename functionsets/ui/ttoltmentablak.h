@@ -40,8 +40,9 @@ class Ttoltmentablak : public QWidget, public graf::SaveLoadPort {
 
   // Loads the set in the file `path` by the steps of "Tölt" after its
   // dialog, with the same refusals and messages; the window itself stays as
-  // it is (the command line's set file comes this way).
-  void loadFile(const QString& path);
+  // it is (the command line's set file comes this way). `path` is the
+  // system's bytes of the name, which need not be UTF-8.
+  void loadFile(const std::string& path);
 
   // Label2: what the last load brought, or "Nincs betöltve semmi".
   void setLoadStatus(const QString& text);

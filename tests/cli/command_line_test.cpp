@@ -139,10 +139,10 @@ TEST_F(CommandLine, ARefusedSetWritesNothingAndKeepsTheOldPicture) {
   old.write("old picture");
   old.close();
   const std::vector<std::pair<const char*, const char*>> cases = {
-      {"rovid.fv", "rovid.fv: A függvényeket tartalmazó fájl hibás!"},
-      {"nincs.fv", "nincs.fv: nem olvasható: a fájl nem létezik"},
-      {"cso.fv", "cso.fv: nem olvasható: nem közönséges fájl (például cső vagy eszköz)"},
-      {"mappa.fv", "mappa.fv: nem olvasható: ez egy mappa, nem fájl"},
+      {"rovid.fv", "grafolin: rovid.fv: A függvényeket tartalmazó fájl hibás!"},
+      {"nincs.fv", "grafolin: nincs.fv: nem olvasható: a fájl nem létezik"},
+      {"cso.fv", "grafolin: cso.fv: nem olvasható: nem közönséges fájl (például cső vagy eszköz)"},
+      {"mappa.fv", "grafolin: mappa.fv: nem olvasható: ez egy mappa, nem fájl"},
   };
   const QStringList before = files();
   for (const auto& [set, message] : cases) {
@@ -164,10 +164,12 @@ TEST_F(CommandLine, AMistakenCommandLineSaysSoAndWritesNothing) {
       {{"--export", "kep.png", "jo.fv", "jo.fv"}, "grafolin: az --export egyetlen függvényhalmaz-fájl képét írja ki"},
       {{"--export", "kep.png", "--export-dir", "kepek", "jo.fv"},
        "grafolin: az --export és az --export-dir együtt nem adható meg"},
-      {{"--export", "kep.gif", "jo.fv"}, "kep.gif: a kép neve \".bmp\", \".png\", \".svg\" vagy \".pdf\" végű legyen"},
+      {{"--export", "kep.gif", "jo.fv"},
+       "grafolin: kep.gif: a kép neve \".bmp\", \".png\", \".svg\" vagy \".pdf\" végű legyen"},
       {{"--export-dir"}, "grafolin: hiányzik az érték ez után: --export-dir"},
       {{"--export", "kep.png", "--zoom", "3", "jo.fv"}, "grafolin: a nagyítás 1, 2, 4 vagy 8 lehet, nem 3"},
-      {{"--export", "kep.png", "--zoom", "ketto", "jo.fv"}, "grafolin: --zoom: a nagyítás 1, 2, 4 vagy 8 lehet, nem „ketto”"},
+      {{"--export", "kep.png", "--zoom", "ketto", "jo.fv"},
+       "grafolin: --zoom: a nagyítás 1, 2, 4 vagy 8 lehet, nem „ketto”"},
       {{"--export-dir", "kepek", "--pan", "6,0", "jo.fv"},
        "grafolin: vízszintesen legfeljebb 5 lépés tolható el (-5…5), nem 6"},
       {{"--export", "kep.png", "--pan", "0,-10001", "jo.fv"},
@@ -178,13 +180,30 @@ TEST_F(CommandLine, AMistakenCommandLineSaysSoAndWritesNothing) {
       {{"--export", "kep.png", "--scale", "0", "jo.fv"}, "grafolin: a méretezés 1 és 8 közötti egész lehet, nem 0"},
       {{"--zoom", "2", "jo.fv"}, "grafolin: a --zoom csak az --export vagy az --export-dir mellett adható meg"},
       {{"--numbers"}, "grafolin: a --numbers csak az --export vagy az --export-dir mellett adható meg"},
+      // An option given twice, an empty value, an unknown option: each named as typed.
+      {{"--export", "a.png", "--export", "b.png", "jo.fv"}, "grafolin: a(z) --export kapcsoló többször szerepel"},
+      {{"--export", "a.png", "--zoom", "2", "--zoom", "4", "jo.fv"},
+       "grafolin: a(z) --zoom kapcsoló többször szerepel"},
+      {{"--export-dir", "", "jo.fv"}, "grafolin: üres a(z) --export-dir értéke"},
+      {{"--export", "", "jo.fv"}, "grafolin: üres a(z) --export értéke"},
+      {{"--export", "kep.png", "--bogus", "jo.fv"}, "grafolin: ismeretlen kapcsoló: --bogus"},
+      // Qt's own options have no place beside an export, which has no window.
+      {{"--export", "kep.svg", "-platform", "xcb", "jo.fv"},
+       "grafolin: a(z) -platform a Qt ablakos kapcsolója, képkiírás mellett nem adható meg"},
+      {{"--export", "kep.pdf", "-display", ":99", "jo.fv"},
+       "grafolin: a(z) -display a Qt ablakos kapcsolója, képkiírás mellett nem adható meg"},
+      {{"--export", "kep.png", "--numbers", "--platform", "xcb", "jo.fv"},
+       "grafolin: a(z) --platform a Qt ablakos kapcsolója, képkiírás mellett nem adható meg"},
+      {{"--export-dir", "kepek", "-reverse", "jo.fv"},
+       "grafolin: a(z) -reverse a Qt ablakos kapcsolója, képkiírás mellett nem adható meg"},
   };
   const QStringList before = files();
   for (const auto& [arguments, message] : cases) {
     const ProgramRun run = runGrafolin(arguments);
     ASSERT_TRUE(run.finished) << arguments.join(' ').toStdString();
     EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
-    EXPECT_EQ(run.err, QString::fromUtf8(message) + "\n");
+    EXPECT_EQ(run.err, QString::fromUtf8(message) + "\nA kapcsolók leírása: grafolin --help\n");
+    EXPECT_EQ(run.out, "");
   }
   EXPECT_EQ(files(), before);
 }
@@ -226,7 +245,7 @@ TEST_F(CommandLine, TheViewsWholeNumbersAreReadAsEveryWholeNumber) {
     const ProgramRun run = runGrafolin(QStringList({"--export", "rossz.bmp"}) + view + QStringList({"jo.fv"}));
     ASSERT_TRUE(run.finished) << view.join(' ').toStdString();
     EXPECT_EQ(run.exitCode, 2) << view.join(' ').toStdString();
-    EXPECT_EQ(run.err, QString::fromUtf8(message) + "\n");
+    EXPECT_EQ(run.err, QString::fromUtf8(message) + "\nA kapcsolók leírása: grafolin --help\n");
     EXPECT_FALSE(QFileInfo::exists("rossz.bmp")) << view.join(' ').toStdString();
   }
 }
@@ -240,8 +259,8 @@ TEST_F(CommandLine, AFolderOfPicturesWithOneLinePerSet) {
             "jo.fv: kiírva: kepek/jo.png\n"
             "otven.fv: kiírva: kepek/otven.png (Függvényábrázolási maximum elérve!)\n");
   EXPECT_EQ(run.err,
-            "rovid.fv: elutasítva: A függvényeket tartalmazó fájl hibás!\n"
-            "cso.fv: elutasítva: nem olvasható: nem közönséges fájl (például cső vagy eszköz)\n");
+            "grafolin: rovid.fv: elutasítva: A függvényeket tartalmazó fájl hibás!\n"
+            "grafolin: cso.fv: elutasítva: nem olvasható: nem közönséges fájl (például cső vagy eszköz)\n");
   EXPECT_EQ(files("kepek"), QStringList({"jo.png", "otven.png"}));
   ASSERT_TRUE(runGrafolin({"--export", "jo.png", "jo.fv"}).finished);
   EXPECT_EQ(pixelDifferences(pictureFile("kepek/jo.png"), pictureFile("jo.png")), 0);
@@ -254,7 +273,7 @@ TEST_F(CommandLine, AFolderThatIsAFileRefusesEverySetAndNoFolderForRefusedSets) 
   const ProgramRun intoFile = runGrafolin({"--export-dir", "kepek", "jo.fv"});
   ASSERT_TRUE(intoFile.finished);
   EXPECT_EQ(intoFile.exitCode, 1);
-  EXPECT_EQ(intoFile.err, "jo.fv: elutasítva: a(z) kepek mappa nem használható: nem mappa\n");
+  EXPECT_EQ(intoFile.err, "grafolin: jo.fv: elutasítva: a(z) kepek mappa nem használható: nem mappa\n");
 
   const ProgramRun allRefused = runGrafolin({"--export-dir", "uj", "rovid.fv", "nincs.fv"});
   ASSERT_TRUE(allRefused.finished);

@@ -51,11 +51,14 @@ TEST(ProgramOptions, AMistypedLineIsNamedAndNothingStarts) {
     QStringList arguments;
     const char* message;
   } cases[] = {
-      {{"--nincs-ilyen"}, "grafolin: ismeretlen kapcsoló: nincs-ilyen\n"},
-      {{"-x", "a.fv"}, "grafolin: ismeretlen kapcsoló: x\n"},
-      {{"--version=3"}, "grafolin: nem vár értéket: --version\n"},
-      {{"-platform"}, "grafolin: hiányzik az érték ez után: -platform\n"},
-      {{"a.fv", "b.fv"}, "grafolin: egyszerre egy függvényhalmaz-fájl nyitható meg\n"},
+      {{"--nincs-ilyen"}, "grafolin: ismeretlen kapcsoló: --nincs-ilyen"},
+      {{"-x", "a.fv"}, "grafolin: ismeretlen kapcsoló: -x"},
+      {{"--bogus", "-y"}, "grafolin: ismeretlen kapcsolók: --bogus, -y"},
+      {{"--version=3"}, "grafolin: nem vár értéket: --version"},
+      {{"-platform"}, "grafolin: hiányzik az érték ez után: -platform"},
+      {{"a.fv", "b.fv"}, "grafolin: egyszerre egy függvényhalmaz-fájl nyitható meg"},
+      {{"--user-folder", "--user-folder"}, "grafolin: a(z) --user-folder kapcsoló többször szerepel"},
+      {{"-h", "--help"}, "grafolin: a(z) --help kapcsoló többször szerepel"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -63,7 +66,7 @@ TEST(ProgramOptions, AMistypedLineIsNamedAndNothingStarts) {
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, QString::fromUtf8(c.message));
+    EXPECT_EQ(run.err, QString::fromUtf8(c.message) + "\nA kapcsolók leírása: grafolin --help\n");
   }
   EXPECT_EQ(entries(), before);
 }

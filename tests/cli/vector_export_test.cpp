@@ -202,7 +202,7 @@ TEST_F(VectorExport, AFileThatCannotBeWrittenKeepsWhatWasThere) {
   }
   makeNamedPipe("cso.svg");
   makeNamedPipe("cso.pdf");
-  const QString full = QString::fromLocal8Bit(std::strerror(EFBIG));
+  const QString full = QStringLiteral("a fájl túl nagy");
   const struct {
     const char* name;
     QString reason;
@@ -227,7 +227,8 @@ TEST_F(VectorExport, AFileThatCannotBeWrittenKeepsWhatWasThere) {
     }
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.startsWith(QString::fromLatin1(c.name) + ": a kép nem írható: ")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith("grafolin: " + QString::fromLatin1(c.name) + ": a kép nem írható: "))
+        << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(c.reason)) << run.err.toStdString();
     EXPECT_EQ(run.out, "");
   }
@@ -240,7 +241,7 @@ TEST_F(VectorExport, AFileThatCannotBeWrittenKeepsWhatWasThere) {
 TEST_F(VectorExport, AMistakenLineIsAUsageErrorThatWritesNothing) {
   const std::vector<std::pair<QStringList, const char*>> cases = {
       {{"--export", "lap.svgz", "parabola.fv"},
-       "lap.svgz: a kép neve \".bmp\", \".png\", \".svg\" vagy \".pdf\" végű legyen"},
+       "grafolin: lap.svgz: a kép neve \".bmp\", \".png\", \".svg\" vagy \".pdf\" végű legyen"},
       {{"--export", "lap.svg", "--scale", "2", "parabola.fv"},
        "grafolin: a --scale csak bitképhez és PNG-képhez adható meg: az SVG és a PDF rajz mérete tetszőlegesen "
        "nagyítható"},
@@ -255,7 +256,7 @@ TEST_F(VectorExport, AMistakenLineIsAUsageErrorThatWritesNothing) {
     const ProgramRun run = runGrafolin(arguments);
     ASSERT_TRUE(run.finished) << arguments.join(' ').toStdString();
     EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
-    EXPECT_EQ(run.err, QString::fromUtf8(message) + "\n");
+    EXPECT_EQ(run.err, QString::fromUtf8(message) + "\nA kapcsolók leírása: grafolin --help\n");
   }
   EXPECT_EQ(folderListing("."), before);
 }

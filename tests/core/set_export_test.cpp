@@ -5,9 +5,11 @@
 // in-memory file system.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <mutex>
 #include <sstream>
+#include <utility>
 
 #include "functionsets/function_set.h"
 #include "export/no_windows.h"
@@ -359,12 +361,12 @@ TEST_F(ExportCommands, OnePictureRefusedWritesNothingAndSaysWhy) {
   files.unwritable["tele/kep.png"] = "írási hiba (No space left on device)";
   files.unwritable["tele/kep.svg"] = "írási hiba (No space left on device)";
   const std::vector<std::tuple<const char*, const char*, const char*>> cases = {
-      {"kep.png", "hibas.fv", "hibas.fv: A függvényeket tartalmazó fájl hibás!\n"},
-      {"kep.png", "titkos.fv", "titkos.fv: nem olvasható: nincs hozzá jogosultság\n"},
-      {"kep.png", "nincs.fv", "nincs.fv: nem olvasható: a fájl nem létezik\n"},
-      {"kep.jpg", "jo.fv", "kep.jpg: a kép neve \".bmp\", \".png\", \".svg\" vagy \".pdf\" végű legyen\n"},
-      {"tele/kep.png", "jo.fv", "tele/kep.png: a kép nem írható: írási hiba (No space left on device)\n"},
-      {"tele/kep.svg", "jo.fv", "tele/kep.svg: a kép nem írható: írási hiba (No space left on device)\n"},
+      {"kep.png", "hibas.fv", "grafolin: hibas.fv: A függvényeket tartalmazó fájl hibás!\n"},
+      {"kep.png", "titkos.fv", "grafolin: titkos.fv: nem olvasható: nincs hozzá jogosultság\n"},
+      {"kep.png", "nincs.fv", "grafolin: nincs.fv: nem olvasható: a fájl nem létezik\n"},
+      {"kep.jpg", "jo.fv", "grafolin: kep.jpg: a kép neve \".bmp\", \".png\", \".svg\" vagy \".pdf\" végű legyen\n"},
+      {"tele/kep.png", "jo.fv", "grafolin: tele/kep.png: a kép nem írható: írási hiba (No space left on device)\n"},
+      {"tele/kep.svg", "jo.fv", "grafolin: tele/kep.svg: a kép nem írható: írási hiba (No space left on device)\n"},
   };
   for (const auto& [picture, set, message] : cases) {
     std::ostringstream e;
@@ -379,7 +381,7 @@ TEST_F(ExportCommands, TheMaximumMessageIsANoteAndThePictureIsWritten) {
   const auto full = plotAndSave(typed(fiftyFunctions()));
   files.sets.files["teli.fv"] = full;
   EXPECT_EQ(exportPicture(PlotState{}, files, "teli.png", "teli.fv", err), kExportDone);
-  EXPECT_EQ(err.str(), "teli.fv: Függvényábrázolási maximum elérve!\n");
+  EXPECT_EQ(err.str(), "grafolin: teli.fv: Függvényábrázolási maximum elérve!\n");
   ASSERT_TRUE(files.pictures.count("teli.png"));
   EXPECT_EQ(files.pictures.at("teli.png").second, pixelsOf(pic));
 }
@@ -399,10 +401,10 @@ TEST_F(ExportCommands, AFolderGetsOneLinePerSetAndGoesOnAfterARefusal) {
             "a.fv: kiírva: kepek/a.png\n"
             "masik/b.FV: kiírva: kepek/b.png\n");
   EXPECT_EQ(err.str(),
-            "hibas.fv: elutasítva: A függvényeket tartalmazó fájl hibás!\n"
-            "nincs.fv: elutasítva: nem olvasható: a fájl nem létezik\n"
-            "masik/a.fv: elutasítva: a(z) kepek/a.png képet már egy korábbi halmaz írta ebben a futásban\n"
-            "c.fv: elutasítva: a(z) kepek/c.png kép nem írható: nincs hozzá jogosultság\n");
+            "grafolin: hibas.fv: elutasítva: A függvényeket tartalmazó fájl hibás!\n"
+            "grafolin: nincs.fv: elutasítva: nem olvasható: a fájl nem létezik\n"
+            "grafolin: masik/a.fv: elutasítva: a(z) kepek/a.png képet már egy korábbi halmaz írta ebben a futásban\n"
+            "grafolin: c.fv: elutasítva: a(z) kepek/c.png kép nem írható: nincs hozzá jogosultság\n");
   ASSERT_EQ(files.pictures.size(), 2u);
   for (const auto& [path, picture] : files.pictures) {
     EXPECT_EQ(picture.first, PictureFormat::Png) << path;
@@ -433,11 +435,84 @@ TEST_F(ExportCommands, AFolderThatCannotBeMadeRefusesEverySetByName) {
   files.folderProblem = "nem mappa";
   EXPECT_EQ(exportFolder(PlotState{}, files, "kepek", {"a.fv", "b.fv"}, out, err), kExportRefused);
   EXPECT_EQ(err.str(),
-            "a.fv: elutasítva: a(z) kepek mappa nem használható: nem mappa\n"
-            "b.fv: elutasítva: a(z) kepek mappa nem használható: nem mappa\n");
+            "grafolin: a.fv: elutasítva: a(z) kepek mappa nem használható: nem mappa\n"
+            "grafolin: b.fv: elutasítva: a(z) kepek mappa nem használható: nem mappa\n");
   EXPECT_TRUE(files.pictures.empty());
 }
 
+
+// Pictures staged for one sync take their places at the commit; one that
+// cannot is refused with the reason, a folder that holds none is removed
+// again, and the progress follows every set and is taken away at the end.
+class StagingFiles : public MemoryFiles {
+ public:
+  std::map<std::string, std::string> failsAtCommit;  // path → reason
+  std::vector<std::pair<std::size_t, std::string>> staged;
+  int removals = 0;
+  bool stagePicture(std::size_t ticket, const std::string& path, PictureFormat format, const Raster& picture, int scale,
+                    std::string& reason) override {
+    if (!writePicture(path + ".staged", format, picture, scale, reason)) return false;
+    const std::lock_guard<std::mutex> hold(lock);
+    staged.emplace_back(ticket, path);
+    return true;
+  }
+  std::vector<std::pair<std::size_t, std::string>> commitPictures() override {
+    const std::lock_guard<std::mutex> hold(lock);
+    std::vector<std::pair<std::size_t, std::string>> results;
+    for (const auto& [ticket, path] : std::exchange(staged, {})) {
+      auto node = pictures.extract(path + ".staged");
+      if (failsAtCommit.count(path)) {
+        results.emplace_back(ticket, failsAtCommit.at(path));
+        continue;
+      }
+      node.key() = path;
+      pictures.insert(std::move(node));
+      results.emplace_back(ticket, "");
+    }
+    return results;
+  }
+  void removeMadeFolders() override { ++removals; }
+  std::string shownPath(const std::string& path) override { return "<" + path + ">"; }
+};
+
+class RecordedProgress : public ExportProgress {
+ public:
+  std::vector<std::size_t> done;
+  std::string last = "none";
+  void show(std::size_t d, std::size_t total, const std::string& current) override {
+    done.push_back(d);
+    EXPECT_EQ(total, 3u);
+    last = current;
+  }
+  void clear() override { last = "cleared"; }
+};
+
+TEST_F(ExportCommands, StagedPicturesTakeTheirPlacesAtTheCommitOrAreRefusedWithTheReason) {
+  StagingFiles staging;
+  staging.sets.files["a.fv"] = good;
+  staging.sets.files["b.fv"] = good;
+  staging.sets.files["c.fv"] = damaged;
+  staging.failsAtCommit["ki/b.png"] = "nincs elég hely a lemezen";
+  RecordedProgress progress;
+  EXPECT_EQ(exportFolder(PlotState{}, staging, "ki", {"a.fv", "b.fv", "c.fv"}, out, err, {}, 2, {}, &progress),
+            kExportRefused);
+  EXPECT_EQ(out.str(), "<a.fv>: kiírva: <ki/a.png>\n");
+  EXPECT_EQ(err.str(),
+            "grafolin: <b.fv>: elutasítva: a(z) <ki/b.png> kép nem írható: nincs elég hely a lemezen\n"
+            "grafolin: <c.fv>: elutasítva: A függvényeket tartalmazó fájl hibás!\n");
+  ASSERT_EQ(staging.pictures.size(), 1u);
+  EXPECT_EQ(staging.pictures.at("ki/a.png").second, goodPixels);
+  EXPECT_EQ(staging.removals, 0) << "the folder holds a picture";
+  std::sort(progress.done.begin(), progress.done.end());
+  EXPECT_EQ(progress.done, (std::vector<std::size_t>{1, 2, 3}));
+  EXPECT_EQ(progress.last, "cleared");
+
+  staging.failsAtCommit["ki/a.png"] = "nincs elég hely a lemezen";
+  std::ostringstream o, e;
+  EXPECT_EQ(exportFolder(PlotState{}, staging, "ki", {"a.fv", "b.fv"}, o, e), kExportRefused);
+  EXPECT_EQ(o.str(), "");
+  EXPECT_EQ(staging.removals, 1) << "a folder that holds no picture goes again";
+}
 
 // The views of the command line against the same program driven by its
 // buttons: load, the zoom button until the zoom shows, the pan buttons, "123".
@@ -568,7 +643,7 @@ TEST_F(ExportCommands, ThreadsChangeNothingThatCanBeSeen) {
       firstPictures = files.pictures;
       // The earlier of two sets of one name writes; a refused one leaves the
       // name to the next.
-      EXPECT_NE(firstErr.find("masik/a.fv: elutasítva: a(z) kepek/a.png képet már"), std::string::npos);
+      EXPECT_NE(firstErr.find("grafolin: masik/a.fv: elutasítva: a(z) kepek/a.png képet már"), std::string::npos);
       EXPECT_NE(firstOut.find("harmadik/hibas.fv: kiírva: kepek/hibas.png\n"), std::string::npos);
       EXPECT_EQ(files.pictures.at("kepek/a.png").second, goodPixels);
       continue;

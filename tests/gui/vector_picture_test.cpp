@@ -118,8 +118,8 @@ TEST_F(VectorPicture, AFullDiskOrAPipeKeepsWhatWasThere) {
     const char* name;
     QString reason;
   } cases[] = {
-      {"regi.svg", QString::fromLocal8Bit(std::strerror(EFBIG))},
-      {"regi.pdf", QString::fromLocal8Bit(std::strerror(EFBIG))},
+      {"regi.svg", QStringLiteral("a fájl túl nagy")},
+      {"regi.pdf", QStringLiteral("a fájl túl nagy")},
       {"cso.pdf", QStringLiteral("nem közönséges fájl")},
   };
   for (const auto& c : cases) {

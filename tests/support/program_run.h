@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace graf::testing {
@@ -21,6 +22,18 @@ struct ProgramRun {
 };
 
 ProgramRun runGrafolin(const QStringList& arguments);
+
+// The built program's path, for tests that start it their own way.
+std::string grafolinProgram();
+
+// Where the program's standard output goes.
+enum class StandardOutput { Captured, FullDisk, Closed };
+
+// The same with arguments given as the system's bytes (a file name need not
+// be UTF-8), `environment` changes ("NAME=value" sets, "NAME" removes), and
+// standard output captured, on a full disk (/dev/full), or closed.
+ProgramRun runGrafolinBytes(const std::vector<std::string>& arguments, const std::vector<std::string>& environment = {},
+                            StandardOutput output = StandardOutput::Captured);
 
 // Writes a whole file; false when it could not.
 bool writeFile(const QString& path, const std::vector<std::uint8_t>& bytes);
