@@ -28,7 +28,7 @@ bash tools/build_checked.sh --target "${targets[@]/#/fuzz_}" >/dev/null
 source tools/sanitizer_env.sh
 # Freed memory waits in a 64 MB quarantine instead of 256 MB: a use after
 # free within one input (which frees far less) is still caught, and the
-# targets no longer spend a third of their time faulting in fresh pages.
+# targets no longer spend a fifth of their time faulting in fresh pages.
 export ASAN_OPTIONS="$ASAN_OPTIONS:quarantine_size_mb=64"
 
 # Longest input per target: a number text past 800 digits, a set record
