@@ -60,7 +60,7 @@ if [ $merge = 1 ]; then
       "build-san/fuzz/corpus/$t" > "build-san/fuzz/$t.merge.log" 2>&1
     rm -rf "fuzz/corpus/$t"
     mv "$merged" "fuzz/corpus/$t"
-    echo "fuzz_$t: $(ls "fuzz/corpus/$t" | wc -l) inputs, $(du -sk "fuzz/corpus/$t" | cut -f1) KiB," \
+    echo "fuzz_$t: $(ls "fuzz/corpus/$t" | wc -l) inputs, $(cat "fuzz/corpus/$t"/* | wc -c) bytes," \
       "$(grep -o 'MERGE-OUTER: [0-9]* new files with [0-9]* new features added; [0-9]* new coverage edges' \
         "build-san/fuzz/$t.merge.log" | tail -n1)"
   done
