@@ -4,8 +4,10 @@
 # AddressSanitizer (leaks included) and UndefinedBehaviorSanitizer that stops
 # at the first finding, the whole test suite and the libFuzzer targets.
 # Arguments are passed to cmake --build (for example: --target fuzz_targets).
+# Installs what it needs first (clang, its sanitizer runtimes, GoogleTest).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash tools/setup.sh checked
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B build-san -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \

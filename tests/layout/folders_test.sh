@@ -7,6 +7,9 @@
 #
 #   folders_test.sh SOURCE_DIR
 set -euo pipefail
+# Byte-wise character ranges and matching, whatever the caller's locale (in
+# tr_TR.UTF-8 "[a-z]" does not match "i").
+export LC_ALL=C
 cd "$1"
 folders=(common plot picture main functionlist settings startup functionsets help export app platform)
 

@@ -5,6 +5,9 @@
 #
 #   licence_lines_test.sh SOURCE_DIR
 set -euo pipefail
+# Byte-wise character ranges and matching, whatever the caller's locale (in
+# tr_TR.UTF-8 "[a-z]" does not match "i").
+export LC_ALL=C
 cd "$1"
 missing=$(
   find common plot main functionlist settings startup functionsets help platform tests bench fuzz \
