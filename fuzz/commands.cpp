@@ -6,6 +6,7 @@
 // set. While a message box is open the repeat timer may tick, as it does in
 // the running program. After every step the view and the table must still
 // hold together.
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -64,8 +65,10 @@ struct Session {
             "a zoom factor other than 1, 2, 4, 8");
     for (int i = 1; i <= t.FunctionCount; ++i) {
       require(graf::kindOfNumber(graf::kindNumber(t.FunctionKind[i])).has_value(), "a stored kind other than 1..4");
+      // A typed function stays within −100..100; a loaded one may be larger
+      // (a changed byte of a saved set), but is always a number.
       for (double c : {t.CoefA[i], t.CoefB[i], t.CoefC[i]})
-        require(c >= -100 && c <= 100, "a stored coefficient outside -100..100");
+        require(std::isfinite(c), "a stored coefficient that is not a number");
       if (t.FunctionKind[i] == graf::Kind::Linear) require(t.CoefC[i] == 0, "a first-degree function with a C");
     }
     require(p.ui.rows <= t.FunctionCount, "more list rows than functions");
