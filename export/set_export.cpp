@@ -34,10 +34,13 @@ class NoSettingsWindows : public SettingsMainPort, public Notifier {
   void message(MessageType, const std::string& text) override { messages.push_back(text); }
 };
 
-// The texts of the load's message boxes, as one note.
+// The texts of the load's message boxes, as one note, each text once: the
+// load and the redraw of its view both meet the maximum of 50 functions.
 std::string notesOf(const SetPicture& shown) {
   std::string notes;
+  std::set<std::string> told;
   for (const ShownMessage& m : shown.messages) {
+    if (!told.insert(m.text).second) continue;
     if (!notes.empty()) notes += "; ";
     notes += m.text;
   }
@@ -59,11 +62,9 @@ SetPicture showSet(const PlotState& start, const std::vector<std::uint8_t>& byte
   session.beginAttempt();
   result.loaded = loadFunctionSet(cmd, session, windows, bytes);
   if (result.loaded) {
-    while (state.view.ZoomFactor != view.zoom && state.flags.PlotShown) cmd.zoomStep();
-    for (int i = 0; i < view.right; ++i) cmd.panStep(PanDirection::Right);
-    for (int i = 0; i < -view.right; ++i) cmd.panStep(PanDirection::Left);
-    for (int i = 0; i < view.up; ++i) cmd.panStep(PanDirection::Up);
-    for (int i = 0; i < -view.up; ++i) cmd.panStep(PanDirection::Down);
+    // The view the zoom button and the pan buttons would reach, in one
+    // redraw rather than one per press.
+    cmd.showView(view.zoom, view.right, view.up);
     if (view.numbers) cmd.numberAxes();
   }
   result.messages = windows.messages;

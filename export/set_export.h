@@ -42,10 +42,11 @@ void chooseStepFromStoredClock(Settings& settings, const ClockStore& store);
 PlotState pictureStartState(SettingsFilePort& settingsFile, const ClockStore& clock,
                             std::vector<std::string>& notes);
 
-// The view of an exported picture, reached as the window reaches it after
-// the load: the zoom button pressed until `zoom` shows, the pan buttons
-// pressed `right` times to the right (to the left when negative) and `up`
-// times up (down when negative), then "123" when `numbers` is set. `scale`
+// The view of an exported picture: the picture the window shows after the
+// load when the zoom button is pressed until `zoom` shows and the pan buttons
+// `right` times to the right (to the left when negative) and `up` times up
+// (down when negative), reached by one redraw rather than one per press;
+// then "123" when `numbers` is set. `scale`
 // writes every pixel as a scale × scale block. The axis numbers are drawn
 // with `text`, which must be given when `numbers` is set.
 struct ExportView {
@@ -152,9 +153,9 @@ inline constexpr int kUsageError = 2;
 // grafolin --export PICTURE SET: writes nothing and reports on `err` (each
 // line after kProgramPrefix) when the set is refused or the picture cannot be written. A name ending in ".svg"
 // or ".pdf" gets the picture as a drawing, whose size the scale does not
-// change. The load's own message
-// boxes (the maximum of 50 functions) go to `err` as notes; the picture is
-// written all the same.
+// change. The message boxes of the load and of its view (the maximum of 50
+// functions, a last function out of range) go to `err` as one note, each
+// text once; the picture is written all the same.
 int exportPicture(const PlotState& start, ExportFiles& files, const std::string& picturePath,
                   const std::string& setPath, std::ostream& err, const ExportView& view = {});
 

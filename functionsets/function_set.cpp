@@ -2,6 +2,7 @@
 #include "functionsets/function_set.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <optional>
 #include <utility>
@@ -195,8 +196,52 @@ std::string firstCharacters(std::string_view utf8, std::size_t count) {
   return std::string(utf8.substr(0, pos));
 }
 
+std::optional<std::string> storedCoefficientText(double value) {
+  if (!std::isfinite(value)) return std::nullopt;
+  std::string text = twoDecimals(value);
+  if (text.size() <= kCoefficientCapacity) return text;
+
+  // The fewest significant digits that read back as the value, as
+  // d.ddd·10^exponent; then every way of writing them, the shortest first.
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific);
+  const std::string_view sci(buf, static_cast<std::size_t>(r.ptr - buf));
+  const std::size_t e = sci.find('e');
+  std::string digits;
+  for (char ch : sci.substr(0, e))
+    if (ch != '.') digits += ch;
+  int exponent = 0;
+  std::string_view expText = sci.substr(e + 1);
+  if (expText.front() == '+') expText.remove_prefix(1);
+  std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
+
+  const std::string sign = value < 0 ? "-" : "";
+  const int n = static_cast<int>(digits.size());
+  std::vector<std::string> candidates;
+  // Without an exponent: the digits followed by zeros, or with a point among
+  // them. (Values this large have no leading zeros.)
+  if (exponent + 1 >= n)
+    candidates.push_back(sign + digits + std::string(static_cast<std::size_t>(exponent + 1 - n), '0'));
+  else if (exponent >= 0)
+    candidates.push_back(sign + digits.substr(0, static_cast<std::size_t>(exponent + 1)) + "." +
+                         digits.substr(static_cast<std::size_t>(exponent + 1)));
+  // With an exponent: p digits before the point.
+  for (int p = 1; p <= n; ++p) {
+    std::string t = sign + digits.substr(0, static_cast<std::size_t>(p));
+    if (p < n) t += "." + digits.substr(static_cast<std::size_t>(p));
+    candidates.push_back(t + "e" + std::to_string(exponent - (p - 1)));
+  }
+  std::optional<std::string> best;
+  for (const std::string& t : candidates) {
+    double back = 0;
+    if (t.size() > kCoefficientCapacity || !parseNumber(t, back) || back != value) continue;
+    if (!best || t.size() < best->size()) best = t;
+  }
+  return best;
+}
+
 std::vector<std::uint8_t> encodeFunctionSet(const FunctionTable& table, std::string_view commentUtf8,
-                                            std::string* unencodable) {
+                                            std::string* unencodable, UnsavableCoefficient* unsavable) {
   std::vector<std::uint8_t> record(kFunctionSetSize, 0);
 
   std::string comment;
@@ -210,9 +255,23 @@ std::vector<std::uint8_t> encodeFunctionSet(const FunctionTable& table, std::str
     const std::size_t k = static_cast<std::size_t>(i - 1);
     const char kind[2] = {' ', kindInfo(table.FunctionKind[i]).digit};
     putText(record, kKindAt + kKindEntry * k, 2, std::string_view(kind, 2));
-    putText(record, kAAt + kCoefficientEntry * k, kCoefficientCapacity, twoDecimals(table.CoefA[i]));
-    putText(record, kBAt + kCoefficientEntry * k, kCoefficientCapacity, twoDecimals(table.CoefB[i]));
-    putText(record, kCAt + kCoefficientEntry * k, kCoefficientCapacity, twoDecimals(table.CoefC[i]));
+    const struct {
+      char name;
+      std::size_t at;
+      double value;
+    } coefficients[] = {
+        {'A', kAAt, table.CoefA[i]},
+        {'B', kBAt, table.CoefB[i]},
+        {'C', kCAt, table.CoefC[i]},
+    };
+    for (const auto& coef : coefficients) {
+      const std::optional<std::string> text = storedCoefficientText(coef.value);
+      if (!text) {
+        if (unsavable) *unsavable = {i, coef.name, coef.value};
+        return {};
+      }
+      putText(record, coef.at + kCoefficientEntry * k, kCoefficientCapacity, *text);
+    }
   }
   return record;
 }
@@ -257,8 +316,8 @@ DecodeResult decodeFunctionSet(const std::vector<std::uint8_t>& bytes, FunctionS
       if (length < 1 || length > kCoefficientCapacity)
         return {SetDefect::CoefficientLength, i, coef.name};
       coef.text = textAt(bytes, coef.at);
-      if (!parseNumber(coef.text, coef.value)) return {SetDefect::CoefficientText, i, coef.name};
-      if (!(coef.value >= -100 && coef.value <= 100)) return {SetDefect::CoefficientRange, i, coef.name};
+      if (!parseNumber(coef.text, coef.value) || !std::isfinite(coef.value))
+        return {SetDefect::CoefficientText, i, coef.name};
     }
   }
   out = std::move(set);

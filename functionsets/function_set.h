@@ -17,6 +17,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -75,13 +76,32 @@ struct FunctionSet {
   std::array<std::string, MaxFunctions + 1> cText;
 };
 
-// Builds the record of functions 1..table.FunctionCount of the table (at most 50)
-// with the comment cut to 50 characters. Kinds are written " 1" to " 4";
-// coefficients in the
-// two-decimal form, cut to 10 characters. Characters that Windows-1250 cannot
-// hold are stored as "?" and reported as by encodeWindows1250.
+// The text a coefficient is stored as: its two-decimal text (0.125 as
+// "0.13") when that fits the field's ten characters; otherwise the shortest
+// text of at most ten characters that reads back as exactly the value (1e15
+// as "1e15", 12345678.5 as "12345678.5"). Nothing when there is no such text
+// (99999999.99, 1.23456789e20, a value that is not finite): a text cut to ten
+// characters would be another number.
+std::optional<std::string> storedCoefficientText(double value);
+
+// A coefficient that no text of the file can hold.
+struct UnsavableCoefficient {
+  int function = 0;  // 1..FunctionCount
+  char field = 0;    // 'A', 'B' or 'C'
+  double value = 0;
+};
+
+// Builds the record of functions 1..table.FunctionCount of the table (at most
+// 50) with the comment cut to 50 characters. Kinds are written " 1" to " 4",
+// coefficients as storedCoefficientText gives them. Characters that
+// Windows-1250 cannot hold are stored as "?" and reported as by
+// encodeWindows1250. When a coefficient has no stored text, the first such
+// one (in table order, each function's A before its B and C) goes
+// to `unsavable` when given, and the result is empty: no record at all
+// rather than one that says something else.
 std::vector<std::uint8_t> encodeFunctionSet(const FunctionTable& table, std::string_view commentUtf8,
-                                            std::string* unencodable = nullptr);
+                                            std::string* unencodable = nullptr,
+                                            UnsavableCoefficient* unsavable = nullptr);
 
 // What is wrong with a refused record: the first defect found, reading the
 // fields in their order in the record and the entries 1..N in turn, each
@@ -96,8 +116,7 @@ enum class SetDefect {
   KindLength,         // kind length byte not 2
   KindText,           // kind text not a blank and a digit 1..4
   CoefficientLength,  // coefficient length byte not 1..10
-  CoefficientText,    // coefficient text not a number
-  CoefficientRange    // coefficient outside −100..100
+  CoefficientText     // coefficient text not a number, or beyond a double's range
 };
 
 struct DecodeResult {
@@ -111,10 +130,11 @@ struct DecodeResult {
 // Only the given bytes are read. out is replaced only when the record is
 // accepted; a refused record leaves it as it was.
 //
-// Coefficients outside −100..100 are refused ("1e300", "99999999" and "1e400"
-// all fit into the ten characters): no save writes one, the plot request
-// never stores one, and a loaded set would be drawn, listed and then saved
-// differently.
+// A coefficient loads whatever its size ("1e300" and "99999999" fit into the
+// ten characters): a set written by hand or by another copy of the program
+// may hold one, and the plot run that follows the load checks the last
+// function's range as it checks a typed one. A text that reads as an
+// infinity ("1e400") is not a number.
 DecodeResult decodeFunctionSet(const std::vector<std::uint8_t>& bytes, FunctionSet& out);
 
 }  // namespace graf

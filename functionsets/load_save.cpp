@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "functionsets/load_save.h"
 
+#include <charconv>
+
 namespace graf {
 
 namespace {
@@ -8,6 +10,14 @@ const char* const kFirstFileName = "fuggvenyek1.fv";
 }  // namespace
 
 std::string automaticSetFileName(int k) { return "fuggvenyek" + std::to_string(k) + ".fv"; }
+
+std::string unsavableMessage(const UnsavableCoefficient& c) {
+  char buf[32];
+  const auto r = std::to_chars(buf, buf + sizeof buf, c.value);
+  return "A(z) " + std::to_string(c.function) + ". függvény " + c.field + " együtthatója (" +
+         std::string(buf, r.ptr) + ") nem írható le pontosan a függvényfájl " +
+         std::to_string(kCoefficientCapacity) + " karakterén, ezért a függvények nem menthetők.";
+}
 
 bool loadFunctionSet(Commands& cmd, LoadSession& session, SaveLoadPort& window,
                      const std::vector<std::uint8_t>& bytes) {
@@ -58,7 +68,15 @@ void SaveLoad::save() {
   // A file holds its comment in Windows-1250; a character that code page
   // lacks is stored as "?", and the user is told so before choosing a name.
   std::string unencodable;
-  const std::vector<std::uint8_t> record = encodeFunctionSet(cmd_.state().table, window_.comment(), &unencodable);
+  UnsavableCoefficient unsavable;
+  const std::vector<std::uint8_t> record =
+      encodeFunctionSet(cmd_.state().table, window_.comment(), &unencodable, &unsavable);
+  if (record.empty()) {
+    // No text of the file's ten characters reads back as this coefficient:
+    // nothing is written, rather than a file that holds another function.
+    cmd_.alert(MessageType::Error, unsavableMessage(unsavable));
+    return;
+  }
   if (!unencodable.empty())
     cmd_.showMessage(MessageType::Information,
                      "A megjegyzés e karaktereit a függvényfájl nem tudja tárolni: " + unencodable +

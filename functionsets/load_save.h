@@ -59,6 +59,10 @@ inline constexpr const char* NothingToSaveText = "Nincs mit menteni";
 // The automatic name number k (1, 2, …): fuggvenyek1.fv, fuggvenyek2.fv, ….
 std::string automaticSetFileName(int k);
 
+// The refusal of a save whose coefficient no text of the file can hold: it
+// names the function, the coefficient and its value.
+std::string unsavableMessage(const UnsavableCoefficient& coefficient);
+
 // Loads a set from the bytes of a file. A record that is not a well-formed
 // set is refused before anything changes: the beep (when sounds are on) and
 // the error box "A függvényeket tartalmazó fájl hibás!". Otherwise the old
@@ -78,7 +82,8 @@ class SaveLoad {
   void activate();
   // "Ment": the record, encoded once, goes to the automatic name or the one
   // the dialog gives; a complete save closes the window. A file that cannot
-  // be written is reported and left as it was.
+  // be written is reported and left as it was; a set with a coefficient that
+  // the file cannot hold is refused before any name is chosen.
   void save();
   // "Tölt": the open dialog, then loadFile.
   void load();

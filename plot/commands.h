@@ -108,6 +108,12 @@ class Commands {
   void wheelTurn(bool up, WheelModifiers mods);
   void centre();
   void directionSwitch();
+  // The view that zoom button presses and pan steps would reach, shown by
+  // one redraw rather than one per step: zoom `zoom` (1, 2, 4 or 8), the
+  // origin `stepsRight` pan steps to the right (within the buttons' five)
+  // and `stepsUp` up. Nothing happens while no plot is shown, nor when the
+  // view is already there.
+  void showView(int zoom, int stepsRight, int stepsUp);
 
   // --- Read-out and numbering ---
   void mouseMove(int x, int y);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Zoom and pan: the zoom button, the held pan buttons with their repeat
 // timer, the mouse wheel, the centre button and the wheel direction switch.
+#include <algorithm>
 #include <string>
 
 #include "plot/commands.h"
@@ -78,6 +79,25 @@ void Commands::centre() {
   if (st_.table.FunctionCount == 0) return;
   clearPicture();
   st_.view.centre();
+  plotRoutine();
+}
+
+void Commands::showView(int zoom, int stepsRight, int stepsUp) {
+  if (!st_.flags.PlotShown) return;
+  if (zoom != 1 && zoom != 2 && zoom != 4 && zoom != View::MaxZoom) return;
+  const int panX = -View::PanPixels * std::clamp(stepsRight, -View::MaxPanX / View::PanPixels,
+                                                 View::MaxPanX / View::PanPixels);
+  // Far enough for any picture and still far from the 32-bit bound.
+  constexpr int kMaxSteps = 1 << 24;
+  const int panY = View::PanPixels * std::clamp(stepsUp, -kMaxSteps, kMaxSteps);
+  View& v = st_.view;
+  if (v.ZoomFactor == zoom && v.PanX == panX && v.PanY == panY) return;
+  clearPicture();
+  v.ZoomFactor = zoom;
+  v.PanX = panX;
+  v.PanY = panY;
+  setZoomText(zoomText(zoom));
+  setCaption("Íme a függvény");
   plotRoutine();
 }
 

@@ -10,7 +10,10 @@
 
 namespace graf {
 
-PicturePoint samplePoint(const PlotState& st, double x, double y) { return {pixelColumn(st, x), pixelRow(st, y)}; }
+PicturePoint samplePoint(const PlotState& st, double x, double y) {
+  const double u = pixelsPerUnit(st.view.ZoomFactor);
+  return {unroundedColumn(u, st.view.PanX, x), unroundedRow(u, st.view.PanY, y)};
+}
 
 bool segmentCanShow(const PicturePoint& a, const PicturePoint& b) {
   if (!std::isfinite(a.column) || !std::isfinite(a.row) || !std::isfinite(b.column) || !std::isfinite(b.row))
@@ -53,6 +56,61 @@ void paintCurve(const PictureCurve& curve, Raster& picture) {
 }
 
 }  // namespace
+
+std::vector<CurvePiece> clippedToPicture(const std::vector<CurvePiece>& pieces) {
+  constexpr double left = -1, top = -1, right = Raster::Width, bottom = Raster::Height;
+  // Where a segment enters or leaves the box: its parameter t (0 at its
+  // start, 1 at its end) and the edge's coordinate, which the point takes
+  // exactly (worked out from t, a row a hundred digits long would lose it).
+  struct Cut {
+    long double t;
+    bool onColumn = false, onRow = false;
+    double edge = 0;
+  };
+  std::vector<CurvePiece> out;
+  for (const CurvePiece& piece : pieces) {
+    bool open = false;  // the last point of out.back() is where this segment starts
+    for (std::size_t k = 1; k < piece.size(); ++k) {
+      const PicturePoint a = piece[k - 1], b = piece[k];
+      if (!std::isfinite(a.column) || !std::isfinite(a.row) || !std::isfinite(b.column) || !std::isfinite(b.row)) {
+        open = false;
+        continue;
+      }
+      // The segment a + t·(b − a), 0 ≤ t ≤ 1, cut to the box one edge at a
+      // time (Liang and Barsky). Long double keeps b − a finite for any
+      // two finite ends.
+      const long double dx = static_cast<long double>(b.column) - a.column;
+      const long double dy = static_cast<long double>(b.row) - a.row;
+      Cut from{0}, to{1};
+      // Keeps the part where p·t ≤ q; false when nothing is left.
+      const auto edge = [&](long double p, long double q, bool column, double at) {
+        if (p == 0) return q >= 0;
+        const long double t = q / p;
+        if (p < 0) {
+          if (t > from.t) from = {t, column, !column, at};
+        } else {
+          if (t < to.t) to = {t, column, !column, at};
+        }
+        return from.t <= to.t;
+      };
+      if (!(edge(-dx, a.column - left, true, left) && edge(dx, right - a.column, true, right) &&
+            edge(-dy, a.row - top, false, top) && edge(dy, bottom - a.row, false, bottom))) {
+        open = false;
+        continue;
+      }
+      const auto at = [&](const Cut& c, const PicturePoint& end) {
+        if (!c.onColumn && !c.onRow) return end;  // not cut: the end itself
+        return PicturePoint{c.onColumn ? c.edge : static_cast<double>(a.column + c.t * dx),
+                            c.onRow ? c.edge : static_cast<double>(a.row + c.t * dy)};
+      };
+      const bool cutAtStart = from.onColumn || from.onRow;
+      if (!open || cutAtStart) out.push_back({at(from, a)});
+      out.back().push_back(at(to, b));
+      open = !(to.onColumn || to.onRow);
+    }
+  }
+  return out;
+}
 
 std::vector<PictureLine> gridAndAxes(const PlotState& st) {
   std::vector<PictureLine> lines;

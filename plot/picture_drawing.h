@@ -3,8 +3,10 @@
 // The picture as a drawing rather than as pixels: the same grid, axes, ticks,
 // curves and texts that the raster receives, as lines, polylines and texts in
 // the picture's own coordinates (column, row), for files that keep them as
-// vectors. Every point is the pixel the raster draws to, so a drawing and the
-// raster agree wherever the raster has a pixel.
+// vectors. A curve's points are its sample points before they are rounded to
+// pixels: the raster draws between the rounded points, so a drawing and the
+// raster agree wherever the raster has a pixel, and a file can draw the
+// curve through where it really lies.
 #include <string>
 #include <vector>
 
@@ -13,8 +15,7 @@
 
 namespace graf {
 
-// A pixel position: whole numbers held in doubles, which may lie far outside
-// the picture.
+// A position in pixels, not rounded, which may lie far outside the picture.
 struct PicturePoint {
   double column = 0;
   double row = 0;
@@ -71,10 +72,10 @@ std::vector<PictureText> allTexts(const PictureDrawing& drawing);
 
 // The pieces of the curve y = f(x), sampled as the renderer samples it: x
 // from −80 by repeated addition of SampleStep until x ≥ 80, each point at
-// (pixelColumn(x), pixelRow(f(x))). A segment between two consecutive points
-// belongs to a piece when it can set a pixel: both ends finite and its ends
-// not both beside the picture, across or down. A step that would never end
-// gives no pieces.
+// the column and row of (x, f(x)) before their rounding to whole pixels. A
+// segment between two consecutive points belongs to a piece when it can set
+// a pixel: both ends finite and its ends not both beside the picture, across
+// or down. A step that would never end gives no pieces.
 template <class F>
 std::vector<CurvePiece> curvePieces(const PlotState& st, F f);
 
@@ -85,6 +86,13 @@ std::vector<CurvePiece> storedCurvePieces(const PlotState& st, int i);
 // draws them, clipped to the picture.
 std::vector<PictureLine> gridAndAxes(const PlotState& st);
 
+// The pieces cut to the picture and the pixel around it: the part of each
+// segment that lies within columns −1..393 and rows −1..321 (pixel centres),
+// which covers every pixel a line through the segment can touch. Points
+// inside stay exactly as they are; a piece whose segments leave the picture
+// and come back becomes two. What a file that keeps the exact points writes.
+std::vector<CurvePiece> clippedToPicture(const std::vector<CurvePiece>& pieces);
+
 // What the picture shows right after a plot run of the state: a white
 // background, the grid, axes and ticks, and every stored function in table
 // order in its kind's colour. No texts.
@@ -92,7 +100,7 @@ PictureDrawing renderedDrawing(const PlotState& st);
 
 // Paints a drawing onto a raster with the raster's own line rule, each
 // curve segment drawn as the renderer draws it (from its right point to its
-// left one, that point left out) and the texts through `text` (none when
+// left one, both rounded to whole pixels, that point left out) and the texts through `text` (none when
 // null): the raster of a drawing made from a state is the rendered picture.
 void paintDrawing(const PictureDrawing& drawing, Raster& picture, TextRenderer* text);
 

@@ -28,11 +28,12 @@ QPen drawingPen(Color color, Qt::PenCapStyle cap) {
   return pen;
 }
 
-// The curve's pieces as polylines of exactly their points.
+// The curve's pieces as polylines through their exact points, cut where
+// they leave the picture, so that the file holds no point far outside it.
 void drawCurve(QPainter& painter, const PictureCurve& curve) {
   painter.setPen(drawingPen(curve.color, Qt::RoundCap));
   painter.setBrush(Qt::NoBrush);
-  for (const CurvePiece& piece : curve.pieces) {
+  for (const CurvePiece& piece : clippedToPicture(curve.pieces)) {
     QPolygonF points;
     points.reserve(static_cast<qsizetype>(piece.size()));
     for (const PicturePoint& p : piece) points.append(QPointF(p.column, p.row));
@@ -40,13 +41,16 @@ void drawCurve(QPainter& painter, const PictureCurve& curve) {
   }
 }
 
+// The texts whose box meets the picture; the rest (the numbers of a far
+// view lie along the whole axis) would only make the file larger.
 void drawTexts(QPainter& painter, const std::vector<PictureText>& texts, const QFont& font) {
   const QFontMetricsF metrics(font);
+  const QRectF picture(0, 0, Raster::Width, Raster::Height);
   for (const PictureText& t : texts) {
     const QString text = QString::fromStdString(t.text);
-    if (t.opaque)
-      painter.fillRect(QRectF(t.column, t.row, metrics.horizontalAdvance(text), metrics.height()),
-                       toQColor(t.background));
+    const QRectF box(t.column, t.row, metrics.horizontalAdvance(text), metrics.height());
+    if (!box.intersects(picture)) continue;
+    if (t.opaque) painter.fillRect(box, toQColor(t.background));
     painter.setPen(toQColor(t.color));
     painter.drawText(QPointF(t.column, t.row + metrics.ascent()), text);
   }

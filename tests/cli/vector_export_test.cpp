@@ -148,32 +148,71 @@ TEST_F(VectorExport, TheSvgHoldsEachCurvePieceThroughItsSamplesAndTheNumbersAsTe
     const SvgContent svg = readSvg(read("lap.svg"));
     ASSERT_EQ(svg.error, "");
     EXPECT_EQ(svg.viewBox, "0 0 393 321");
-    std::vector<const CurvePiece*> pieces;
+    std::vector<CurvePiece> pieces;
     std::vector<Color> colours;
     for (const PictureCurve& curve : drawing.curves)
-      for (const CurvePiece& piece : curve.pieces) {
-        pieces.push_back(&piece);
+      for (const CurvePiece& piece : clippedToPicture(curve.pieces)) {
+        pieces.push_back(piece);
         colours.push_back(curve.color);
       }
     ASSERT_EQ(drawing.curves.size(), 4u);
-    ASSERT_EQ(svg.polylines.size(), pieces.size()) << "one polyline per piece";
+    ASSERT_EQ(svg.polylines.size(), pieces.size()) << "one polyline per piece within the picture";
+    int fractional = 0;
     for (std::size_t i = 0; i < pieces.size(); ++i) {
-      ASSERT_EQ(svg.polylines[i].size(), pieces[i]->size()) << "piece " << i;
-      for (std::size_t k = 0; k < pieces[i]->size(); ++k)
-        ASSERT_TRUE(samePoint(svg.polylines[i][k], (*pieces[i])[k])) << "piece " << i << " point " << k;
+      ASSERT_EQ(svg.polylines[i].size(), pieces[i].size()) << "piece " << i;
+      for (std::size_t k = 0; k < pieces[i].size(); ++k) {
+        const PicturePoint& p = svg.polylines[i][k];
+        ASSERT_TRUE(samePoint(p, pieces[i][k])) << "piece " << i << " point " << k;
+        ASSERT_TRUE(p.column >= -1 && p.column <= Raster::Width && p.row >= -1 && p.row <= Raster::Height)
+            << "piece " << i << " point " << k << " lies outside the picture";
+        fractional += p.column != std::nearbyint(p.column) || p.row != std::nearbyint(p.row);
+      }
       EXPECT_EQ(svg.strokes[i], svgColour(colours[i])) << "piece " << i;
     }
+    EXPECT_GT(fractional, 10) << "the curves run through their samples, not through whole pixels";
+    // Every number whose corner lies on the picture is written, in order;
+    // what is left out lies off the picture.
     const std::vector<PictureText> texts = allTexts(drawing);
-    ASSERT_EQ(svg.texts.size(), texts.size());
     EXPECT_EQ(svg.texts.empty(), !c.numbers);
-    for (std::size_t i = 0; i < svg.texts.size(); ++i) {
-      EXPECT_EQ(svg.texts[i].text.toStdString(), texts[i].text);
-      EXPECT_EQ(svg.texts[i].x, texts[i].column) << "left edge of " << texts[i].text;
-      // The baseline lies below the top edge, by the font's ascent.
-      EXPECT_GT(svg.texts[i].y, texts[i].row);
-      EXPECT_LT(svg.texts[i].y, texts[i].row + 40);
+    std::size_t next = 0;
+    for (const PictureText& t : texts) {
+      const bool onPicture = t.column >= 0 && t.column < Raster::Width && t.row >= 0 && t.row < Raster::Height;
+      const bool written = next < svg.texts.size() && svg.texts[next].text.toStdString() == t.text &&
+                           svg.texts[next].x == t.column && svg.texts[next].y > t.row &&
+                           svg.texts[next].y < t.row + 40;  // the baseline, the font's ascent below the top
+      if (written) ++next;
+      EXPECT_TRUE(written || !onPicture) << t.text << " at " << t.column << "," << t.row << " is left out";
     }
+    EXPECT_EQ(next, svg.texts.size()) << "every text written is a text of the picture, in order";
   }
+}
+
+// A far view writes the numbers that can be seen, not the thousands along
+// the whole axis that the picture draws beyond its edges.
+TEST_F(VectorExport, AFarViewWritesOnlyTheNumbersOnThePicture) {
+  const ProgramRun run = runGrafolin({"--export", "messze.svg", "--pan", "0,10000", "--numbers", "parabola.fv"});
+  ASSERT_TRUE(run.finished);
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  const SvgContent svg = readSvg(read("messze.svg"));
+  ASSERT_EQ(svg.error, "");
+
+  ExportView view;
+  view.up = 10000;
+  view.numbers = true;
+  CornerText corner;
+  view.text = &corner;
+  Raster picture;
+  PictureDrawing drawing;
+  ASSERT_TRUE(pictureOfSet(PlotState{}, set, picture, view, &drawing).drawn);
+  const std::vector<PictureText> texts = allTexts(drawing);
+  int onPicture = 0;
+  for (const PictureText& t : texts)
+    onPicture += t.column >= 0 && t.column < Raster::Width && t.row >= 0 && t.row < Raster::Height;
+  ASSERT_GT(texts.size(), 1000u) << "the numbers run along the whole axis";
+  EXPECT_GE(static_cast<int>(svg.texts.size()), onPicture);
+  EXPECT_LT(svg.texts.size(), static_cast<std::size_t>(onPicture) + 10);
+  for (const SvgContent::Text& t : svg.texts)
+    EXPECT_TRUE(t.x > -200 && t.x < Raster::Width && t.y > 0 && t.y < Raster::Height + 40) << t.text.toStdString();
 }
 
 TEST_F(VectorExport, ThePdfIsOnePageOfA4) {

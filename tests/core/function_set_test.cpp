@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -230,16 +231,16 @@ TEST(FunctionSet, RefusesMalformedRecords) {
       {"C of 3 is 5 and a blank", text(1304 + 2 * entry2, "5 "), SetDefect::CoefficientText, 3, 'C'},
       {"A length 11", byteAt(204, 11), SetDefect::CoefficientLength, 1, 'A'},
       {"C length 0", byteAt(1304, 0), SetDefect::CoefficientLength, 1, 'C'},
-      {"B 1e400", text(754, "1e400"), SetDefect::CoefficientRange, 1, 'B'},
-      {"A 1e300", text(204, "1e300"), SetDefect::CoefficientRange, 1, 'A'},
-      {"C of 2 is 99999999", text(1304 + entry2, "99999999"), SetDefect::CoefficientRange, 2, 'C'},
-      {"B of 3 is -100.01", text(754 + 2 * entry2, "-100.01"), SetDefect::CoefficientRange, 3, 'B'},
-      {"A 100.001", text(204, "100.001"), SetDefect::CoefficientRange, 1, 'A'},
-      {"A -1e400", text(204, "-1e400"), SetDefect::CoefficientRange, 1, 'A'},
-      // The bounds themselves are whole values a save writes.
-      {"A 100", text(204, "100"), SetDefect::None, 0, 0},
-      {"B of 2 is -100.00", text(754 + entry2, "-100.00"), SetDefect::None, 0, 0},
-      {"C of 3 is 1e2", text(1304 + 2 * entry2, "1e2"), SetDefect::None, 0, 0},
+      // Beyond the range of a double: an infinity is not a number.
+      {"B 1e400", text(754, "1e400"), SetDefect::CoefficientText, 1, 'B'},
+      {"A of 3 is -1e400", text(204 + 2 * entry2, "-1e400"), SetDefect::CoefficientText, 3, 'A'},
+      {"C 2e308", text(1304, "2e308"), SetDefect::CoefficientText, 1, 'C'},
+      // Numbers of any size load: the plot run after the load checks the range.
+      {"A 1e300", text(204, "1e300"), SetDefect::None, 0, 0},
+      {"C of 2 is 99999999", text(1304 + entry2, "99999999"), SetDefect::None, 0, 0},
+      {"B of 3 is -100.01", text(754 + 2 * entry2, "-100.01"), SetDefect::None, 0, 0},
+      {"A 1.7e308", text(204, "1.7e308"), SetDefect::None, 0, 0},
+      {"B 1e-400 reads as 0", text(754, "1e-400"), SetDefect::None, 0, 0},
       // Accepted: what lies beyond the texts is filler.
       {"filler after the comment", byteAt(50, 0xAB), SetDefect::None, 0, 0},
       {"filler after a text", byteAt(204 + 9, '7'), SetDefect::None, 0, 0},
@@ -266,6 +267,56 @@ TEST(FunctionSet, RefusesMalformedRecords) {
       EXPECT_EQ(out.count, 7) << c.name;
       EXPECT_EQ(out.aText[7], "1.00") << c.name;
     }
+  }
+}
+
+// A coefficient is written as its two-decimal text while that fits the ten
+// characters, else as the shortest text of at most ten that reads back
+// exactly; with none, no record is made and the coefficient is named.
+TEST(FunctionSet, CoefficientTextsFitTheirTenCharactersOrTheSaveIsRefused) {
+  const struct {
+    double value;
+    const char* text;  // nullptr: no text can hold it
+    double loaded;     // what the text reads back as
+  } cases[] = {
+      {0.125, "0.13", 0.13},
+      {-1e-3, "-0.00", 0.0},
+      {-100, "-100.00", -100},
+      {9999999.99, "9999999.99", 9999999.99},
+      {99999999.99, nullptr, 0},
+      {12345678.5, "12345678.5", 12345678.5},
+      {123456789, "123456789", 123456789},
+      {-1e15, "-1e15", -1e15},
+      {1e15, "1e15", 1e15},
+      {1.5e300, "15e299", 1.5e300},
+      {-1.25e-300, "-0.00", 0.0},
+      {-2.5e-7, "-0.00", 0.0},
+      {1.23456789e20, nullptr, 0},
+      {123456789012.0, nullptr, 0},
+      {std::numeric_limits<double>::infinity(), nullptr, 0},
+      {std::numeric_limits<double>::quiet_NaN(), nullptr, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value);
+    const std::optional<std::string> text = storedCoefficientText(c.value);
+    PlotState st = stateWith({{Kind::Quadratic, 1, 2, 3}, {Kind::Quadratic2, 4, c.value, 5}});
+    UnsavableCoefficient unsavable;
+    std::string unencodable;
+    const Bytes record = encodeFunctionSet(st.table, "határ", &unencodable, &unsavable);
+    if (!c.text) {
+      EXPECT_FALSE(text.has_value());
+      EXPECT_TRUE(record.empty());
+      EXPECT_EQ(unsavable.function, 2);
+      EXPECT_EQ(unsavable.field, 'B');
+      continue;
+    }
+    ASSERT_TRUE(text.has_value());
+    EXPECT_EQ(*text, c.text);
+    FunctionSet set;
+    ASSERT_TRUE(decodeFunctionSet(record, set).ok());
+    EXPECT_EQ(set.bText[2], c.text);
+    EXPECT_EQ(set.b[2], c.loaded);
+    EXPECT_EQ(set.a[2], 4);
   }
 }
 

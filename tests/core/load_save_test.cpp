@@ -7,6 +7,7 @@
 
 #include "functionlist/function_row.h"
 #include "functionsets/load_save.h"
+#include "plot/numtext.h"
 #include "tests/support/fake_ui.h"
 #include "tests/support/memory_set_files.h"
 
@@ -166,26 +167,124 @@ TEST_F(LoadSave, ADamagedFileChangesNothing) {
   EXPECT_TRUE(window.saveEnabled);
 }
 
-// Coefficients that no save writes are refused before anything is cleared,
-// also in a file of 50 functions, whose load never checks their range.
-TEST_F(LoadSave, CoefficientsOutsideTheRangeAreRefusedBeforeAnythingChanges) {
+// Writes a coefficient text over a record, as a person editing the file would.
+void putText(std::vector<std::uint8_t>& bytes, std::size_t at, const char* text) {
+  bytes[at] = static_cast<std::uint8_t>(std::strlen(text));
+  std::copy_n(text, std::strlen(text), bytes.begin() + static_cast<std::ptrdiff_t>(at) + 1);
+}
+
+std::vector<Color> pixelsOf(const Raster& pic) { return {pic.data(), pic.data() + Raster::Width * Raster::Height}; }
+
+// Numbers of any size load. The load's own plot run checks the last function
+// as a plot of the same function typed after the others would: out of range,
+// it is withdrawn with "Ezt még át kéne egyszer gondolni!" and the others
+// stay; a larger coefficient of an earlier function is drawn.
+TEST_F(LoadSave, LargeCoefficientsLoadAndTheLastOneIsCheckedAsATypedOne) {
+  const struct {
+    const char* name;
+    std::vector<std::vector<std::string>> typed;  // kind digit, A, B, C; each within the range
+    std::size_t at;                               // the text made larger
+    const char* text;
+  } cases[] = {
+      {"first A is 150", {{"1", "1", "2"}, {"1", "3", "4"}}, 204, "150"},
+      {"first C is -1e300", {{"2", "1", "2", "3"}, {"1", "3", "4"}}, 1304, "-1e300"},
+      {"last B is 300", {{"2", "1", "2", "3"}, {"3", "4", "5", "6"}}, 754 + 11, "300"},
+      {"last A is 1000.00 of three", {{"1", "1", "0"}, {"2", "1", "2", "3"}, {"4", "1", "2", "3"}}, 204 + 22,
+       "1000.00"},
+      {"the only function has B 1e3", {{"4", "1", "2", "3"}}, 754, "1e3"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    // What typing gives: the functions, then the larger one where it stands
+    // when it is the last.
+    const auto typeAll = [&](bool withLarge) {
+      cmd.clearAll();
+      for (std::size_t i = 0; i < c.typed.size(); ++i) {
+        std::vector<std::string> f = c.typed[i];
+        f.resize(4);
+        if (withLarge && i + 1 == c.typed.size() && c.at >= 204) {
+          const std::size_t field = (c.at - 204) / 550, entry = (c.at - 204) % 550 / 11;
+          if (entry == i) f[1 + field] = c.text;
+        }
+        plot(*kindOfNumber(std::stoi(f[0])), f[1], f[2], f[3]);
+      }
+    };
+    typeAll(false);
+    auto bytes = save();
+    putText(bytes, c.at, c.text);
+    const bool last = (c.at - 204) % 550 / 11 + 1 == c.typed.size();
+
+    st.settings.SoundOn = true;
+    std::vector<std::string> loadedTable;
+    std::vector<Color> loadedPicture;
+    std::vector<Dialog> loadedDialogs;
+    cmd.clearAll();
+    ui.dialogs.clear();
+    ASSERT_TRUE(load(bytes));
+    loadedTable = table();
+    loadedPicture = pixelsOf(pic);
+    loadedDialogs = ui.dialogs;
+    EXPECT_EQ(ui.rows.size(), loadedTable.size());
+    EXPECT_EQ(st.flags.ListedCount, static_cast<int>(loadedTable.size()));
+    EXPECT_EQ(ui.countPanel, countPanelText(static_cast<int>(loadedTable.size())));
+    EXPECT_FALSE(ui.progressOpen);
+
+    if (last) {
+      // Typed after the others, the same function is withdrawn the same way.
+      ui.dialogs.clear();
+      typeAll(true);
+      EXPECT_EQ(loadedTable, table());
+      EXPECT_EQ(loadedPicture, pixelsOf(pic));
+      EXPECT_EQ(loadedDialogs, ui.dialogs);
+      EXPECT_EQ(loadedDialogs, (std::vector<Dialog>{kBeep, information("Ezt még át kéne egyszer gondolni!")}));
+      EXPECT_EQ(loadedTable.size(), c.typed.size() - 1);
+    } else {
+      EXPECT_TRUE(loadedDialogs.empty());
+      ASSERT_EQ(loadedTable.size(), c.typed.size());
+      double stored = 0;
+      ASSERT_TRUE(parseNumber(c.text, stored));
+      const std::size_t field = (c.at - 204) / 550;
+      const double* column[] = {st.table.CoefA.data(), st.table.CoefB.data(), st.table.CoefC.data()};
+      EXPECT_EQ(column[field][1], stored);
+    }
+  }
+}
+
+// The first function's steep line A = 150 (y = 150x + 2) is drawn: it
+// passes the pixel of x = 0 and crosses the top row near column 205.
+TEST_F(LoadSave, ASteepLineOfALoadedSetIsDrawn) {
+  plot(Kind::Linear, "1", "2");
+  plot(Kind::Linear, "0", "-30");
+  auto bytes = save();
+  putText(bytes, 204, "150");
+  cmd.clearAll();
+  ASSERT_TRUE(load(bytes));
+  EXPECT_EQ(pic.pixel(205, 152), st.settings.ColorLinear);
+  int inTopRow = 0;
+  for (int x = 200; x <= 210; ++x) inTopRow += pic.pixel(x, 0) == st.settings.ColorLinear;
+  EXPECT_GT(inTopRow, 0);
+  EXPECT_EQ(pic.pixel(300, 280), st.settings.ColorLinear) << "the second line, y = -30";
+}
+
+// Texts that are not numbers, an infinity among them, are refused before
+// anything is cleared, also in a file of 50 functions.
+TEST_F(LoadSave, TextsThatAreNotNumbersAreRefusedBeforeAnythingChanges) {
   const struct {
     const char* name;
     int functions;
     std::size_t at;  // the damaged text
     const char* text;
   } cases[] = {
-      {"A of the 50th is 1e300", 50, 204 + 11 * 49, "1e300"},
-      {"C of the first is 99999999", 2, 1304, "99999999"},
-      {"B of the second is -100.5", 2, 754 + 11, "-100.5"},
+      {"A of the 50th is 1e400", 50, 204 + 11 * 49, "1e400"},
+      {"C of the first is -1e999", 2, 1304, "-1e999"},
+      {"B of the second is 1,5", 2, 754 + 11, "1,5"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     cmd.clearAll();
     for (int i = 1; i <= c.functions; ++i) plot(Kind::Quadratic, std::to_string(i), "1", "2");
     auto bytes = save();
-    bytes[c.at] = static_cast<std::uint8_t>(std::strlen(c.text));
-    std::copy_n(c.text, std::strlen(c.text), bytes.begin() + static_cast<std::ptrdiff_t>(c.at) + 1);
+    putText(bytes, c.at, c.text);
 
     cmd.clearAll();
     plot(Kind::Linear, "3", "4");
@@ -199,6 +298,56 @@ TEST_F(LoadSave, CoefficientsOutsideTheRangeAreRefusedBeforeAnythingChanges) {
     EXPECT_EQ(ui.rows.size(), 1u);
     EXPECT_EQ(st.view.ZoomFactor, 2);
     EXPECT_EQ(std::count(ui.log.begin(), ui.log.end(), "show progress"), 0) << "the progress window never opened";
+  }
+}
+
+// A loaded 1e15 is saved as "1e15" and loads back as 1e15, not as the first
+// ten characters of "1000000000000000.00".
+TEST_F(LoadSave, ALargeLoadedCoefficientIsSavedAsATextThatReadsBackTheSame) {
+  plot(Kind::Quadratic, "1", "2", "3");
+  plot(Kind::Linear, "1", "2");
+  auto bytes = save();
+  putText(bytes, 204, "1e15");
+  putText(bytes, 1304, "-1234567.5");
+  putText(bytes, 754, "-1e-3");
+  ASSERT_TRUE(load(bytes));
+  const auto saved = save();
+  const auto textAt = [&](std::size_t at) {
+    return std::string(saved.begin() + static_cast<std::ptrdiff_t>(at) + 1,
+                       saved.begin() + static_cast<std::ptrdiff_t>(at) + 1 + saved[at]);
+  };
+  EXPECT_EQ(textAt(204), "1e15");
+  EXPECT_EQ(textAt(754), "-0.00");
+  EXPECT_EQ(textAt(1304), "-1234567.5");
+  cmd.clearAll();
+  ASSERT_TRUE(load(saved));
+  EXPECT_EQ(st.table.CoefA[1], 1e15);
+  EXPECT_EQ(st.table.CoefB[1], 0.0);
+  EXPECT_EQ(st.table.CoefC[1], -1234567.5);
+}
+
+// A coefficient that no text of ten characters can hold is named, and the
+// save stops before a name is chosen or anything is written.
+TEST_F(LoadSave, ACoefficientTheFileCannotHoldStopsTheSaveAndIsNamed) {
+  plot(Kind::Linear, "1", "2");
+  plot(Kind::Quadratic, "1", "2", "3");
+  for (const double large : {1.23456789e20, 99999999.99}) {
+    SCOPED_TRACE(large);
+    st.table.CoefB[2] = large;  // as no load or plot stores it today
+    window.automatic = false;
+    window.saveAnswer = "nagy.fv";
+    window.asked.clear();
+    ui.dialogs.clear();
+    st.settings.SoundOn = false;
+    saveLoad.save();
+    EXPECT_EQ(ui.dialogs.size(), 1u);
+    ASSERT_FALSE(ui.dialogs.empty());
+    EXPECT_EQ(ui.dialogs[0].type, MessageType::Error);
+    EXPECT_EQ(ui.dialogs[0].text, unsavableMessage({2, 'B', large}));
+    EXPECT_NE(ui.dialogs[0].text.find("2. függvény B együtthatója"), std::string::npos) << ui.dialogs[0].text;
+    EXPECT_TRUE(window.asked.empty());
+    EXPECT_EQ(files.writes, 0);
+    EXPECT_EQ(window.closes, 0);
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -106,7 +107,8 @@ TEST(PictureDrawing, GridAxesAndTicksAreTheRenderersPixels) {
 }
 
 // The same set of samples, by the rule: x from −80 by repeated addition of
-// the step while x < 80, the point at the rounded pixel of (x, f(x)).
+// the step while x < 80, the point at the column and row of (x, f(x)), not
+// rounded.
 std::vector<PicturePoint> samplesByTheRule(const PlotState& st, const Fn& fn) {
   std::vector<PicturePoint> points;
   const double s = st.settings.SampleStep;
@@ -114,7 +116,7 @@ std::vector<PicturePoint> samplesByTheRule(const PlotState& st, const Fn& fn) {
   const double u = 4.0 * st.view.ZoomFactor;
   const auto point = [&](double t) {
     const double y = evaluate(fn.kind, fn.a, fn.b, fn.c, t);
-    return PicturePoint{std::nearbyint(205 + u * t + st.view.PanX), std::nearbyint(160 - u * y + st.view.PanY)};
+    return PicturePoint{205 + u * t + st.view.PanX, 160 - u * y + st.view.PanY};
   };
   points.push_back(point(x));
   do {
@@ -179,7 +181,8 @@ double distance(double x, double y, const PicturePoint& a, const PicturePoint& b
 }
 
 // Seen from the geometry alone: every pixel the raster sets for a curve lies
-// within half a pixel of one of its polylines' segments.
+// within half a pixel of one of its polylines' segments, once their points
+// are rounded to the pixels the raster draws between.
 TEST(PictureDrawing, EveryCurvePixelLiesOnItsPolyline) {
   int total = 0;
   for (const View& v : kViews) {
@@ -199,9 +202,12 @@ TEST(PictureDrawing, EveryCurvePixelLiesOnItsPolyline) {
             if (pic.pixel(x, y) == blank.pixel(x, y)) continue;
             ++curvePixels;
             double nearest = 1e300;
+            const auto rounded = [](const PicturePoint& p) {
+              return PicturePoint{std::nearbyint(p.column), std::nearbyint(p.row)};
+            };
             for (const CurvePiece& piece : d.curves[0].pieces)
               for (std::size_t k = 1; k < piece.size(); ++k)
-                nearest = std::min(nearest, distance(x, y, piece[k - 1], piece[k]));
+                nearest = std::min(nearest, distance(x, y, rounded(piece[k - 1]), rounded(piece[k])));
             ASSERT_LE(nearest, 0.5 + 1e-9) << "pixel " << x << "," << y;
           }
         total += curvePixels;
@@ -212,22 +218,65 @@ TEST(PictureDrawing, EveryCurvePixelLiesOnItsPolyline) {
 }
 
 // A line that crosses the picture from its left edge to its right one is one
-// piece: the samples from the last one left of the picture to the first one
-// right of it.
+// piece: the samples from the last one a pixel or more left of the picture
+// to the first one as far right of it, where they lie, not rounded.
 TEST(PictureDrawing, ALineAcrossThePictureIsOnePieceFromEdgeToEdge) {
   const Fn fn{Kind::Linear, 0.5, 3, 0};
   const PlotState st = stateWith({fn}, {1, 0, 0}, 0.1);
   const std::vector<PicturePoint> samples = samplesByTheRule(st, fn);
   std::size_t first = 0, last = samples.size() - 1;
-  while (samples[first + 1].column < 0) ++first;
+  while (samples[first + 1].column <= -1) ++first;
   while (samples[last - 1].column >= Raster::Width) --last;
   const PictureDrawing d = renderedDrawing(st);
   ASSERT_EQ(d.curves.size(), 1u);
   ASSERT_EQ(d.curves[0].pieces.size(), 1u);
-  EXPECT_EQ(d.curves[0].pieces[0], CurvePiece(samples.begin() + static_cast<std::ptrdiff_t>(first),
-                                              samples.begin() + static_cast<std::ptrdiff_t>(last) + 1));
-  EXPECT_EQ(d.curves[0].pieces[0].front().column, -1);
-  EXPECT_EQ(d.curves[0].pieces[0].back().column, Raster::Width);
+  const CurvePiece& piece = d.curves[0].pieces[0];
+  EXPECT_EQ(piece, CurvePiece(samples.begin() + static_cast<std::ptrdiff_t>(first),
+                              samples.begin() + static_cast<std::ptrdiff_t>(last) + 1));
+  EXPECT_LE(piece.front().column, -1);
+  EXPECT_GT(piece[1].column, -1);
+  EXPECT_GE(piece.back().column, Raster::Width);
+  // The rows of y = 0.5x + 3 are 148 − 2x: halves and fractions, not pixels.
+  int fractional = 0;
+  for (const PicturePoint& p : piece) fractional += p.row != std::nearbyint(p.row);
+  EXPECT_GT(fractional, static_cast<int>(piece.size()) / 2);
+}
+
+// Cutting pieces to the picture keeps every point inside exactly, puts the
+// ends where the segments cross the box of columns −1..393 and rows −1..321,
+// splits a piece that leaves and comes back, and drops what misses the box.
+TEST(PictureDrawing, PiecesAreCutToThePictureWithTheirInnerPointsExact) {
+  using Pieces = std::vector<CurvePiece>;
+  const double inf = std::numeric_limits<double>::infinity();
+  const struct {
+    const char* name;
+    Pieces pieces, cut;
+  } cases[] = {
+      {"inside", {{{10.25, 20.5}, {30.125, 40.75}, {50, 60}}}, {{{10.25, 20.5}, {30.125, 40.75}, {50, 60}}}},
+      {"up and out", {{{100.5, 100}, {100.5, -1e300}}}, {{{100.5, 100}, {100.5, -1}}}},
+      {"in from the left", {{{-101, 0}, {99, 100}}}, {{{-1, 50}, {99, 100}}}},
+      {"across", {{{-11, 160}, {403, 160}}}, {{{-1, 160}, {393, 160}}}},
+      {"out and back", {{{10, 10}, {10, -100}, {20, 10}, {30, 10}}}, {{{10, 10}, {10, -1}}, {{19, -1}, {20, 10}, {30, 10}}}},
+      {"past a corner", {{{-10, 5}, {5, -10}}}, {}},
+      {"beside", {{{-5, 5}, {-2, 300}}}, {}},
+      {"not finite", {{{5, 5}, {6, inf}}, {{5, 5}, {6, std::nan("")}}}, {}},
+      {"huge both ways", {{{200, -1e300}, {200.5, 1e300}}}, {{{200.25, -1}, {200.25, 321}}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Pieces cut = clippedToPicture(c.pieces);
+    ASSERT_EQ(cut.size(), c.cut.size());
+    for (std::size_t i = 0; i < cut.size(); ++i) {
+      ASSERT_EQ(cut[i].size(), c.cut[i].size()) << "piece " << i;
+      for (std::size_t k = 0; k < cut[i].size(); ++k) {
+        EXPECT_NEAR(cut[i][k].column, c.cut[i][k].column, 1e-9) << "piece " << i << " point " << k;
+        EXPECT_NEAR(cut[i][k].row, c.cut[i][k].row, 1e-9) << "piece " << i << " point " << k;
+      }
+    }
+  }
+  // The points inside are the very same numbers.
+  const Pieces inside = clippedToPicture(cases[0].pieces);
+  EXPECT_EQ(inside, cases[0].cut);
 }
 
 // Text that sets the pixel at its corner, so that it can be seen.

@@ -377,13 +377,55 @@ TEST_F(ExportCommands, OnePictureRefusedWritesNothingAndSaysWhy) {
   EXPECT_TRUE(files.drawings.empty());
 }
 
+// The maximum message is said once, also when the view takes a redraw of
+// its own after the load's.
 TEST_F(ExportCommands, TheMaximumMessageIsANoteAndThePictureIsWritten) {
   const auto full = plotAndSave(typed(fiftyFunctions()));
   files.sets.files["teli.fv"] = full;
-  EXPECT_EQ(exportPicture(PlotState{}, files, "teli.png", "teli.fv", err), kExportDone);
-  EXPECT_EQ(err.str(), "grafolin: teli.fv: Függvényábrázolási maximum elérve!\n");
+  ExportView far;
+  far.up = kMaxPanUp;
+  far.zoom = 2;
+  for (const ExportView& view : {ExportView{}, far}) {
+    std::ostringstream e;
+    EXPECT_EQ(exportPicture(PlotState{}, files, "teli.png", "teli.fv", e, view), kExportDone);
+    EXPECT_EQ(e.str(), "grafolin: teli.fv: Függvényábrázolási maximum elérve!\n");
+  }
   ASSERT_TRUE(files.pictures.count("teli.png"));
+  Raster farPicture;
+  ASSERT_TRUE(pictureOfSet(PlotState{}, full, farPicture, far).loaded);
+  EXPECT_EQ(files.pictures.at("teli.png").second, pixelsOf(farPicture));
+  EXPECT_EQ(exportPicture(PlotState{}, files, "teli.png", "teli.fv", err), kExportDone);
   EXPECT_EQ(files.pictures.at("teli.png").second, pixelsOf(pic));
+}
+
+// A hand-made set loads whatever the size of its numbers: an earlier
+// function out of −100..100 is drawn; a last one is withdrawn by the load's
+// plot run as a typed one would be, the others are written and the message
+// is a note. Neither is a refusal.
+TEST_F(ExportCommands, AHandMadeSetWithLargerCoefficientsIsWritten) {
+  auto firstSteep = good;  // A of the first function: 150
+  firstSteep[204] = 3;
+  std::copy_n("150", 3, firstSteep.begin() + 205);
+  auto lastFar = good;  // B of the last function: 300
+  lastFar[754 + 11] = 3;
+  std::copy_n("300", 3, lastFar.begin() + 754 + 12);
+  files.sets.files["meredek.fv"] = firstSteep;
+  files.sets.files["tavoli.fv"] = lastFar;
+
+  EXPECT_EQ(exportPicture(PlotState{}, files, "meredek.png", "meredek.fv", err), kExportDone);
+  EXPECT_EQ(err.str(), "");
+  EXPECT_EQ(exportPicture(PlotState{}, files, "tavoli.png", "tavoli.fv", err), kExportDone);
+  EXPECT_EQ(err.str(), "tavoli.fv: Ezt még át kéne egyszer gondolni!\n");
+
+  // y = 150x − 1 passes (205, 164) and the top row next to the y axis.
+  const std::vector<Color>& steep = files.pictures.at("meredek.png").second;
+  const auto at = [](const std::vector<Color>& p, int x, int y) { return p[static_cast<std::size_t>(y) * 393 + x]; };
+  EXPECT_EQ(at(steep, 205, 164), PlotState{}.settings.ColorLinear);
+  EXPECT_NE(steep, goodPixels);
+  // The others alone, as typed.
+  cmd.clearAll();
+  plot(Kind::Linear, "2", "-1");
+  EXPECT_EQ(files.pictures.at("tavoli.png").second, pixelsOf(pic));
 }
 
 TEST_F(ExportCommands, AFolderGetsOneLinePerSetAndGoesOnAfterARefusal) {
@@ -517,14 +559,25 @@ TEST_F(ExportCommands, StagedPicturesTakeTheirPlacesAtTheCommitOrAreRefusedWithT
 // The views of the command line against the same program driven by its
 // buttons: load, the zoom button until the zoom shows, the pan buttons, "123".
 TEST_F(SetPictureTest, AViewShowsWhatTheButtonsShowAfterTheSameLoad) {
-  const std::vector<std::uint8_t> set = plotAndSave(typed(fourKinds()));
+  const std::vector<std::uint8_t> four = plotAndSave(typed(fourKinds()));
+  cmd.clearAll();
+  const std::vector<std::uint8_t> fifty = plotAndSave(typed(fiftyFunctions()));
+  // A last function out of range: the load withdraws it and the fields hold
+  // the one before, whose coefficients have more than two decimals.
+  cmd.clearAll();
+  std::vector<std::uint8_t> withdrawn = plotAndSave({{Kind::Quadratic, "0.125", "-1.375", "2"}, {Kind::Linear, "1", "2", ""}});
+  withdrawn[204 + 11] = 3;
+  std::copy_n("500", 3, withdrawn.begin() + 204 + 12);
   struct Case {
+    const std::vector<std::uint8_t>& set;
     int zoom, right, up;
     bool numbers;
   };
-  const Case cases[] = {{1, 0, 0, true}, {2, 0, 0, false}, {4, 0, 0, true}, {8, 5, -3, true},
-                        {4, -5, 2, false}, {1, 3, 7, true}};
+  const Case cases[] = {{four, 1, 0, 0, true},       {four, 2, 0, 0, false},     {four, 4, 0, 0, true},
+                        {four, 8, 5, -3, true},      {four, 4, -5, 2, false},    {four, 1, 3, 7, true},
+                        {fifty, 2, -2, 40, true},    {withdrawn, 4, 1, -1, true}};
   for (const Case& c : cases) {
+    const std::vector<std::uint8_t>& set = c.set;
     SCOPED_TRACE(std::to_string(c.zoom) + "x, pan " + std::to_string(c.right) + "," + std::to_string(c.up) +
                  (c.numbers ? ", numbers" : ""));
     // A fresh program loading the set, then the user pressing the buttons.

@@ -116,6 +116,50 @@ TEST_F(CommandLineExport, TheCommandLineWritesThePixelsOfTheProgramsOwnExport) {
   }
 }
 
+// Hand-made sets with coefficients beyond −100..100, in the window and on the
+// command line: an earlier function's steep line is drawn; a last function
+// out of range is withdrawn with the message a typed one gets, and the
+// others are shown and written. Neither is refused.
+TEST_F(CommandLineExport, HandMadeSetsWithLargerCoefficientsLoadAlikeInTheWindowAndOnTheCommandLine) {
+  const struct {
+    const char* name;
+    std::vector<SampleFunction> fns;
+    std::size_t left;     // functions left after the load
+    const char* message;  // of the load, or nothing
+  } cases[] = {
+      {"meredek.fv", {{Kind::Linear, 150, 2, 0}, {Kind::Quadratic, 1, 0, -20}}, 2, nullptr},
+      {"tavoli.fv", {{Kind::Linear, 1, 2, 0}, {Kind::AbsoluteValue, -1, 300, 5}}, 1,
+       "Ezt még át kéne egyszer gondolni!"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString name = QString::fromLatin1(c.name);
+    ASSERT_TRUE(writeFile(name, setRecord(c.fns)));
+    loadInWindow(name);
+    EXPECT_EQ(st().table.FunctionCount, c.left);
+    const auto seen = boxes.take();
+    if (c.message) {
+      ASSERT_EQ(seen.size(), 1u);
+      EXPECT_EQ(seen[0].text, c.message);
+    } else {
+      EXPECT_TRUE(seen.empty());
+    }
+    const QString base = QFileInfo(name).completeBaseName();
+    saveWindowPicture(base + "-ablak.bmp");
+    const QImage fromWindow = pictureFile(base + "-ablak.bmp");
+
+    const ProgramRun run = runGrafolin({QStringLiteral("--export"), base + "-parancs.png", name});
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, c.message ? name + ": " + QString::fromUtf8(c.message) + "\n" : QString());
+    EXPECT_EQ(pixelDifferences(pictureFile(base + "-parancs.png"), fromWindow), 0);
+    if (!c.message) {
+      // y = 150x + 2 at x = 0 lies on row 152 of the y axis's column.
+      EXPECT_EQ(fromWindow.pixel(205, 152) & 0xFFFFFF, 0x563412u) << "the steep line in its colour";
+    }
+  }
+}
+
 // The window after the zoom button, the pan buttons and "123", against the
 // command line's --zoom, --pan and --numbers; --scale enlarges that picture
 // without changing a pixel, and a PNG is an 8-bit palette image.

@@ -32,6 +32,14 @@ files)
     [ -s "$prefix/$f" ] || fail "$f is missing"
   done
   [ -x "$prefix/bin/grafolin" ] || fail "bin/grafolin cannot be run"
+  # A function-set file has a document icon, not the program's.
+  cmp -s "$share/icons/hicolor/scalable/apps/$id.svg" \
+    "$share/icons/hicolor/scalable/mimetypes/application-x-grafolin-function-set.svg" &&
+    fail "the .fv file type shows the program's icon"
+  # The compilers' notes are left out of the installed program.
+  if command -v readelf >/dev/null; then
+    readelf -S "$prefix/bin/grafolin" | grep -q '\.comment' && fail "bin/grafolin keeps its .comment section"
+  fi
   # Nothing else is installed: no tests, benchmarks or libraries.
   count=$(find "$prefix" -type f | wc -l)
   [ "$count" = 11 ] || { fail "$count files installed, not 11:"; find "$prefix" -type f; }
