@@ -14,6 +14,9 @@ packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l1
           poppler-utils
           # The suite runs a second time under a Hungarian locale.
           locales
+          # The screen-reader test: a display of its own, keys through the X
+          # server, a private D-Bus session with the accessibility bus.
+          xvfb xdotool dbus at-spi2-core python3-pyatspi
           # The checked build and the fuzz targets: clang, its sanitizer and
           # libFuzzer runtimes, and llvm-symbolizer for readable reports.
           clang libclang-rt-14-dev llvm)
