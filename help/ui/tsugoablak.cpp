@@ -173,7 +173,7 @@ Tsugoablak::Tsugoablak(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Customi
   QLabel* legend = addLine(3, QStringLiteral("x^2 =  x"));
   Square3 = addMark(legend, legend->text(), QStringLiteral("2"), 8, kSquareRaise);
   Square3->setObjectName(QStringLiteral("Square3"));
-  legend->setAccessibleName(QStringLiteral("x^2 = x²"));
+  legend->setAccessibleName(QStringLiteral("x^2 = x², azaz x a négyzeten"));
 
   // 5. Shortcuts.
   addPage(QStringLiteral("Gyorsbillentyűk"));

@@ -513,6 +513,7 @@ graf::FieldTexts Tfoablak::fieldTexts() const {
 void Tfoablak::plot() { cmd_.plotCommand(fieldTexts(), selectedKind()); }
 
 void Tfoablak::shownChanged(const graf::MainWindowShown& s, unsigned parts) {
+  const QString zoomBefore = Label5->text();
   for (graf::Field f : {graf::Field::A, graf::Field::B, graf::Field::C})
     if (parts & graf::shownFieldPart(f)) setFieldText(f, s.field(f));
   if (parts & graf::kShownKind) selectKind(s.kind);
@@ -527,16 +528,17 @@ void Tfoablak::shownChanged(const graf::MainWindowShown& s, unsigned parts) {
   if (parts & graf::kShownRepeat) setRepeatInterval(s.repeatInterval);
   if (parts & graf::kShownPicture) pictureChanged();
   // The result of a plot, a load, a deletion or a clearing (each of them
-  // shows the count anew), and a zoom step, are told to a screen reader.
+  // shows the count anew), and a new zoom, are told to a screen reader.
   if (parts & graf::kShownCount) announce(s.caption + ". " + s.countText);
-  if (parts & graf::kShownZoom) announce("Nagyítás: " + s.zoomText);
+  if ((parts & graf::kShownZoom) && Label5->text() != zoomBefore) announce("Nagyítás: " + s.zoomText);
 }
 
 // Said once the command has run to its end, and only to the window in front:
 // while a message box is up, what the command did is told when the box has
 // closed.
 void Tfoablak::announce(const std::string& words) {
-  pendingAnnouncement_ = QString::fromStdString(words);
+  if (!pendingAnnouncement_.isEmpty()) pendingAnnouncement_ += QStringLiteral(". ");
+  pendingAnnouncement_ += QString::fromStdString(words);
   QTimer::singleShot(0, this, &Tfoablak::sayPendingAnnouncement);
 }
 
