@@ -262,6 +262,9 @@ void GrafolinApp::mainWindowHandedOver() {
 }
 
 GrafolinApp::~GrafolinApp() {
+  // The windows that go hide: no hint is looked after any more.
+  qApp->removeEventFilter(this);
+  hintControl_ = nullptr;
   // No focus moves between windows that are going.
   keyboardRules_.reset();
   // The commands may still be reached while the windows go: they tell the
