@@ -6,7 +6,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
+#include <QShortcut>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -101,11 +104,35 @@ void HelpViewer::closeWindow() {
   messageLabel_ = nullptr;
 }
 
+namespace {
+
+// Escape that nothing in the viewer took (an open context menu takes its
+// own) closes the viewer, as Ctrl+W does.
+class ViewerKeys : public QObject {
+ public:
+  explicit ViewerKeys(QWidget* window) : QObject(window) {
+    window->installEventFilter(this);
+    auto* closeKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_W), window);
+    closeKey->setContext(Qt::WindowShortcut);
+    QObject::connect(closeKey, &QShortcut::activated, window, &QWidget::close);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || watched != parent()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Escape || key->modifiers() != Qt::NoModifier) return false;
+    static_cast<QWidget*>(watched)->close();
+    return true;
+  }
+};
+
+}  // namespace
+
 void HelpViewer::ensureWindow() {
   if (window_) return;
   auto* w = new QWidget(nullptr, Qt::Window);
   w->setObjectName(QStringLiteral("helpViewer"));
   w->setWindowTitle(QStringLiteral("Grafolin súgó"));
+  new ViewerKeys(w);
   // The help must never keep the program alive after its main window closed.
   w->setAttribute(Qt::WA_QuitOnClose, false);
   w->resize(600, 480);
@@ -120,6 +147,7 @@ void HelpViewer::ensureWindow() {
 
   auto* browser = new QTextBrowser(w);
   browser->setObjectName(QStringLiteral("helpText"));
+  browser->setAccessibleName(QStringLiteral("A súgó szövege"));
   browser->setOpenLinks(true);
   browser->setOpenExternalLinks(false);
 

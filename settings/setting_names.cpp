@@ -92,4 +92,13 @@ std::string quickViewModeName(int mode) {
 
 std::string settingsSourceLabel(bool fromFile) { return fromFile ? "Fájlból" : "Programból (alapértelmezett)"; }
 
+std::string colorWords(Color c) {
+  for (ColorPicker picker : {ColorPicker::Sum, ColorPicker::AuxLines})
+    for (const NamedColor& named : namesOf(picker))
+      if (named.color == c) return named.name;
+  if (c == 0xFFFFFF) return "Fehér";
+  return std::string(CustomColorName) + " szín: piros " + std::to_string(c & 0xFF) + ", zöld " +
+         std::to_string((c >> 8) & 0xFF) + ", kék " + std::to_string((c >> 16) & 0xFF);
+}
+
 }  // namespace graf

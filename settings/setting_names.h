@@ -50,4 +50,9 @@ std::string quickViewModeName(int mode);
 // Where the settings came from.
 std::string settingsSourceLabel(bool fromFile);
 
+// A colour in words, as a screen reader says it: the name the pickers give
+// it ("Piros", "Türkiz", "Fekete", "Fehér"), else "Egyéni szín" with its
+// red, green and blue parts ("Egyéni szín: piros 18, zöld 52, kék 86").
+std::string colorWords(Color c);
+
 }  // namespace graf

@@ -37,6 +37,9 @@ test_packages=(
   # An X server without a screen, for the tests that drive the program
   # through a real display.
   xvfb xauth
+  # The screen-reader test: keys through the X server, a private D-Bus
+  # session with the accessibility bus, and a screen reader's view of it.
+  xdotool dbus at-spi2-core python3-pyatspi
 )
 # The checked build and the fuzz targets: clang, its sanitizer and libFuzzer
 # runtimes, and llvm-symbolizer for readable reports.

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <utility>
 
+#include "common/ui/accessibility.h"
 #include "common/ui/keyboard_rules.h"
 #include "common/ui/window_lock.h"
 #include "functionlist/ui/tfuggvenyablak.h"
@@ -182,10 +183,10 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   // The windows that the main window's menu opens. "Függvényablak mutatása"
   // stays checked while the function list is shown.
   Tfuggvenyablak* list = fuggvenyablak_.get();
-  connect(foablak_.get(), &Tfoablak::functionListRequested, list, [list] {
-    list->show();
-    list->raise();
-  });
+  // The list takes the keyboard focus as it comes forward; Escape in it gives
+  // the focus back to the main window, and the list stays open.
+  connect(foablak_.get(), &Tfoablak::functionListRequested, list, [list] { showInFront(list); });
+  onUnclaimedEscape(*list, [main = foablak_.get()] { showInFront(main); });
   connect(list, &Tfuggvenyablak::visibilityChanged, foablak_.get(), &Tfoablak::setFunctionListChecked);
   connect(foablak_.get(), &Tfoablak::settingsRequested, beallitasablak_.get(),
           [settings = beallitasablak_.get()] { showInFront(settings); });
@@ -221,8 +222,16 @@ GrafolinApp::GrafolinApp(ClockPlatform clockPlatform)
   connect(beallitasablak_.get(), &Tbeallitasablak::newProcessorRequested, this, &GrafolinApp::remeasureClock);
   connect(beallitasablak_.get(), &Tbeallitasablak::clockOverrideRequested, this, &GrafolinApp::openClockOverride);
 
-  // Screen readers name and describe the controls by their hints.
-  for (QWidget* window : windows()) graf::ui::describeControls(window);
+  // Screen readers name and describe the controls by their hints, and hear
+  // every window as a window, named by its caption.
+  for (QWidget* window : windows()) {
+    graf::ui::describeControls(window);
+    if (window != foablak_.get()) exposeAsWindow(window, WindowRole::Dialog);
+  }
+  // The windows with a fixed place open wholly on the main window's screen,
+  // at any scale factor.
+  keepOnScreenWhenShown(fuggvenyablak_.get(), foablak_.get());
+  keepOnScreenWhenShown(form9_.get(), foablak_.get());
 
   // Hints of every window, not only the main window's, are shown in the main
   // window's first status panel, never as pop-up tips.
@@ -254,6 +263,9 @@ void GrafolinApp::mainWindowHandedOver() {
 }
 
 GrafolinApp::~GrafolinApp() {
+  // The windows that go hide: no hint is looked after any more.
+  qApp->removeEventFilter(this);
+  hintControl_ = nullptr;
   // No focus moves between windows that are going.
   keyboardRules_.reset();
   // The commands may still be reached while the windows go: they tell the
@@ -281,13 +293,30 @@ void GrafolinApp::openHelp(const QString& topic) {
     return;
   }
   graf::openHelpTopic(topic);
+  // The viewer is a window of its own, beside the others.
+  if (QWidget* viewer = graf::sharedHelpViewer().window()) exposeAsWindow(viewer, WindowRole::Frame);
 }
 
 bool GrafolinApp::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::StatusTip && watched->isWidgetType()) {
     QWidget* widget = static_cast<QWidget*>(watched);
+    const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+    // The hint's control is the first that the event reaches; the event then
+    // climbs to the control's window.
+    if (event != lastHintEvent_ || tip != shownHint_) {
+      lastHintEvent_ = event;
+      hintControl_ = widget;
+      shownHint_ = tip;
+    }
     if (foablak_ && widget->window() != foablak_.get() && widget->isWindow())
-      foablak_->setStatusPanelText(0, static_cast<QStatusTipEvent*>(event)->tip());
+      foablak_->setStatusPanelText(0, tip);
+  }
+  // A hint stays only while its control is shown.
+  if (event->type() == QEvent::Hide && watched->isWidgetType() && hintControl_ && foablak_) {
+    QWidget* hidden = static_cast<QWidget*>(watched);
+    if ((hidden == hintControl_ || hidden->isAncestorOf(hintControl_)) &&
+        foablak_->statusPanelText(0) == shownHint_ && !shownHint_.isEmpty())
+      foablak_->setStatusPanelText(0, QString());
   }
   return QObject::eventFilter(watched, event);
 }

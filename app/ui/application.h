@@ -4,6 +4,8 @@
 // and the twelve windows, created once at start and alive until the main
 // window closes. A QApplication must exist before this is made.
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 #include <functional>
 #include <QTranslator>
 #include <memory>
@@ -158,6 +160,11 @@ class GrafolinApp : public QObject {
   std::unique_ptr<graf::platform::SettingsFileStore> settingsFile_;
   std::unique_ptr<MainSettingsPort> mainSettingsPort_;
   QString startFile_;
+  // The hint in the main window's first status panel and the control it
+  // belongs to, which the hint leaves with.
+  QPointer<QWidget> hintControl_;
+  QString shownHint_;
+  const QEvent* lastHintEvent_ = nullptr;
 };
 
 }  // namespace graf::ui

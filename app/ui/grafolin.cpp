@@ -9,6 +9,7 @@
 #include "picture/picture_export.h"
 #include "app/ui/application.h"
 #include "app/ui/command_line.h"
+#include "common/ui/ui_support.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/user_folder.h"
@@ -53,6 +54,13 @@ int main(int argc, char** argv) {
     if (graphical && !platformWasSet) qunsetenv("QT_QPA_PLATFORM");
   }
 
+  // The picture shows each of its pixels as a block of whole screen pixels:
+  // a scale factor with a fraction would make its grid lines unequal. Qt
+  // rounds the factor it takes from the screen, and a factor set by hand is
+  // rounded the same way (1.25 gives 1, 1.5 gives 2), so that the windows and
+  // the picture are scaled alike.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+  graf::ui::roundScaleFactorSetting();
   QApplication app(argc, argv);
   // Started from the menu: the program's own folder, before anything reads
   // or writes a file in the current folder. Where that fails, the user is

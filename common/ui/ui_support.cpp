@@ -3,6 +3,9 @@
 
 #include <QAccessible>
 #include <QEvent>
+#include <QPointer>
+#include <algorithm>
+#include <cmath>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStringList>
@@ -18,13 +21,68 @@ QFont programFont() {
   return font;
 }
 
-void centreOnScreen(QWidget* window) {
-  const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-  if (!screen) return;
-  QRect frame = window->frameGeometry();
-  frame.moveCenter(screen->availableGeometry().center());
-  window->move(frame.topLeft());
+namespace {
+
+// The room on the screen that holds `w`.
+QRect screenRoom(const QWidget* w) {
+  const QScreen* screen = w && w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : QRect();
 }
+
+// `frame` moved just enough to lie inside `room`, or onto its top left
+// corner where it is larger.
+QPoint inside(QRect frame, const QRect& room) {
+  frame.moveLeft(std::max(room.left(), std::min(frame.left(), room.right() + 1 - frame.width())));
+  frame.moveTop(std::max(room.top(), std::min(frame.top(), room.bottom() + 1 - frame.height())));
+  return frame.topLeft();
+}
+
+// The window's place as a move() takes it: the frame's top left corner.
+void placeFrame(QWidget* window, const QPoint& frameTopLeft) {
+  if (frameTopLeft != window->frameGeometry().topLeft()) window->move(frameTopLeft);
+}
+
+// Keeps its window on the screen of another each time it is shown.
+class OnScreenKeeper : public QObject {
+ public:
+  OnScreenKeeper(QWidget* window, const QWidget* screenOf) : QObject(window), screenOf_(screenOf) {
+    window->installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && watched == parent() && !event->spontaneous())
+      keepOnScreen(static_cast<QWidget*>(watched), screenOf_);
+    return false;
+  }
+
+ private:
+  QPointer<const QWidget> screenOf_;
+};
+
+}  // namespace
+
+void roundScaleFactorSetting() {
+  if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) return;
+  bool ok = false;
+  const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
+  if (!ok || !(factor > 0)) return;
+  qputenv("QT_SCALE_FACTOR", QByteArray::number(std::max(1, static_cast<int>(std::floor(factor + 0.5)))));
+}
+
+void centreOnScreen(QWidget* window) {
+  const QRect room = screenRoom(window);
+  if (room.isEmpty()) return;
+  QRect frame = window->frameGeometry();
+  frame.moveCenter(room.center());
+  placeFrame(window, inside(frame, room));
+}
+
+void keepOnScreen(QWidget* window, const QWidget* screenOf) {
+  const QRect room = screenRoom(screenOf ? screenOf : window);
+  if (room.isEmpty()) return;
+  placeFrame(window, inside(window->frameGeometry(), room));
+}
+
+void keepOnScreenWhenShown(QWidget* window, const QWidget* screenOf) { new OnScreenKeeper(window, screenOf); }
 
 namespace {
 // Centres its window at the window's first showing, then goes away.

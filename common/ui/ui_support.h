@@ -15,8 +15,22 @@ namespace graf::ui {
 // narrow 8-point sans-serif, which Liberation Sans matches best).
 QFont programFont();
 
-// Moves a top-level window, frame included, to the middle of its screen.
+// QT_SCALE_FACTOR, when set, rounded to a whole factor of at least 1 (halves
+// up); call it before the application object is made.
+void roundScaleFactorSetting();
+
+// Moves a top-level window, frame included, to the middle of its screen,
+// and never beyond the screen's top left corner.
 void centreOnScreen(QWidget* window);
+
+// Moves a top-level window, frame included, just enough to lie wholly on the
+// screen of `screenOf` (its own screen when null); a window larger than the
+// screen keeps its top left corner on it.
+void keepOnScreen(QWidget* window, const QWidget* screenOf = nullptr);
+
+// The window opens where it is placed, moved onto the screen of `screenOf`
+// as keepOnScreen() does, each time it is shown.
+void keepOnScreenWhenShown(QWidget* window, const QWidget* screenOf);
 
 // The window opens in the middle of its screen the first time it is shown,
 // and later where the user left it.

@@ -2,8 +2,8 @@
 #include "common/ui/window_lock.h"
 
 #include <QEvent>
-#include <QKeySequence>
-#include <QShortcut>
+#include <QKeyEvent>
+#include <utility>
 #include <QVariant>
 
 namespace graf::ui {
@@ -21,6 +21,26 @@ bool inside(const QWidget& w, const QWidget& outer) {
     if (p == &outer) return true;
   return false;
 }
+
+// Escape that no control of the window took closes the window. An open
+// drop-down list, menu or context menu is a window of its own: Escape closes
+// only that, and the window stays open with every choice made in it.
+class UnclaimedEscape : public QObject {
+ public:
+  UnclaimedEscape(QWidget& window, std::function<void()> action) : QObject(&window), action_(std::move(action)) {
+    window.installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || watched != parent()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Escape || key->modifiers() != Qt::NoModifier) return false;
+    action_();
+    return true;
+  }
+
+ private:
+  std::function<void()> action_;
+};
 
 }  // namespace
 
@@ -44,6 +64,9 @@ bool WindowLock::eventFilter(QObject* watched, QEvent* event) {
 void WindowLock::engage() {
   if (engaged_ || !locked_) return;
   engaged_ = true;
+  // Disabling the window takes the focus from its control; it comes back
+  // there when the window is enabled again.
+  if (lockCount(*locked_) == 0) focusBefore_ = locked_->focusWidget();
   locked_->setProperty(kLockCount, lockCount(*locked_) + 1);
   locked_->setEnabled(false);
   if (dimmedOpacity_ < 255) locked_->setWindowOpacity(dimmedOpacity_ / 255.0);
@@ -60,12 +83,17 @@ void WindowLock::release() {
   if (count > 0) return;
   locked_->setEnabled(true);
   if (dimmedOpacity_ < 255) locked_->setWindowOpacity(1.0);
+  if (focusBefore_ && focusBefore_->window() == locked_ && focusBefore_->isEnabled() && focusBefore_->isVisible())
+    focusBefore_->setFocus(Qt::OtherFocusReason);
+  focusBefore_ = nullptr;
+}
+
+void onUnclaimedEscape(QWidget& window, std::function<void()> action) {
+  new UnclaimedEscape(window, std::move(action));
 }
 
 WindowLock* lockWhileShown(QWidget& window, QWidget* locked, int dimmedOpacity) {
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
-  escape->setContext(Qt::WindowShortcut);
-  QObject::connect(escape, &QShortcut::activated, &window, &QWidget::close);
+  onUnclaimedEscape(window, [w = &window] { w->close(); });
   return new WindowLock(window, locked, dimmedOpacity);
 }
 

@@ -17,6 +17,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 namespace graf::ui {
 
@@ -43,11 +44,19 @@ class WindowLock : public QObject {
   QPointer<QWidget> locked_;
   int dimmedOpacity_;
   bool engaged_ = false;
+  // The control of the locked window that had the focus when it was locked.
+  QPointer<QWidget> focusBefore_;
 };
 
 // Makes `window` a window that the user works in alone, locking `locked`
-// while it is shown; also makes Escape close it.
+// while it is shown; also makes Escape close it (Escape that an open
+// drop-down list or menu of the window takes closes only that).
 WindowLock* lockWhileShown(QWidget& window, QWidget* locked, int dimmedOpacity = 255);
+
+// Escape pressed in `window` that none of its controls took runs `action`.
+// An open drop-down list, menu or context menu is a window of its own, so
+// Escape there closes only that.
+void onUnclaimedEscape(QWidget& window, std::function<void()> action);
 
 // Shows a window in front of the others and gives it the focus.
 void showInFront(QWidget* window);

@@ -13,6 +13,7 @@
 #include <QValidator>
 #include <memory>
 
+#include "common/ui/accessibility.h"
 #include "common/ui/ui_support.h"
 #include "common/ui/window_lock.h"
 #include "functionsets/function_set.h"
@@ -122,6 +123,7 @@ Ttoltmentablak::Ttoltmentablak(graf::Commands& cmd, graf::LoadSession& session, 
   Label3 = label(this, "Label3", QStringLiteral("Megjegyzés:"), 8, 44, 70);
   Edit1 = edit(this, "Edit1", QString::fromUtf8(graf::kInitialComment), {80, 42, 217, 21},
                QStringLiteral("Ide lehet írni a függvény(ek) megjegyzését"));
+  Label3->setBuddy(Edit1);
   Edit1->setValidator(new CommentLimit(graf::kCommentCapacity, Edit1));
   Edit1->setCursorPosition(0);  // the starting text is read from its start
   Edit1->installEventFilter(this);
@@ -132,6 +134,7 @@ Ttoltmentablak::Ttoltmentablak(graf::Commands& cmd, graf::LoadSession& session, 
   CheckBox1->setStatusTip(QStringLiteral("Automatikusan elnevezi a fájlt"));
   Button2 = button(this, "Button2", QStringLiteral("Tölt"), {8, 100, 75, 25}, true);
   Label2 = label(this, "Label2", kNothingLoaded, 96, 104, 201);
+  Announcer1 = new graf::ui::Announcer(this);
   Edit2 = edit(this, "Edit2", QStringLiteral("A függvény(ek)hez tartozó megjegyzés itt lesz kiírva"),
                {8, 134, 289, 21}, QStringLiteral("Itt olvasható a függvény(ek)hez tartozó megjegyzés"));
   Edit2->setReadOnly(true);
@@ -188,7 +191,11 @@ QFileDialog* Ttoltmentablak::makeOpenDialog(QWidget* parent) {
 
 void Ttoltmentablak::open() { graf::ui::showInFront(this); }
 
-void Ttoltmentablak::setLoadStatus(const QString& text) { Label2->setText(text); }
+// What a load did is told to a screen reader while the focus stays where it is.
+void Ttoltmentablak::setLoadStatus(const QString& text) {
+  Label2->setText(text);
+  if (isVisible()) Announcer1->announce(text);
+}
 
 QString Ttoltmentablak::loadStatus() const { return Label2->text(); }
 

@@ -25,6 +25,7 @@ class QPushButton;
 
 namespace graf::ui {
 
+class Announcer;
 class Tbetoltesablak;
 
 class Ttoltmentablak : public QWidget, public graf::SaveLoadPort {
@@ -95,6 +96,7 @@ class Ttoltmentablak : public QWidget, public graf::SaveLoadPort {
   QCheckBox* CheckBox1;
   QPushButton* Button2;
   QLabel* Label2;
+  graf::ui::Announcer* Announcer1;  // tells a screen reader what a load did
   QLineEdit* Edit2;
   QPushButton* Button4;
   QPushButton* Button5;

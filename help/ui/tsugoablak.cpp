@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "common/ui/accessibility.h"
 #include "common/ui/ui_support.h"
 
 namespace graf::ui {
@@ -118,6 +119,9 @@ Tsugoablak::Tsugoablak(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Customi
   PageControl1 = new QTabWidget(this);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));
   PageControl1->setGeometry(0, CreditsHeight, NotebookWidth, NotebookHeight);
+  // The keyboard reaches the tabs themselves; the page control hands its
+  // focus to them anyway.
+  PageControl1->setFocusPolicy(Qt::NoFocus);
   // Narrow tabs, so that all five fit side by side.
   auto* tabStyle = new CompactTabStyle;
   tabStyle->setParent(this);
@@ -169,7 +173,7 @@ Tsugoablak::Tsugoablak(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Customi
   QLabel* legend = addLine(3, QStringLiteral("x^2 =  x"));
   Square3 = addMark(legend, legend->text(), QStringLiteral("2"), 8, kSquareRaise);
   Square3->setObjectName(QStringLiteral("Square3"));
-  legend->setAccessibleName(QStringLiteral("x^2 = x²"));
+  legend->setAccessibleName(QStringLiteral("x^2 = x², azaz x a négyzeten"));
 
   // 5. Shortcuts.
   addPage(QStringLiteral("Gyorsbillentyűk"));
@@ -207,6 +211,8 @@ QLabel* Tsugoablak::addLine(int page, const QString& text, int gapAbove, bool wr
   QLabel* label = makeLabel(PageControl1->widget(page), QString(), text);
   label->setObjectName(QStringLiteral("Page%1Line%2").arg(page + 1).arg(pageLines_[page].size() + 1));
   label->setWordWrap(wrap);
+  // Each line can be reached with Tab and read by a screen reader.
+  graf::ui::readableByTab(label);
   pageLines_[page].push_back(label);
   gapsAbove_[page].push_back(gapAbove);
   return label;

@@ -22,9 +22,12 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <optional>
+#include <tuple>
+#include <utility>
 
 #include "picture/picture_description.h"
 #include "picture/shown_drawing.h"
@@ -34,7 +37,9 @@
 #include "main/ui/swatch.h"
 #include "picture/ui/picture_dialog.h"
 #include "picture/ui/picture_file.h"
+#include "common/ui/accessibility.h"
 #include "common/ui/ui_support.h"
+#include "settings/setting_names.h"
 
 namespace graf::ui {
 
@@ -44,6 +49,8 @@ const char* const kWheelVertical = "⇕";
 const char* const kWheelHorizontal = "⇔";
 // The centre button's position indicator.
 const char* const kCentre = "⌖";
+// The hint panel, the first of the status bar, as wide as the bar leaves it.
+constexpr int kHintPanelWidth = 266;
 
 // The look of the platform, with the text of an option button set as close to
 // its round indicator as the narrow option buttons of the window need.
@@ -112,6 +119,7 @@ Tfoablak::Tfoablak(graf::Commands& cmd, QWidget* parent)
       cmd_(cmd) {
   setObjectName(QStringLiteral("Tfoablak"));
   setWindowTitle(QStringLiteral("Grafolin 5.2"));
+  graf::ui::exposeAsWindow(this, graf::ui::WindowRole::Frame);
   graf::ui::centreOnFirstShow(this);
   setFont(graf::ui::programFont());
   setFixedSize(ClientWidth, ClientHeight);
@@ -152,16 +160,19 @@ void Tfoablak::createControls() {
     const char* caption;
     const char* hint;
     const char* swatchHint;
+    // The formula of the hint as a screen reader should say it.
+    const char* spokenFormula;
     int width;
   } kinds[] = {
       {graf::Kind::Linear, RadioButton1, Shape2, "RadioButton1", "Shape2", "&Elsőfokú", "f(x): ax+b",
-       "Az elsőfokú függvény színe", 65},
+       "Az elsőfokú függvény színe", "f x egyenlő: a-szor x, plusz b", 65},
       {graf::Kind::Quadratic, RadioButton2, Shape3, "RadioButton2", "Shape3", "&Másodfokú", "f(x): ax^2+bx+c",
-       "A másodfokú függvény színe", 73},
+       "A másodfokú függvény színe", "f x egyenlő: a-szor x a négyzeten, plusz b-szer x, plusz c", 73},
       {graf::Kind::Quadratic2, RadioButton3, Shape4, "RadioButton3", "Shape4", "Másodfokú &2", "f(x): a(x-b)^2+c",
-       "A másodfokú függvény 2. fajtájának színe", 81},
+       "A másodfokú függvény 2. fajtájának színe", "f x egyenlő: a-szor x mínusz b a négyzeten, plusz c", 81},
       {graf::Kind::AbsoluteValue, RadioButton4, Shape5, "RadioButton4", "Shape5", "&Abszolútértékes",
-       "f(x): alx-bl+c", "Az abszolútértékes függvény színe", 97},
+       "f(x): alx-bl+c", "Az abszolútértékes függvény színe",
+       "f x egyenlő: a-szor x mínusz b abszolút értéke, plusz c", 97},
   };
   int top = 32;
   for (const auto& k : kinds) {
@@ -169,13 +180,14 @@ void Tfoablak::createControls() {
     k.button->setObjectName(QString::fromLatin1(k.name));
     k.button->setGeometry(16, top, k.width, 17);
     k.button->setStatusTip(QString::fromUtf8(k.hint));
+    k.button->setAccessibleDescription(QString::fromUtf8(k.spokenFormula));
     k.button->setStyle(optionStyle);
     kindGroup_->addButton(k.button, graf::kindNumber(k.kind));
     k.swatch = new graf::ui::Swatch(graf::kindColor(cmd_.state().settings, k.kind), this);
     k.swatch->setObjectName(QString::fromLatin1(k.swatchName));
     k.swatch->setGeometry(0, top, 17, 17);
     k.swatch->setStatusTip(QString::fromUtf8(k.swatchHint));
-    k.swatch->setAccessibleName(QString::fromUtf8(k.swatchHint));
+    nameSwatch(k.swatch);
     top += 16;
   }
   RadioButton1->setChecked(true);
@@ -207,10 +219,13 @@ void Tfoablak::createControls() {
   Edit3->setGeometry(24, 192, 33, 21);
   Label3->setEnabled(false);
   Edit3->setEnabled(false);
-  // Each field is read out by its label.
-  for (auto [label, edit] : {std::pair{Label1, Edit1}, {Label2, Edit2}, {Label3, Edit3}}) {
+  // Each field is tied to its label, and both are named in words: "A="
+  // read aloud is no word.
+  for (auto [label, edit, name] : {std::tuple{Label1, Edit1, "A együttható"}, {Label2, Edit2, "B együttható"},
+                                   {Label3, Edit3, "C együttható"}}) {
     label->setBuddy(edit);
-    edit->setAccessibleName(label->text());
+    label->setAccessibleName(QString::fromUtf8(name));
+    edit->setAccessibleName(QString::fromUtf8(name));
   }
   // What the user types is what the window shows, for every later replot.
   for (graf::Field f : {graf::Field::A, graf::Field::B, graf::Field::C})
@@ -230,9 +245,11 @@ void Tfoablak::createControls() {
   BitBtn2->setIcon(magnifierIcon());
   BitBtn2->setIconSize(QSize(16, 16));
   Label5 = makeLabel(this, "Label5", QStringLiteral("1x"), 72, 200);
-  // The buttons that show glyphs are read out by their hints.
-  for (QPushButton* b : {Button2, Button6, Button8, Button5, Button7, BitBtn2}) b->setAccessibleName(b->statusTip());
-  Label5->setAccessibleName(QStringLiteral("Nagyítás"));
+  // The buttons that show glyphs or digits are read out by their hints.
+  for (QPushButton* b : {Button11, Button2, Button6, Button8, Button5, Button7, BitBtn2})
+    b->setAccessibleName(b->statusTip());
+  // The zoom label is heard by its value ("2x"), as the read-out below.
+  Label5->setAccessibleDescription(QStringLiteral("Nagyítás"));
 
   // The coordinate read-out.
   Label9 = makeLabel(this, "Label9", QStringLiteral("Koordináták:"), 16, 216);
@@ -240,8 +257,9 @@ void Tfoablak::createControls() {
   Label7 = makeLabel(this, "Label7", QString(), 30, 232);
   Label6 = makeLabel(this, "Label6", QStringLiteral("Y:"), 64, 232);
   Label8 = makeLabel(this, "Label8", QString(), 78, 232);
-  Label7->setAccessibleName(QStringLiteral("X"));
-  Label8->setAccessibleName(QStringLiteral("Y"));
+  // The values are heard as their texts ("10.00"), each tied to its caption.
+  Label4->setBuddy(Label7);
+  Label6->setBuddy(Label8);
 
   // The plot command and the clearing commands.
   Button1 = makeButton(this, "Button1", QStringLiteral("M&utasd a függvényt!"), {8, 248, 105, 41},
@@ -261,6 +279,7 @@ void Tfoablak::createControls() {
   // The picture lies beneath the buttons: the right pan button overlaps its
   // first column.
   Image1->lower();
+  graf::ui::exposeAsPicture(Image1);
   Image1->setAccessibleName(QStringLiteral("A függvények képe"));
   Image1->setDescriber([this] { return QString::fromStdString(graf::PictureDescription(cmd_.state())); });
   connect(Image1, &graf::ui::PictureWidget::mouseMoved, this, &Tfoablak::Image1MouseMove);
@@ -289,7 +308,7 @@ void Tfoablak::createControls() {
   StatusBar1->setSizeGripEnabled(false);
   StatusBar1->setGeometry(0, 388, ClientWidth, 19);
   StatusBar1->setAttribute(Qt::WA_TransparentForMouseEvents);
-  const int widths[2] = {266, 120};
+  const int widths[2] = {kHintPanelWidth, 120};
   int left = 0;
   for (int i = 0; i < 3; ++i) {
     panels_[i] = new QLabel(StatusBar1);
@@ -331,7 +350,13 @@ void Tfoablak::createControls() {
                       Button1,      Button9,      Button4,      Button3,      Button11, Button2, Button6,
                       Button8,      Button5,      Button7,      BitBtn2,      Button10, BitBtn1};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
-  Image1->setFocusPolicy(Qt::NoFocus);
+  // The picture takes the focus last, so that a screen reader reads its
+  // description.
+  Image1->setFocusPolicy(Qt::TabFocus);
+  setTabOrder(BitBtn1, Image1);
+
+  // Results that appear away from the focus are announced.
+  Announcer1 = new graf::ui::Announcer(this);
 }
 
 void Tfoablak::createActions() {
@@ -424,9 +449,17 @@ void Tfoablak::createMenu() {
   for (QMenu* menu : findChildren<QMenu*>()) menu->installEventFilter(this);
 }
 
+// The last panel runs to the right edge of the bar; where its text needs more
+// room than that, it takes the room from the hint panel, and the count panel
+// moves along between them.
 void Tfoablak::placeLastPanel() {
-  QLabel* last = panels_[2];
-  last->resize(StatusBar1->width() - last->x(), last->height());
+  const int countWidth = panels_[1]->width();
+  const int room = StatusBar1->width() - panels_[0]->x() - countWidth;
+  const int needed = panels_[2]->text().isEmpty() ? 0 : panels_[2]->sizeHint().width();
+  const int hintWidth = std::clamp(room - needed, 0, kHintPanelWidth);
+  panels_[0]->resize(hintWidth, panels_[0]->height());
+  panels_[1]->move(panels_[0]->x() + hintWidth, panels_[1]->y());
+  panels_[2]->setGeometry(panels_[1]->x() + countWidth, panels_[2]->y(), room - hintWidth, panels_[2]->height());
 }
 
 QLabel* Tfoablak::statusPanel(int index) const { return index >= 0 && index < 3 ? panels_[index] : nullptr; }
@@ -437,7 +470,10 @@ QString Tfoablak::statusPanelText(int index) const {
 }
 
 void Tfoablak::setStatusPanelText(int index, const QString& text) {
-  if (QLabel* panel = statusPanel(index)) panel->setText(text);
+  QLabel* panel = statusPanel(index);
+  if (!panel) return;
+  panel->setText(text);
+  if (index == 2) placeLastPanel();
 }
 
 graf::ui::Swatch* Tfoablak::swatch(graf::Kind kind) const {
@@ -445,7 +481,15 @@ graf::ui::Swatch* Tfoablak::swatch(graf::Kind kind) const {
   return swatches[graf::kindNumber(kind) - 1];
 }
 
-void Tfoablak::setSwatchColor(graf::Kind kind, graf::Color color) { swatch(kind)->setColor(color); }
+void Tfoablak::setSwatchColor(graf::Kind kind, graf::Color color) {
+  swatch(kind)->setColor(color);
+  nameSwatch(swatch(kind));
+}
+
+// A swatch is heard as what it shows the colour of, and the colour in words.
+void Tfoablak::nameSwatch(graf::ui::Swatch* s) {
+  s->setAccessibleName(s->statusTip() + QStringLiteral(": ") + QString::fromStdString(graf::colorWords(s->color())));
+}
 
 graf::Color Tfoablak::swatchColor(graf::Kind kind) const { return swatch(kind)->color(); }
 
@@ -469,6 +513,7 @@ graf::FieldTexts Tfoablak::fieldTexts() const {
 void Tfoablak::plot() { cmd_.plotCommand(fieldTexts(), selectedKind()); }
 
 void Tfoablak::shownChanged(const graf::MainWindowShown& s, unsigned parts) {
+  const QString zoomBefore = Label5->text();
   for (graf::Field f : {graf::Field::A, graf::Field::B, graf::Field::C})
     if (parts & graf::shownFieldPart(f)) setFieldText(f, s.field(f));
   if (parts & graf::kShownKind) selectKind(s.kind);
@@ -482,6 +527,24 @@ void Tfoablak::shownChanged(const graf::MainWindowShown& s, unsigned parts) {
   if (parts & graf::kShownWheel) setWheelDirectionVertical(s.wheelVertical);
   if (parts & graf::kShownRepeat) setRepeatInterval(s.repeatInterval);
   if (parts & graf::kShownPicture) pictureChanged();
+  // The result of a plot, a load, a deletion or a clearing (each of them
+  // shows the count anew), and a new zoom, are told to a screen reader.
+  if (parts & graf::kShownCount) announce(s.caption + ". " + s.countText);
+  if ((parts & graf::kShownZoom) && Label5->text() != zoomBefore) announce("Nagyítás: " + s.zoomText);
+}
+
+// Said once the command has run to its end, and only to the window in front:
+// while a message box is up, what the command did is told when the box has
+// closed.
+void Tfoablak::announce(const std::string& words) {
+  if (!pendingAnnouncement_.isEmpty()) pendingAnnouncement_ += QStringLiteral(". ");
+  pendingAnnouncement_ += QString::fromStdString(words);
+  QTimer::singleShot(0, this, &Tfoablak::sayPendingAnnouncement);
+}
+
+void Tfoablak::sayPendingAnnouncement() {
+  if (pendingAnnouncement_.isEmpty() || !isActiveWindow()) return;
+  Announcer1->announce(std::exchange(pendingAnnouncement_, QString()));
 }
 
 // A text the program puts into a field is shown from its start: the field is
@@ -640,7 +703,10 @@ bool Tfoablak::event(QEvent* event) {
     return true;
   }
   if (event->type() == QEvent::ToolTip) return true;
-  if (event->type() == QEvent::WindowActivate) emit activated();
+  if (event->type() == QEvent::WindowActivate) {
+    emit activated();
+    QTimer::singleShot(0, this, &Tfoablak::sayPendingAnnouncement);
+  }
   // Another window (a message box, a dialog, another program) took over: the
   // release of a pan button held now would go there, so the hold ends here.
   if (event->type() == QEvent::WindowDeactivate) cmd_.releasePanButtons();

@@ -26,6 +26,7 @@ class QTimer;
 
 namespace graf::ui {
 
+class Announcer;
 class PanButtonHold;
 class PictureWidget;
 class Swatch;
@@ -148,6 +149,10 @@ class Tfoablak : public QWidget, public graf::MainWindowListener {
   void NevjegyExecute();
 
  private:
+  // Tells a screen reader what a command did, once it has run.
+  void announce(const std::string& words);
+  void sayPendingAnnouncement();
+  void nameSwatch(graf::ui::Swatch* swatch);
   void createControls();
   void createActions();
   void createMenu();
@@ -221,6 +226,7 @@ class Tfoablak : public QWidget, public graf::MainWindowListener {
   QStatusBar* StatusBar1;        // the hint, the function count and the processor clock note
   QTimer* Timer1;                // repeats the step of a held pan button: 50 ms, then 200 ms
   QMenu* PopupMenu1;             // the context menu: "Súgó" at the topic that fits
+  graf::ui::Announcer* Announcer1;  // tells a screen reader the result of a command, away from the focus
 
   // The actions of the menu, with their shortcuts.
   QAction* Fvkepment;        // Ctrl+S "Függvény(ek) képének mentése": saves the picture as a file
@@ -242,6 +248,8 @@ class Tfoablak : public QWidget, public graf::MainWindowListener {
   graf::Commands& cmd_;
   QButtonGroup* kindGroup_ = nullptr;
   QLabel* panels_[3] = {};
+  // What a screen reader is still to be told.
+  QString pendingAnnouncement_;
   // True while the core selects a kind option itself: no reaction then.
   bool selectingKind_ = false;
   // The wheel's angle, turned into whole notches.

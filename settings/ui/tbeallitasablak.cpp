@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QWindow>
 
+#include "common/ui/accessibility.h"
 #include "common/ui/ui_support.h"
 #include "settings/setting_names.h"
 #include "settings/ui/tegyezoszinekablak.h"
@@ -46,6 +47,21 @@ QStringList qtItems(const std::vector<std::string>& items) {
   QStringList list;
   for (const std::string& s : items) list << QString::fromStdString(s);
   return list;
+}
+
+// The rows of a group: a plain area over the group box's inside, so that a
+// screen reader hears each picker by the label of its row rather than by the
+// group's title.
+QWidget* rowArea(QGroupBox* group) {
+  auto* area = new QWidget(group);
+  area->setGeometry(0, 0, group->width(), group->height());
+  return area;
+}
+
+// A picker is heard by the label of its row, its text field too.
+void labelPicker(QLabel* caption, QComboBox* picker) {
+  caption->setBuddy(picker);
+  if (picker->lineEdit()) picker->lineEdit()->setAccessibleName(caption->text());
 }
 
 // A row's drop-down items: a colour picker's names, or the row's own list.
@@ -103,6 +119,9 @@ Tbeallitasablak::Tbeallitasablak(graf::PlotState& state, graf::SettingsState& se
   PageControl1 = new QTabWidget(this);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));
   PageControl1->setGeometry(0, 0, 345, 316);
+  // The keyboard reaches the tabs themselves; the page control hands its
+  // focus to them anyway.
+  PageControl1->setFocusPolicy(Qt::NoFocus);
   PageControl1->addTab(createGeneralTab(), QStringLiteral("Általános"));
   PageControl1->addTab(createColorsTab(), QStringLiteral("Színek"));
   PageControl1->addTab(createSwitchesTab(), QStringLiteral("Kapcsolók"));
@@ -191,16 +210,18 @@ QComboBox* Tbeallitasablak::createPicker(QWidget* parent, Setting s, const char*
 QWidget* Tbeallitasablak::createGeneralTab() {
   auto* page = new QWidget;
   page->setObjectName(QStringLiteral("TabSheet1"));
-  label(page, QStringLiteral("Beállítások:"), 8, 16);
+  QLabel* source = label(page, QStringLiteral("Beállítások:"), 8, 16);
   stateLabels_[index(StateLabel::Source)] = label(page, QString(), 96, 16, "Label30");
+  source->setBuddy(stateLabels_[index(StateLabel::Source)]);
   stateLabels_[index(StateLabel::Source)]->resize(220, 17);
 
   for (const graf::SettingRow* r : rowsOf(graf::SettingsTab::General)) {
-    label(page, QString::fromUtf8(r->caption), 8, 52);
-    createPicker(page, r->setting, r->pickerName, pickerItems(*r), QString::fromUtf8(r->initialText),
-                 QString::fromUtf8(r->hint), QRect(96, 48, 100, 21));
-    label(page, QStringLiteral("Aktuális:"), 208, 52);
+    labelPicker(label(page, QString::fromUtf8(r->caption), 8, 52),
+                createPicker(page, r->setting, r->pickerName, pickerItems(*r), QString::fromUtf8(r->initialText),
+                            QString::fromUtf8(r->hint), QRect(96, 48, 100, 21)));
+    QLabel* current = label(page, QStringLiteral("Aktuális:"), 208, 52);
     stateLabels_[index(r->stateLabel)] = label(page, QString(), 256, 52, r->stateName);
+    current->setBuddy(stateLabels_[index(r->stateLabel)]);
     stateLabels_[index(r->stateLabel)]->resize(80, 17);
   }
 
@@ -216,13 +237,14 @@ QWidget* Tbeallitasablak::createGeneralTab() {
   Button8->setStatusTip(QStringLiteral("Erre kattintva újraszámolja a processzor sebességét"));
   connect(Button8, &QPushButton::clicked, this, &Tbeallitasablak::newProcessorRequested);
 
-  label(page, QStringLiteral("Jelenleg:"), 8, 180);
+  QLabel* now = label(page, QStringLiteral("Jelenleg:"), 8, 180);
   Label48 = label(page, QStringLiteral("0 MHz"), 64, 180, "Label48");
+  now->setBuddy(Label48);
   Label48->resize(120, 17);
   Label48->installEventFilter(this);
   stateLabels_[index(StateLabel::Clock)] = Label48;
 
-  label(page, QStringLiteral("Grafolin teljesítményének beállításai."), 8, 264, "Label42");
+  graf::ui::readableByTab(label(page, QStringLiteral("Grafolin teljesítményének beállításai."), 8, 264, "Label42"));
   return page;
 }
 
@@ -232,20 +254,22 @@ QWidget* Tbeallitasablak::createColorsTab() {
   auto* group = new QGroupBox(QStringLiteral("Színek"), page);
   group->setObjectName(QStringLiteral("GroupBox1"));
   group->setGeometry(4, 4, 329, 248);
+  QWidget* rows = rowArea(group);
 
   int y = 22;
   for (const graf::SettingRow* r : rowsOf(graf::SettingsTab::Colors)) {
-    label(group, QString::fromUtf8(r->caption), 8, y + 3);
-    createPicker(group, r->setting, r->pickerName, pickerItems(*r), QString::fromUtf8(r->initialText), QString(),
-                 QRect(100, y, 90, 21));
-    label(group, QStringLiteral("Aktuális:"), 196, y + 3);
-    QLabel* s = label(group, QStringLiteral("I"), 244, y + 3, r->sampleName);
+    labelPicker(label(rows, QString::fromUtf8(r->caption), 8, y + 3),
+                createPicker(rows, r->setting, r->pickerName, pickerItems(*r), QString::fromUtf8(r->initialText),
+                            QString(), QRect(100, y, 90, 21)));
+    QLabel* current = label(rows, QStringLiteral("Aktuális:"), 196, y + 3);
+    QLabel* s = label(rows, QStringLiteral("I"), 244, y + 3, r->sampleName);
+    current->setBuddy(s);
     QFont bold = s->font();
     bold.setBold(true);
     s->setFont(bold);
     s->resize(40, 17);
     samples_[index(r->setting)] = s;
-    auto* b = new QPushButton(QStringLiteral("Egyéni"), group);
+    auto* b = new QPushButton(QStringLiteral("Egyéni"), rows);
     b->setObjectName(QString::fromLatin1(r->buttonName));
     b->setGeometry(272, y, 49, 21);
     b->setAutoDefault(false);
@@ -255,7 +279,8 @@ QWidget* Tbeallitasablak::createColorsTab() {
     connect(b, &QPushButton::clicked, this, [this, setting] { customColor(setting); });
     y += 31;
   }
-  label(page, QStringLiteral("Itt a függvény ábrázolásához használatos színeket lehet beállítani."), 8, 264);
+  graf::ui::readableByTab(
+      label(page, QStringLiteral("Itt a függvény ábrázolásához használatos színeket lehet beállítani."), 8, 264));
   return page;
 }
 
@@ -265,17 +290,20 @@ QWidget* Tbeallitasablak::createSwitchesTab() {
   auto* group = new QGroupBox(QStringLiteral("Kapcsolók"), page);
   group->setObjectName(QStringLiteral("GroupBox2"));
   group->setGeometry(4, 4, 329, 160);
+  QWidget* rows = rowArea(group);
   int y = 24;
   for (const graf::SettingRow* r : rowsOf(graf::SettingsTab::Switches)) {
-    label(group, QString::fromUtf8(r->caption), 8, y + 3);
-    createPicker(group, r->setting, r->pickerName, pickerItems(*r), QString::fromUtf8(r->initialText),
-                 QString::fromUtf8(r->hint), QRect(100, y, 70, 21));
-    label(group, QStringLiteral("Állapot:"), 190, y + 3);
-    stateLabels_[index(r->stateLabel)] = label(group, QString(), 240, y + 3, r->stateName);
+    labelPicker(label(rows, QString::fromUtf8(r->caption), 8, y + 3),
+                createPicker(rows, r->setting, r->pickerName, pickerItems(*r), QString::fromUtf8(r->initialText),
+                            QString::fromUtf8(r->hint), QRect(100, y, 70, 21)));
+    QLabel* state = label(rows, QStringLiteral("Állapot:"), 190, y + 3);
+    stateLabels_[index(r->stateLabel)] = label(rows, QString(), 240, y + 3, r->stateName);
+    state->setBuddy(stateLabels_[index(r->stateLabel)]);
     stateLabels_[index(r->stateLabel)]->resize(60, 17);
     y += 32;
   }
-  label(page, QStringLiteral("Itt különböző dolgokat lehet engedélyezni, illetve tiltani."), 8, 176);
+  graf::ui::readableByTab(
+      label(page, QStringLiteral("Itt különböző dolgokat lehet engedélyezni, illetve tiltani."), 8, 176));
   return page;
 }
 
@@ -285,15 +313,17 @@ QWidget* Tbeallitasablak::createAppearanceTab() {
   auto* group = new QGroupBox(QStringLiteral("Megjelenítési beállítások"), page);
   group->setObjectName(QStringLiteral("GroupBox3"));
   group->setGeometry(4, 4, 329, 64);
+  QWidget* rows = rowArea(group);
   for (const graf::SettingRow* r : rowsOf(graf::SettingsTab::Appearance)) {
-    label(group, QString::fromUtf8(r->caption), 8, 27);
-    createPicker(group, r->setting, r->pickerName, pickerItems(*r), QString::fromUtf8(r->initialText),
-                 QString::fromUtf8(r->hint), QRect(100, 24, 100, 21));
-    label(group, QStringLiteral("Állapot:"), 210, 27);
-    stateLabels_[index(r->stateLabel)] = label(group, QString(), 256, 27, r->stateName);
+    labelPicker(label(rows, QString::fromUtf8(r->caption), 8, 27),
+                createPicker(rows, r->setting, r->pickerName, pickerItems(*r), QString::fromUtf8(r->initialText),
+                            QString::fromUtf8(r->hint), QRect(100, 24, 100, 21)));
+    QLabel* state = label(rows, QStringLiteral("Állapot:"), 210, 27);
+    stateLabels_[index(r->stateLabel)] = label(rows, QString(), 256, 27, r->stateName);
+    state->setBuddy(stateLabels_[index(r->stateLabel)]);
     stateLabels_[index(r->stateLabel)]->resize(70, 17);
   }
-  label(page, QStringLiteral("Színváltoztatáskor előnézeti ablakot mutat."), 8, 80);
+  graf::ui::readableByTab(label(page, QStringLiteral("Színváltoztatáskor előnézeti ablakot mutat."), 8, 80));
   return page;
 }
 
@@ -311,8 +341,11 @@ void Tbeallitasablak::customColor(Setting s) {
   editor_.customColorConfirmed(s, graf::ui::toColor(*c));
 }
 
+// A sample is heard as the colour it shows, in words, or as "Inaktív".
 void Tbeallitasablak::setSample(QLabel* l, const QString& text, const QColor& color) {
   l->setText(text);
+  l->setAccessibleName(text == QStringLiteral("I") ? QString::fromStdString(graf::colorWords(graf::ui::toColor(color)))
+                                                   : text);
   QPalette p = l->palette();
   p.setColor(QPalette::WindowText, color);
   l->setPalette(p);

@@ -193,7 +193,7 @@ TEST_F(HelpWindows, MarksSitInTheGapsOfTheirLines) {
   const Case cases[] = {
       {"ax²", h.Square1, h.pageLines(0)[2], "- Másodfokú: ax", "   ", true, "- Másodfokú: ax²+bx+c"},
       {"a(x-b)²", h.Square2, h.pageLines(0)[3], "- Másodfokú 2: a(x-b)", "    ", true, "- Másodfokú 2: a(x-b)²+c"},
-      {"legend", h.Square3, h.pageLines(3)[4], "x^2 =  x", "", true, "x^2 = x²"},
+      {"legend", h.Square3, h.pageLines(3)[4], "x^2 =  x", "", true, "x^2 = x², azaz x a négyzeten"},
       {"full stop", h.Label17, h.DateLine, "Készült: 2004", "  ", false, "Készült: 2004. április - 2006. november"},
   };
   openHelp();

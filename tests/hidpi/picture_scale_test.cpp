@@ -6,8 +6,11 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <cstdlib>
 
+#include "functionlist/ui/tfuggvenyablak.h"
+#include "settings/ui/tform9.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/support/isolation.h"
 
@@ -53,6 +56,24 @@ TEST_F(ScaleFactorTwo, TheReadOutNamesThePixelWhoseBlockIsUnderTheMouse) {
     EXPECT_EQ(label("Label7")->text(), c.x);
     EXPECT_EQ(label("Label8")->text(), c.y);
   }
+}
+
+// The screen of this test is 800 × 600 pixels, 400 × 300 at the factor 2:
+// the windows placed at fixed positions for a larger screen are moved just
+// enough to lie on it, and a window larger than the screen keeps its top
+// left corner on it.
+TEST_F(ScaleFactorTwo, WindowsOpenOnTheScreenHowEverSmallItIs) {
+  const QRect room = w->screen()->availableGeometry();
+  key(Qt::Key_F, Qt::ControlModifier);
+  app->quickViewWindow().show();
+  for (QWidget* window : {static_cast<QWidget*>(&app->functionListWindow()), static_cast<QWidget*>(&app->quickViewWindow())}) {
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_TRUE(room.contains(window->frameGeometry()))
+        << window->objectName().toStdString() << " at " << window->frameGeometry().x() << ","
+        << window->frameGeometry().y() << " on " << room.width() << "x" << room.height();
+  }
+  EXPECT_TRUE(room.contains(w->frameGeometry().topLeft()));
+  app->quickViewWindow().hide();
 }
 
 }  // namespace
