@@ -44,8 +44,6 @@ void readableByTab(QLabel* label) {
   label->setFocusPolicy(Qt::StrongFocus);
 }
 
-void exposeAsPicture(QWidget* picture) { setRole(picture, QAccessible::Graphic); }
-
 Announcer::Announcer(QWidget* window) : QWidget(window) {
   setObjectName(QStringLiteral("Announcer"));
   setRole(this, QAccessible::Notification);

@@ -31,9 +31,6 @@ void exposeAsWindow(QWidget* window, WindowRole role);
 // take the focus, so that Tab reaches it and a screen reader reads it.
 void readableByTab(QLabel* label);
 
-// The control is exposed as a picture, heard by its name and description.
-void exposeAsPicture(QWidget* picture);
-
 class Announcer : public QWidget {
   Q_OBJECT
  public:

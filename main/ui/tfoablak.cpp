@@ -279,7 +279,6 @@ void Tfoablak::createControls() {
   // The picture lies beneath the buttons: the right pan button overlaps its
   // first column.
   Image1->lower();
-  graf::ui::exposeAsPicture(Image1);
   Image1->setAccessibleName(QStringLiteral("A függvények képe"));
   Image1->setDescriber([this] { return QString::fromStdString(graf::PictureDescription(cmd_.state())); });
   connect(Image1, &graf::ui::PictureWidget::mouseMoved, this, &Tfoablak::Image1MouseMove);

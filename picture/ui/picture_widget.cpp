@@ -17,11 +17,11 @@ namespace graf::ui {
 
 namespace {
 
-// The picture as a screen reader meets it: a widget like any other whose
-// description is made when asked for.
+// The picture as a screen reader meets it: an image whose description is made
+// when asked for.
 class PictureAccessible : public QAccessibleWidget {
  public:
-  explicit PictureAccessible(PictureWidget* picture) : QAccessibleWidget(picture) {}
+  explicit PictureAccessible(PictureWidget* picture) : QAccessibleWidget(picture, QAccessible::Graphic) {}
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Description) {
       const QString shown = static_cast<const PictureWidget*>(widget())->description();
