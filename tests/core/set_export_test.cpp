@@ -415,7 +415,7 @@ TEST_F(ExportCommands, AHandMadeSetWithLargerCoefficientsIsWritten) {
   EXPECT_EQ(exportPicture(PlotState{}, files, "meredek.png", "meredek.fv", err), kExportDone);
   EXPECT_EQ(err.str(), "");
   EXPECT_EQ(exportPicture(PlotState{}, files, "tavoli.png", "tavoli.fv", err), kExportDone);
-  EXPECT_EQ(err.str(), "tavoli.fv: Ezt még át kéne egyszer gondolni!\n");
+  EXPECT_EQ(err.str(), "grafolin: tavoli.fv: Ezt még át kéne egyszer gondolni!\n");
 
   // y = 150x − 1 passes (205, 164) and the top row next to the y axis.
   const std::vector<Color>& steep = files.pictures.at("meredek.png").second;

@@ -151,7 +151,7 @@ TEST_F(CommandLineExport, HandMadeSetsWithLargerCoefficientsLoadAlikeInTheWindow
     const ProgramRun run = runGrafolin({QStringLiteral("--export"), base + "-parancs.png", name});
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.err, c.message ? name + ": " + QString::fromUtf8(c.message) + "\n" : QString());
+    EXPECT_EQ(run.err, c.message ? "grafolin: " + name + ": " + QString::fromUtf8(c.message) + "\n" : QString());
     EXPECT_EQ(pixelDifferences(pictureFile(base + "-parancs.png"), fromWindow), 0);
     if (!c.message) {
       // y = 150x + 2 at x = 0 lies on row 152 of the y axis's column.
