@@ -97,21 +97,13 @@ inline to_chars_result to_chars(char* first, char* last, double value, chars_for
   }
 }
 
-// The shortest text that reads back to the same double.
-inline to_chars_result to_chars(char* first, char* last, double value) {
-  bool done = false;
-  const to_chars_result s = grafolin_shim::special(first, last, value, done);
-  if (done) return s;
-  if (value == 0)
-    return signbit(value) ? grafolin_shim::put(first, last, "-0", 2) : grafolin_shim::put(first, last, "0", 1);
+namespace grafolin_shim {
 
-  // The fewest significant digits that read back: d.ddd e±X with n digits.
-  // At each length the closest text is tried, then its neighbour on the
-  // other side of the value, which may read back where the closest does not.
-  const bool negative = value < 0;
-  const double magnitude = fabs(value);
-  string digits;
-  int exponent = 0;
+// The fewest significant digits that read back as `magnitude` (finite, above
+// zero), as the digits of d.ddd·10^exponent; returns how many there are. At
+// each length the closest text is tried, then its neighbour on the other side
+// of the value, which may read back where the closest does not.
+inline int shortestDigits(double magnitude, string& digits, int& exponent) {
   int n = 1;
   for (; n <= 17; ++n) {
     char sci[64];
@@ -123,39 +115,33 @@ inline to_chars_result to_chars(char* first, char* last, double value) {
     exponent = atoi(p + 1);
     const double back = strtod(sci, nullptr);
     if (back == magnitude) break;
-    if (grafolin_shim::neighbour(digits, exponent, back < magnitude, magnitude)) break;
+    if (neighbour(digits, exponent, back < magnitude, magnitude)) break;
   }
+  return n > 17 ? 17 : n;
+}
 
-  // Lengths without the sign: scientific writes at least two exponent digits.
-  const int expDigits = abs(exponent) >= 100 ? 3 : 2;
-  const int sciLength = n + (n > 1 ? 1 : 0) + 2 + expDigits;
-  int fixedLength;
-  if (exponent >= n - 1)
-    fixedLength = exponent + 1;
-  else if (exponent >= 0)
-    fixedLength = n + 1;
-  else
-    fixedLength = n + 1 - exponent;
-  if (sciLength < fixedLength) {
-    string out = negative ? "-" : "";
-    out += digits[0];
-    if (n > 1) {
-      out += '.';
-      out += digits.substr(1);
-    }
-    char e[8];
-    snprintf(e, sizeof e, "e%c%02d", exponent < 0 ? '-' : '+', abs(exponent));
-    out += e;
-    return grafolin_shim::put(first, last, out.data(), out.size());
-  }
-
+// d.ddde±XX: scientific writes at least two exponent digits.
+inline string scientificText(bool negative, const string& digits, int n, int exponent) {
   string out = negative ? "-" : "";
+  out += digits[0];
+  if (n > 1) {
+    out += '.';
+    out += digits.substr(1, static_cast<size_t>(n) - 1);
+  }
+  char e[8];
+  snprintf(e, sizeof e, "e%c%02d", exponent < 0 ? '-' : '+', abs(exponent));
+  out += e;
+  return out;
+}
+
+inline string fixedText(double value, bool negative, const string& digits, int n, int exponent) {
   if (exponent >= n - 1) {
     // A whole number: every one of its exact digits, as printf writes them.
     char whole[400];
     snprintf(whole, sizeof whole, "%.0f", value);
-    return grafolin_shim::put(first, last, whole, strlen(whole));
+    return whole;
   }
+  string out = negative ? "-" : "";
   if (exponent >= 0) {
     out += digits.substr(0, static_cast<size_t>(exponent) + 1);
     out += '.';
@@ -165,7 +151,43 @@ inline to_chars_result to_chars(char* first, char* last, double value) {
     out.append(static_cast<size_t>(-exponent - 1), '0');
     out += digits;
   }
+  return out;
+}
+
+}  // namespace grafolin_shim
+
+// The shortest text in the given notation that reads back to the same double.
+inline to_chars_result to_chars(char* first, char* last, double value, chars_format format) {
+  bool done = false;
+  const to_chars_result s = grafolin_shim::special(first, last, value, done);
+  if (done) return s;
+  if (format == chars_format::hex) return grafolin_shim::printed(first, last, "%.*a", -1, value);
+  const bool negative = signbit(value);
+  string out;
+  if (value == 0) {
+    out = format == chars_format::scientific ? "0e+00" : "0";
+    if (negative) out.insert(out.begin(), '-');
+    return grafolin_shim::put(first, last, out.data(), out.size());
+  }
+  string digits;
+  int exponent = 0;
+  const int n = grafolin_shim::shortestDigits(fabs(value), digits, exponent);
+  const string sci = grafolin_shim::scientificText(negative, digits, n, exponent);
+  const string fixed = grafolin_shim::fixedText(value, negative, digits, n, exponent);
+  if (format == chars_format::scientific) out = sci;
+  else if (format == chars_format::fixed) out = fixed;
+  else out = sci.size() < fixed.size() ? sci : fixed;
   return grafolin_shim::put(first, last, out.data(), out.size());
+}
+
+// The shortest text that reads back to the same double.
+inline to_chars_result to_chars(char* first, char* last, double value) {
+  bool done = false;
+  const to_chars_result s = grafolin_shim::special(first, last, value, done);
+  if (done) return s;
+  if (value == 0)
+    return signbit(value) ? grafolin_shim::put(first, last, "-0", 2) : grafolin_shim::put(first, last, "0", 1);
+  return to_chars(first, last, value, chars_format::general);
 }
 
 // Reads a decimal double as strtod does; a value beyond the doubles (one that

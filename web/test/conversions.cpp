@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Writes the double conversions that the core uses (std::to_chars shortest,
-// scientific with 17 digits, fixed with one digit, and std::from_chars of
-// "0.DIGITSeN" texts) for a fixed list of hard cases and a fixed stream of
+// shortest scientific, scientific with 17 digits, fixed with one digit, and
+// std::from_chars of "0.DIGITSeN" texts) for a fixed list of hard cases and a fixed stream of
 // pseudo-random values, one conversion a line. Built natively it shows the
 // desktop library's texts; built for WebAssembly it shows those of
 // web/charconv_double.h. The two outputs must be the same bytes.
@@ -28,6 +28,9 @@ std::uint64_t next() {
 void write(double v) {
   char buf[512];
   auto r = std::to_chars(buf, buf + sizeof buf, v);
+  std::fwrite(buf, 1, static_cast<std::size_t>(r.ptr - buf), stdout);
+  std::fputc(' ', stdout);
+  r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
   std::fwrite(buf, 1, static_cast<std::size_t>(r.ptr - buf), stdout);
   std::fputc(' ', stdout);
   r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 17);
