@@ -104,8 +104,6 @@ std::string defectText(const DecodeResult& r, std::size_t size) {
     case SetDefect::KindText: return "egy függvény típusa hibás" + entry;
     case SetDefect::CoefficientLength:
     case SetDefect::CoefficientText: return std::string("a(z) ") + r.field + " együttható szövege hibás" + entry;
-    case SetDefect::CoefficientRange:
-      return std::string("a(z) ") + r.field + " együttható a -100..100 tartományon kívül esik" + entry;
   }
   return {};
 }
