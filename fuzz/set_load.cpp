@@ -57,8 +57,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Below the maximum the load's plot run checks the last function's range.
   const int n = set.count;
   const auto out = [](double v) { return v > 100 || v < -100; };
-  const double lastC = set.kind[n] == graf::Kind::Linear ? 0.0 : set.c[n];
-  const int kept = n < graf::MaxFunctions && (out(set.a[n]) || out(set.b[n]) || out(lastC)) ? n - 1 : n;
+  const auto outside = [&](int i) {
+    return out(set.a[i]) || out(set.b[i]) || out(set.kind[i] == graf::Kind::Linear ? 0.0 : set.c[i]);
+  };
+  int kept = n < graf::MaxFunctions && outside(n) ? n - 1 : n;
+  if (kept < n && kept > 0 && outside(kept)) {
+    // The redraw that withdraws the last function checks the one before it
+    // in the same way, so a run of such functions at the end is withdrawn.
+    require(t.FunctionCount < kept, "a function out of range was left last");
+    kept = t.FunctionCount;
+  }
   require(t.FunctionCount == kept, "the table does not hold the loaded count");
   require(p.st.flags.ListedCount == kept && p.ui.rows == kept, "the list does not hold a row per function");
   for (int i = 1; i <= kept; ++i) {
