@@ -27,42 +27,61 @@ QImage toQImage(const Raster& picture) {
   return image;
 }
 
-QImage toIndexedImage(const Raster& picture, int scale) {
-  const int n = scale < 1 ? 1 : scale;
-  QImage image(Raster::Width * n, Raster::Height * n, QImage::Format_Indexed8);
-  if (image.isNull()) return {};
-  // The palette lists the colours in the order they first appear; a picture
-  // holds a handful of them, so a short search beats any map.
+namespace {
+
+// The picture's colour indices, row by row, and its palette: the colours in
+// the order they first appear. A picture holds a handful of them, so a short
+// search beats any map. count is 0 when there are more than 256.
+struct PaletteIndices {
+  std::vector<std::uint8_t> indices;
   std::array<Color, 256> colors{};
   int count = 0;
+};
+
+PaletteIndices paletteIndices(const Raster& picture) {
+  PaletteIndices p;
+  p.indices.resize(static_cast<std::size_t>(Raster::Width) * Raster::Height);
   Color last = 0;
-  uchar lastIndex = 0;
+  std::uint8_t lastIndex = 0;
   bool started = false;
   const Color* src = picture.data();
+  for (std::size_t i = 0; i < p.indices.size(); ++i) {
+    const Color c = src[i];
+    if (!started || c != last) {
+      int k = 0;
+      while (k < p.count && p.colors[static_cast<std::size_t>(k)] != c) ++k;
+      if (k == p.count) {
+        if (p.count == 256) return {};
+        p.colors[static_cast<std::size_t>(p.count++)] = c;
+      }
+      last = c;
+      lastIndex = static_cast<std::uint8_t>(k);
+      started = true;
+    }
+    p.indices[i] = lastIndex;
+  }
+  return p;
+}
+
+}  // namespace
+
+QImage toIndexedImage(const Raster& picture, int scale) {
+  const int n = scale < 1 ? 1 : scale;
+  const PaletteIndices p = paletteIndices(picture);
+  if (p.count == 0) return {};
+  QImage image(Raster::Width * n, Raster::Height * n, QImage::Format_Indexed8);
+  if (image.isNull()) return {};
   for (int y = 0; y < Raster::Height; ++y) {
     uchar* line = image.scanLine(y * n);
-    const Color* row = src + static_cast<std::size_t>(y) * Raster::Width;
-    for (int x = 0; x < Raster::Width; ++x) {
-      const Color c = row[x];
-      if (!started || c != last) {
-        int i = 0;
-        while (i < count && colors[static_cast<std::size_t>(i)] != c) ++i;
-        if (i == count) {
-          if (count == 256) return {};
-          colors[static_cast<std::size_t>(count++)] = c;
-        }
-        last = c;
-        lastIndex = static_cast<uchar>(i);
-        started = true;
-      }
-      for (int k = 0; k < n; ++k) *line++ = lastIndex;
-    }
+    const std::uint8_t* row = p.indices.data() + static_cast<std::size_t>(y) * Raster::Width;
+    for (int x = 0; x < Raster::Width; ++x)
+      for (int k = 0; k < n; ++k) *line++ = row[x];
     for (int k = 1; k < n; ++k)
       std::memcpy(image.scanLine(y * n + k), image.constScanLine(y * n), static_cast<std::size_t>(image.bytesPerLine()));
   }
   QList<QRgb> palette;
-  palette.reserve(count);
-  for (int i = 0; i < count; ++i) palette.append(toQRgb(colors[static_cast<std::size_t>(i)]));
+  palette.reserve(p.count);
+  for (int i = 0; i < p.count; ++i) palette.append(toQRgb(p.colors[static_cast<std::size_t>(i)]));
   image.setColorTable(palette);
   return image;
 }
@@ -116,29 +135,11 @@ QByteArray encodePalettePng(const Raster& picture, int scale) {
   const qsizetype width = static_cast<qsizetype>(Raster::Width) * n;
   const qsizetype height = static_cast<qsizetype>(Raster::Height) * n;
 
-  // The picture's colour indices, row by row, and its palette.
-  std::vector<std::uint8_t> indices(static_cast<std::size_t>(Raster::Width) * Raster::Height);
-  std::array<Color, 256> colors{};
-  int count = 0;
-  Color last = 0;
-  std::uint8_t lastIndex = 0;
-  bool started = false;
-  const Color* src = picture.data();
-  for (std::size_t i = 0; i < indices.size(); ++i) {
-    const Color c = src[i];
-    if (!started || c != last) {
-      int k = 0;
-      while (k < count && colors[static_cast<std::size_t>(k)] != c) ++k;
-      if (k == count) {
-        if (count == 256) return {};
-        colors[static_cast<std::size_t>(count++)] = c;
-      }
-      last = c;
-      lastIndex = static_cast<std::uint8_t>(k);
-      started = true;
-    }
-    indices[i] = lastIndex;
-  }
+  const PaletteIndices used = paletteIndices(picture);
+  if (used.count == 0) return {};
+  const std::vector<std::uint8_t>& indices = used.indices;
+  const auto& colors = used.colors;
+  const int count = used.count;
   const int depth = count <= 16 ? 4 : 8;
 
   // The rows as PNG stores them: each row's indices packed high bits first,
